@@ -1,0 +1,17 @@
+// Entry point of every test executable: one QApplication, German regional settings.
+#include <QApplication>
+#include <QLocale>
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    // Test discovery runs without the per-test environment; never let it look for a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("DatoluxTest"));
+    QApplication::setOrganizationName(QStringLiteral("DatoluxTest"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
