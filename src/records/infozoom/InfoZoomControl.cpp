@@ -1,0 +1,90 @@
+// The table control: view above, status line below.
+#include "InfoZoomControl.h"
+
+#include "InfoZoomTable.h"
+#include "TableView.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+InfoZoomControl::InfoZoomControl(QWidget *parent)
+    : QWidget(parent), m_table(new InfoZoomTable(this)), m_view(new TableView(m_table, this)),
+      m_statusStrip(new QWidget(this)), m_statusLabel(new QLabel(m_statusStrip)), m_countLabel(new QLabel(m_statusStrip))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_statusStrip);
+
+    auto *strip = new QHBoxLayout(m_statusStrip);
+    strip->setContentsMargins(4, 1, 4, 1);
+    strip->addWidget(m_statusLabel, 1);
+    strip->addWidget(m_countLabel);
+    m_statusStrip->setObjectName(QStringLiteral("statusLine"));
+    m_statusStrip->setAutoFillBackground(true);
+    m_statusLabel->setTextFormat(Qt::PlainText);
+    m_statusLabel->setMinimumWidth(1);
+    m_countLabel->setTextFormat(Qt::PlainText);
+
+    setFocusProxy(m_view);
+    m_view->installEventFilter(this);
+
+    connect(m_table, &InfoZoomTable::statusTextChanged, this, &InfoZoomControl::showStatusText);
+    connect(m_table, &InfoZoomTable::appearanceChanged, this, &InfoZoomControl::applyAppearance);
+    connect(m_table, &InfoZoomTable::notify, this, &InfoZoomControl::Notify);
+    connect(m_view, &TableView::rowCountTextChanged, m_countLabel, &QLabel::setText);
+    applyAppearance();
+}
+
+InfoZoomControl::~InfoZoomControl() = default;
+
+bool InfoZoomControl::DisplayEnabled() const
+{
+    return m_table->displayEnabled();
+}
+
+void InfoZoomControl::setDisplayEnabled(bool on)
+{
+    m_table->setDisplayEnabled(on);
+    m_view->setUpdatesEnabled(on);
+}
+
+void InfoZoomControl::SetFocus()
+{
+    m_view->setFocus(Qt::OtherFocusReason);
+    // Without an active window Qt delivers no focus event now; the caller still expects the event.
+    if (!m_view->hasFocus())
+        emit GotFocus();
+}
+
+QString InfoZoomControl::statusLineText() const
+{
+    return m_statusLabel->text();
+}
+
+bool InfoZoomControl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_view && event->type() == QEvent::FocusIn)
+        emit GotFocus();
+    return QWidget::eventFilter(watched, event);
+}
+
+void InfoZoomControl::showStatusText(const QString &text)
+{
+    m_statusLabel->setText(text);
+    // The callers let waiting events run right after a status text; paint it now so that a long
+    // loop shows its progress even where no event loop turn follows.
+    if (m_statusLabel->isVisible())
+        m_statusLabel->repaint();
+}
+
+void InfoZoomControl::applyAppearance()
+{
+    QPalette pal = m_statusStrip->palette();
+    pal.setColor(QPalette::Window, m_table->color(5).lighter(130));
+    m_statusStrip->setPalette(pal);
+    m_statusStrip->setVisible(m_table->DisplayOptionH());
+}

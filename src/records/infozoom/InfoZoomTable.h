@@ -1,0 +1,114 @@
+// The table object of the table component: attributes, rows, selection, view, colours, display
+// options and the status line, reached by the program through InfoZoomControl::Table().
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <array>
+
+// Display options A..T. The component stores all twenty; these have a visible effect:
+//   A  values are shown (False: the view shows the attribute header only; the record classes keep it
+//      off while a table is being filled from scratch),
+//   E  a leading column with the row number in the view,
+//   H  the status line at the bottom of the control,
+//   T  the attribute header row.
+// The others are kept and saved for callers that set them, without an effect on the view.
+//
+// Colour slots: the main colour paints the attribute header and the folder band; colour 1 the cells
+// of selected values; colour 2 every second row; colour 3 marked rows; colour 4 the grid lines;
+// colour 5 the status line and the row-number column.
+class InfoZoomTable : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(InfoZoomTable)
+
+public:
+    static constexpr int OptionCount = 20;
+
+    explicit InfoZoomTable(QObject *parent = nullptr);
+    ~InfoZoomTable() override;
+
+    // The text of the table's own status line; shown at once (the control repaints the line).
+    QString StatusText() const { return m_statusText; }
+    void setStatusText(const QString &text);
+
+    // Repaints the view from the current table state.
+    void Refresh();
+    // Empties the table: no attributes, no rows, no selection, no zoom history. The component never
+    // creates the attributes "Kennung" or "Kennwert" by itself, not here and not later; a caller's
+    // removal of a leading "Kennung"/"Kennwert" only finds attributes of those names that a user or
+    // a loaded table file brought in. (An empty table with two invented columns would be saved into
+    // every table file of the kinds that do not remove them.)
+    void NewTable();
+
+    // Colours, each component 0..255 (values outside are clamped).
+    void SetMainColor(int r, int g, int b) { setColor(0, r, g, b); }
+    void SetColor1(int r, int g, int b) { setColor(1, r, g, b); }
+    void SetColor2(int r, int g, int b) { setColor(2, r, g, b); }
+    void SetColor3(int r, int g, int b) { setColor(3, r, g, b); }
+    void SetColor4(int r, int g, int b) { setColor(4, r, g, b); }
+    void SetColor5(int r, int g, int b) { setColor(5, r, g, b); }
+    // The last main colour set.
+    int MainColorRed() const { return m_colors[0].red(); }
+    int MainColorGreen() const { return m_colors[0].green(); }
+    int MainColorBlue() const { return m_colors[0].blue(); }
+    // Slot 0 is the main colour, 1..5 the colours 1 to 5.
+    QColor color(int slot) const { return m_colors.at(slot); }
+
+    bool DisplayOption(int index) const { return m_options.at(index); }
+    void setDisplayOption(int index, bool on);
+#define DATOLUX_IZ_OPTION(letter, index)                                                                               \
+    bool DisplayOption##letter() const { return m_options[index]; }                                                    \
+    void setDisplayOption##letter(bool on) { setDisplayOption(index, on); }
+    DATOLUX_IZ_OPTION(A, 0)
+    DATOLUX_IZ_OPTION(B, 1)
+    DATOLUX_IZ_OPTION(C, 2)
+    DATOLUX_IZ_OPTION(D, 3)
+    DATOLUX_IZ_OPTION(E, 4)
+    DATOLUX_IZ_OPTION(F, 5)
+    DATOLUX_IZ_OPTION(G, 6)
+    DATOLUX_IZ_OPTION(H, 7)
+    DATOLUX_IZ_OPTION(I, 8)
+    DATOLUX_IZ_OPTION(J, 9)
+    DATOLUX_IZ_OPTION(K, 10)
+    DATOLUX_IZ_OPTION(L, 11)
+    DATOLUX_IZ_OPTION(M, 12)
+    DATOLUX_IZ_OPTION(N, 13)
+    DATOLUX_IZ_OPTION(O, 14)
+    DATOLUX_IZ_OPTION(P, 15)
+    DATOLUX_IZ_OPTION(Q, 16)
+    DATOLUX_IZ_OPTION(R, 17)
+    DATOLUX_IZ_OPTION(S, 18)
+    DATOLUX_IZ_OPTION(T, 19)
+#undef DATOLUX_IZ_OPTION
+
+    // False while the table changed without the view following (rows added while the control's
+    // display was off); UpdateView brings the view up to date.
+    bool ViewUpdated() const { return m_viewUpdated; }
+    void UpdateView();
+
+    // Set by the control: while False the view does no per-row work and does not repaint.
+    bool displayEnabled() const { return m_displayEnabled; }
+    void setDisplayEnabled(bool on);
+
+signals:
+    void statusTextChanged(const QString &text);
+    // Colours or display options changed.
+    void appearanceChanged();
+    // Attributes, rows, selection or view changed and the view should follow (not sent while the
+    // display is off).
+    void contentChanged();
+    // An attribute command of the user ended; the control passes it on as its Notify event.
+    void notify(const QString &kind, const QString &command, const QString &detail, const QString &source);
+
+private:
+    void setColor(int slot, int r, int g, int b);
+    void contentTouched();
+
+    QString m_statusText;
+    std::array<QColor, 6> m_colors;
+    std::array<bool, OptionCount> m_options{};
+    bool m_viewUpdated = true;
+    bool m_displayEnabled = true;
+};
