@@ -1,3 +1,0 @@
-// Anchors the project library while its first classes are being written.
-namespace project {
-}

@@ -1,0 +1,63 @@
+// File and folder existence tests and the folder choice.
+#include "GTestScriptedUi.h"
+#include "IniTestFiles.h"
+#include "project/modINIFile.h"
+
+#include <QDir>
+
+using namespace project;
+
+namespace {
+
+class FilesFolders : public IniFileTest
+{
+protected:
+    GTestScriptedUi m_ui;
+};
+
+TEST_F(FilesFolders, DirExistsWithAndWithoutTrailingSeparator)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("Ordner"));
+    EXPECT_TRUE(DirExists(path("Ordner")));
+    EXPECT_TRUE(DirExists(path("Ordner") + "/"));
+    EXPECT_FALSE(DirExists(path("Fehlt")));
+    EXPECT_FALSE(DirExists(""));
+}
+
+TEST_F(FilesFolders, DirExistsOfAFileIsFalseAndFileExistsOfAFolderIsFalse)
+{
+    const QString file = write("x", "datei.txt");
+    EXPECT_FALSE(DirExists(file));
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_FALSE(FileExists(m_dir.path()));
+}
+
+TEST_F(FilesFolders, FileExistsOfEmptyOrMissingNameIsFalseWithoutBox)
+{
+    EXPECT_FALSE(FileExists(""));
+    EXPECT_FALSE(FileExists(path("fehlt.dbf")));
+    EXPECT_FALSE(FileExists(path("fehlt/fehlt.dbf")));
+    EXPECT_TRUE(m_ui.records().isEmpty());
+}
+
+TEST_F(FilesFolders, FileExistsWithWildcardsNeedsOneMatchingFile)
+{
+    write("x", "Firma.hdb");
+    ASSERT_TRUE(QDir(m_dir.path()).mkdir("Ordner.dbf"));
+    EXPECT_TRUE(FileExists(path("*.hdb")));
+    EXPECT_TRUE(FileExists(path("Firm?.hdb")));
+    EXPECT_FALSE(FileExists(path("*.dbf"))); // only a folder matches
+    EXPECT_FALSE(FileExists(path("*.gdb")));
+}
+
+TEST_F(FilesFolders, BrowseForFolderReturnsTheChoiceOrEmptyOnCancel)
+{
+    m_ui.expectFolder("/home/anwender/Projekte");
+    m_ui.expectFolder("");
+    EXPECT_EQ(BrowseForFolder(QString::fromUtf8("Bitte wählen Sie den Ordner")), "/home/anwender/Projekte");
+    EXPECT_EQ(BrowseForFolder(QString::fromUtf8("Bitte wählen Sie den Ordner")), "");
+    ASSERT_EQ(m_ui.records().size(), 2);
+    EXPECT_EQ(m_ui.records().at(0).text, QString::fromUtf8("Bitte wählen Sie den Ordner"));
+}
+
+} // namespace
