@@ -9,7 +9,10 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); }
+bool isBlank(QChar c)
+{
+    return c == QLatin1Char(' ') || c == QLatin1Char('\t');
+}
 
 QString trimBlanks(const QString &text)
 {

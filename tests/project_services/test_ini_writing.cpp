@@ -89,8 +89,8 @@ TEST_F(IniWriting, TextIsStoredInWindows1252)
 TEST_F(IniWriting, LineBreaksInAValueCannotAddKeysOrSections)
 {
     const QString file = path();
-    ASSERT_TRUE(INIWriteSetting("Options", "SQLStringADODaten", QString("SELECT *\r\nFROM t\n[Evil]\rProjectName=x"),
-                                file));
+    ASSERT_TRUE(
+        INIWriteSetting("Options", "SQLStringADODaten", QString("SELECT *\r\nFROM t\n[Evil]\rProjectName=x"), file));
     EXPECT_EQ(INIGetSettingLongString("Options", "SQLStringADODaten", file, ""),
               "SELECT * FROM t [Evil] ProjectName=x");
     EXPECT_EQ(INIGetSettingString("Options", "ProjectName", file, "absent"), "absent");
