@@ -1,0 +1,103 @@
+// Opening a dBase table, checking its header and reading its records chunk by chunk.
+#include "DbfTable.h"
+
+#include "DbfError.h"
+
+namespace dbf {
+
+namespace {
+constexpr qint64 kChunkBytes = 256 * 1024;
+}
+
+DbfTable::DbfTable() = default;
+
+DbfTable::DbfTable(const QString &path, const QString &memoPath)
+{
+    open(path, memoPath);
+}
+
+DbfTable::~DbfTable() = default;
+
+void DbfTable::open(const QString &path, const QString &memoPath)
+{
+    close();
+    m_file.open(path, LockedFile::Mode::Read);
+    try {
+        readHeader();
+    } catch (...) {
+        close();
+        throw;
+    }
+    m_memoPath = memoPath;
+}
+
+void DbfTable::close()
+{
+    m_file.close();
+    m_memo.reset();
+    m_header = DbfHeader();
+    m_chunk.clear();
+    m_chunkFirst = m_chunkCount = 0;
+    m_memoPath.clear();
+}
+
+void DbfTable::refresh()
+{
+    readHeader();
+}
+
+void DbfTable::readHeader()
+{
+    LockedFile::Guard guard(m_file, LockedFile::Lock::Shared);
+    const qint64 size = m_file.size();
+    char prefix[DbfHeader::kPrefixSize];
+    const qint64 got = m_file.readAt(0, prefix, DbfHeader::kPrefixSize);
+    const int headerLength = DbfHeader::storedHeaderLength(prefix, got);
+    QByteArray bytes(qMax<qint64>(got, qMin<qint64>(size, headerLength)), Qt::Uninitialized);
+    bytes.resize(m_file.readAt(0, bytes.data(), bytes.size()));
+    m_header = DbfHeader::parse(bytes, size, m_file.path());
+    m_chunkFirst = m_chunkCount = 0;
+}
+
+DbfRecord DbfTable::record(qint64 index)
+{
+    if (index < 0 || index >= qint64(m_header.recordCount))
+        throw DbfError(DbfError::Kind::BadArgument, path(),
+                       QStringLiteral("Datensatz %1 gibt es nicht (%2 Datensätze)").arg(index + 1).arg(m_header.recordCount));
+    if (index < m_chunkFirst || index >= m_chunkFirst + m_chunkCount)
+        loadChunk(index);
+    return DbfRecord(this, m_chunk.constData() + (index - m_chunkFirst) * m_header.recordLength, index);
+}
+
+void DbfTable::loadChunk(qint64 first)
+{
+    const qint64 len = m_header.recordLength;
+    const qint64 count = qMin<qint64>(qMax<qint64>(1, kChunkBytes / len), qint64(m_header.recordCount) - first);
+    m_chunk.resize(qsizetype(count * len));
+    m_chunkCount = 0;
+    {
+        LockedFile::Guard guard(m_file, LockedFile::Lock::Shared);
+        m_file.readExactly(m_header.recordOffset(first), m_chunk.data(), count * len,
+                           QStringLiteral("die Datei endet vor Datensatz %1").arg(first + 1));
+    }
+    m_chunkFirst = first;
+    m_chunkCount = count;
+}
+
+QByteArray DbfTable::memo(quint32 block) const
+{
+    if (block == 0)
+        return {};
+    if (!m_memo) {
+        const QString memoPath = m_memoPath.isEmpty() ? MemoFile::find(path()) : m_memoPath;
+        if (memoPath.isEmpty())
+            throw DbfError(DbfError::Kind::MemoMissing, path(),
+                           QStringLiteral("es gibt keine Datei %1").arg(MemoFile::defaultPath(path(), MemoFile::Format::FoxPro)));
+        auto memo = std::make_unique<MemoFile>();
+        memo->open(memoPath, LockedFile::Mode::Read);
+        m_memo = std::move(memo);
+    }
+    return m_memo->read(block);
+}
+
+} // namespace dbf

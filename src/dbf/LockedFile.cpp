@@ -1,0 +1,129 @@
+// POSIX implementation of the locked file: pread/pwrite loops that survive signals and short transfers.
+#include "LockedFile.h"
+
+#include "DbfError.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace dbf {
+
+LockedFile::~LockedFile()
+{
+    close();
+}
+
+void LockedFile::open(const QString &path, Mode mode)
+{
+    close();
+    m_path = path;
+    const int flags = (mode == Mode::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC;
+    m_fd = ::open(QFile::encodeName(path).constData(), flags);
+    if (m_fd < 0) {
+        const int err = errno;
+        throw DbfError(DbfError::Kind::CannotOpen, path, QString::fromLocal8Bit(std::strerror(err)));
+    }
+    struct stat st;
+    if (::fstat(m_fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        close();
+        throw DbfError(DbfError::Kind::CannotOpen, path, QStringLiteral("es ist ein Ordner"));
+    }
+}
+
+void LockedFile::create(const QString &path)
+{
+    close();
+    m_path = path;
+    m_fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (m_fd < 0) {
+        const int err = errno;
+        throw DbfError(DbfError::Kind::CannotOpen, path, QString::fromLocal8Bit(std::strerror(err)));
+    }
+}
+
+void LockedFile::close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+}
+
+void LockedFile::lock(Lock kind)
+{
+    const int op = kind == Lock::Shared ? LOCK_SH : LOCK_EX;
+    while (::flock(m_fd, op) != 0) {
+        if (errno != EINTR)
+            fail(QStringLiteral("Sperren"), errno);
+    }
+}
+
+void LockedFile::unlock()
+{
+    if (m_fd >= 0)
+        ::flock(m_fd, LOCK_UN);
+}
+
+qint64 LockedFile::size() const
+{
+    struct stat st;
+    if (::fstat(m_fd, &st) != 0)
+        fail(QStringLiteral("Größe ermitteln"), errno);
+    return st.st_size;
+}
+
+qint64 LockedFile::readAt(qint64 pos, char *buffer, qint64 len) const
+{
+    qint64 done = 0;
+    while (done < len) {
+        const ssize_t n = ::pread(m_fd, buffer + done, size_t(len - done), off_t(pos + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(QStringLiteral("Lesen"), errno);
+        }
+        if (n == 0)
+            break;
+        done += n;
+    }
+    return done;
+}
+
+void LockedFile::readExactly(qint64 pos, char *buffer, qint64 len, const QString &problemIfShort) const
+{
+    if (readAt(pos, buffer, len) != len)
+        throw DbfError(DbfError::Kind::Damaged, m_path, problemIfShort);
+}
+
+void LockedFile::writeAt(qint64 pos, const char *data, qint64 len)
+{
+    qint64 done = 0;
+    while (done < len) {
+        const ssize_t n = ::pwrite(m_fd, data + done, size_t(len - done), off_t(pos + done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            fail(QStringLiteral("Schreiben"), errno);
+        }
+        done += n;
+    }
+}
+
+void LockedFile::sync()
+{
+    if (::fdatasync(m_fd) != 0)
+        fail(QStringLiteral("Speichern"), errno);
+}
+
+void LockedFile::fail(const QString &what, int err) const
+{
+    throw DbfError(DbfError::Kind::Io, m_path,
+                   QStringLiteral("%1 fehlgeschlagen (%2)").arg(what, QString::fromLocal8Bit(std::strerror(err))));
+}
+
+} // namespace dbf
