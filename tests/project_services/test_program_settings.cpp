@@ -19,7 +19,12 @@ protected:
         setOptionsFile(path("Datolux.ini"));
     }
     void TearDown() override { setOptionsFile(QString()); }
-    void storeRaw(const QByteArray &line) { write("[Options]\n" + line + "\n", "Datolux.ini"); }
+    // QSettings re-reads a file only when its time or size changed: each raw store differs in size.
+    void storeRaw(const QByteArray &line)
+    {
+        static int padding = 0;
+        write("[Options]\n" + QByteArray(++padding, ';') + "\n" + line + "\n", "Datolux.ini");
+    }
 };
 
 TEST_F(ProgramSettingsTest, FirstRunGivesTheDefaults)
