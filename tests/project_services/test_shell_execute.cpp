@@ -74,7 +74,7 @@ TEST_F(ShellExecuteTest, LaunchDocumentOfAnExistingDocumentIsTrueAndKeepsItsProc
 TEST_F(ShellExecuteTest, StillExecutingTurnsFalseWhenTheProcessEnds)
 {
     const QString doc = write("x", "brief.txt");
-    m_launcher.standIn = QStringLiteral("sleep 1.3");
+    m_launcher.standIn = QStringLiteral("sleep 2.5");
     clShellExecute shell;
     ASSERT_EQ(shell.LaunchDocument(nullptr, doc), clShellExecute::True);
     EXPECT_TRUE(shell.StillExecuting());
@@ -181,7 +181,7 @@ TEST(ShellExecuteReal, StartsAHarmlessProgramAndWatchesIt)
 {
     GTestScriptedUi ui;
     clShellExecute shell;
-    ASSERT_EQ(shell.LaunchProgram(nullptr, "sleep", "1"), clShellExecute::True);
+    ASSERT_EQ(shell.LaunchProgram(nullptr, "sleep", "2"), clShellExecute::True);
     EXPECT_TRUE(shell.StillExecuting());
     QElapsedTimer timer;
     timer.start();
