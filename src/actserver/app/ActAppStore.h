@@ -1,0 +1,49 @@
+// The records of one open ACT! database as the running application reads and changes them: the
+// contacts, groups, notes, sales and activities with their fields, and the relation rows that make
+// contacts members of groups and schedule activities with contacts.
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+
+namespace actserver {
+
+enum class ActRecordKind { Contact, Group, Notes, Sales, Activity };
+
+// Relation row types: a contact's membership in a group, an activity scheduled with a contact.
+constexpr char kRelationGroupMember = '0';
+constexpr char kRelationScheduledWith = '1';
+
+class ActAppStore
+{
+public:
+    virtual ~ActAppStore() = default;
+
+    // Path of the database's contact file (NAME.dbf) and the database name (NAME).
+    virtual QString contactFilePath() const = 0;
+    virtual QString databaseName() const = 0;
+    // The user the application is logged in as.
+    virtual QString userId() const = 0;
+    virtual QString userName() const = 0;
+
+    // Unique IDs of the records, in file order.
+    virtual QStringList recordIds(ActRecordKind kind) = 0;
+    virtual bool hasField(ActRecordKind kind, int fieldId) const = 0;
+    // The field as text; "" for a missing record or field.
+    virtual QString field(ActRecordKind kind, const QString &id, int fieldId) = 0;
+    // Writes the field to the database; throws platform::VbError when that fails.
+    virtual void setField(ActRecordKind kind, const QString &id, int fieldId, const QString &value) = 0;
+    // Appends a record with a new unique ID and returns it.
+    virtual QString addRecord(ActRecordKind kind) = 0;
+    virtual void deleteRecord(ActRecordKind kind, const QString &id) = 0;
+
+    // Relation rows of one type as (contact ID, group or activity ID).
+    virtual QList<QPair<QString, QString>> relations(char type) = 0;
+    virtual void addRelation(const QString &contactId, const QString &otherId, char type) = 0;
+    // Removes every relation row of the type whose second ID is otherId.
+    virtual void removeRelations(const QString &otherId, char type) = 0;
+};
+
+} // namespace actserver
