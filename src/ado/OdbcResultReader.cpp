@@ -1,0 +1,368 @@
+// Fetches every row of a statement: bound block fetches for short columns, SQLGetData for the rest.
+#include "ado/OdbcResultReader.h"
+
+#include "ado/OdbcDiagnostics.h"
+#include "ado/OdbcEnvironment.h"
+
+#include <QUuid>
+#include <cstring>
+#include <sqlext.h>
+
+namespace ado {
+namespace {
+
+using Kind = ColumnData::Kind;
+
+constexpr SQLULEN kBlockRows = 256;
+constexpr qint64 kLongestBoundText = 2000; // characters; longer columns come through SQLGetData
+constexpr qint64 kLongestBoundBinary = 8000;
+constexpr SQLLEN kChunkBytes = 16384;
+
+template <typename T> T read(const char *p)
+{
+    T value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
+// ADO shows GUIDs in braces and capitals; drivers send them in many spellings.
+QString guidText(const QString &text)
+{
+    const QUuid uuid(text);
+    return uuid.isNull() ? text : uuid.toString(QUuid::WithBraces).toUpper();
+}
+
+// How a column travels from the driver: its C type and the size of one element.
+SQLSMALLINT cTypeFor(const ColumnInfo &info, SQLLEN *elementBytes, bool *bindable)
+{
+    *bindable = true;
+    switch (info.kind) {
+    case Kind::Int:
+        *elementBytes = sizeof(SQLBIGINT);
+        return SQL_C_SBIGINT;
+    case Kind::UInt:
+        *elementBytes = sizeof(SQLUBIGINT);
+        return SQL_C_UBIGINT;
+    case Kind::Double:
+        *elementBytes = sizeof(SQLDOUBLE);
+        return SQL_C_DOUBLE;
+    case Kind::Bool:
+        *elementBytes = sizeof(SQLCHAR);
+        return SQL_C_BIT;
+    case Kind::Date:
+        *elementBytes = sizeof(SQL_DATE_STRUCT);
+        return SQL_C_TYPE_DATE;
+    case Kind::Time:
+        *elementBytes = sizeof(SQL_TIME_STRUCT);
+        return SQL_C_TYPE_TIME;
+    case Kind::DateTime:
+        *elementBytes = sizeof(SQL_TIMESTAMP_STRUCT);
+        return SQL_C_TYPE_TIMESTAMP;
+    case Kind::Decimal:
+        *elementBytes = SQLLEN(info.columnSize > 0 && info.columnSize < 120 ? info.columnSize + 8 : 128);
+        return SQL_C_CHAR;
+    case Kind::Bytes:
+        *bindable = info.columnSize > 0 && info.columnSize <= kLongestBoundBinary;
+        *elementBytes = *bindable ? SQLLEN(info.columnSize) : 0;
+        return SQL_C_BINARY;
+    case Kind::Text:
+        break;
+    }
+    const qint64 chars = info.sqlType == SQL_GUID ? 40 : info.columnSize;
+    *bindable = chars > 0 && chars <= kLongestBoundText;
+    *elementBytes = *bindable ? SQLLEN((chars + 1) * sizeof(SQLWCHAR)) : 0;
+    return SQL_C_WCHAR;
+}
+
+} // namespace
+
+struct OdbcResultReader::Binding
+{
+    SQLUSMALLINT column = 0;
+    SQLSMALLINT cType = SQL_C_WCHAR;
+    SQLLEN elementBytes = 0;
+    bool bound = false;
+    std::vector<char> buffer;
+    std::vector<SQLLEN> indicators;
+};
+
+OdbcResultReader::OdbcResultReader(SQLHSTMT statement, SQLUINTEGER getDataExtensions)
+    : m_statement(statement), m_getDataExtensions(getDataExtensions)
+{
+}
+
+OdbcResultReader::~OdbcResultReader()
+{
+    // The buffers die with the reader: the driver must not write to them any more.
+    if (!m_bindings.empty()) {
+        SQLFreeStmt(m_statement, SQL_UNBIND);
+        SQLSetStmtAttr(m_statement, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+        SQLSetStmtAttr(m_statement, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
+    }
+}
+
+void OdbcResultReader::check(SQLRETURN rc)
+{
+    if (!odbcSucceeded(rc))
+        raiseOdbcError(SQL_HANDLE_STMT, m_statement);
+}
+
+std::vector<ColumnInfo> OdbcResultReader::describe()
+{
+    SQLSMALLINT count = 0;
+    check(SQLNumResultCols(m_statement, &count));
+    m_columns.clear();
+    for (SQLUSMALLINT i = 1; i <= SQLUSMALLINT(count); ++i) {
+        QList<SQLWCHAR> name(256, 0);
+        SQLSMALLINT nameLength = 0, dataType = 0, digits = 0, nullable = 0;
+        SQLULEN size = 0;
+        check(SQLDescribeColW(m_statement, i, name.data(), SQLSMALLINT(name.size()), &nameLength, &dataType, &size,
+                              &digits, &nullable));
+        if (nameLength >= name.size()) {
+            name.resize(nameLength + 1);
+            check(SQLDescribeColW(m_statement, i, name.data(), SQLSMALLINT(name.size()), &nameLength, &dataType, &size,
+                                  &digits, &nullable));
+        }
+        SQLLEN isUnsigned = SQL_FALSE;
+        SQLColAttributeW(m_statement, i, SQL_DESC_UNSIGNED, nullptr, 0, nullptr, &isUnsigned);
+        ColumnInfo info;
+        info.name = fromOdbcText(name.data(), qMin<qsizetype>(nameLength, name.size() - 1));
+        info.sqlType = dataType;
+        info.isUnsigned = isUnsigned == SQL_TRUE;
+        info.columnSize = qint64(size);
+        info.decimalDigits = digits;
+        mapOdbcType(&info);
+        m_columns.push_back(info);
+    }
+    return m_columns;
+}
+
+void OdbcResultReader::planBindings()
+{
+    // Bound and unbound columns can be mixed only where SQLGetData may read any column, bound
+    // ones included; positioning inside a block of rows needs SQL_GD_BLOCK on top.
+    const bool canMix = (m_getDataExtensions & SQL_GD_ANY_COLUMN) && (m_getDataExtensions & SQL_GD_BOUND);
+    m_rowsetSize = canMix && (m_getDataExtensions & SQL_GD_BLOCK) ? kBlockRows : 1;
+    m_bindings.clear();
+    m_bindings.resize(m_columns.size());
+    for (size_t i = 0; i < m_columns.size(); ++i) {
+        Binding &binding = m_bindings[i];
+        binding.column = SQLUSMALLINT(i + 1);
+        bool bindable = false;
+        binding.cType = cTypeFor(m_columns[i], &binding.elementBytes, &bindable);
+        binding.bound = canMix && bindable;
+    }
+}
+
+void OdbcResultReader::bindColumns()
+{
+    if (m_rowsetSize > 1) {
+        SQLSetStmtAttr(m_statement, SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0);
+        SQLRETURN rc =
+            SQLSetStmtAttr(m_statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(m_rowsetSize), 0);
+        SQLULEN actual = 1;
+        if (!odbcSucceeded(rc) ||
+            !odbcSucceeded(SQLGetStmtAttr(m_statement, SQL_ATTR_ROW_ARRAY_SIZE, &actual, 0, nullptr)))
+            actual = 1;
+        m_rowsetSize = qMax<SQLULEN>(actual, 1);
+    }
+    for (Binding &binding : m_bindings) {
+        if (!binding.bound)
+            continue;
+        binding.buffer.assign(size_t(binding.elementBytes) * m_rowsetSize, 0);
+        binding.indicators.assign(m_rowsetSize, 0);
+        check(SQLBindCol(m_statement, binding.column, binding.cType, binding.buffer.data(), binding.elementBytes,
+                         binding.indicators.data()));
+    }
+}
+
+std::vector<ColumnData> OdbcResultReader::readAll()
+{
+    if (m_columns.empty())
+        describe();
+    std::vector<ColumnData> data;
+    data.reserve(m_columns.size());
+    for (const ColumnInfo &info : m_columns)
+        data.emplace_back(info.kind);
+    if (m_columns.empty())
+        return data;
+    planBindings();
+    bindColumns();
+    SQLULEN fetched = 0;
+    std::vector<SQLUSMALLINT> status(m_rowsetSize, SQL_ROW_SUCCESS);
+    if (m_rowsetSize > 1) {
+        SQLSetStmtAttr(m_statement, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0);
+        SQLSetStmtAttr(m_statement, SQL_ATTR_ROW_STATUS_PTR, status.data(), 0);
+    }
+    for (;;) {
+        const SQLRETURN rc = SQLFetch(m_statement);
+        if (rc == SQL_NO_DATA)
+            break;
+        check(rc);
+        const SQLULEN rows = m_rowsetSize > 1 ? fetched : 1;
+        for (SQLULEN r = 0; r < rows && m_rowsetSize > 1; ++r) {
+            if (status[r] == SQL_ROW_ERROR)
+                raiseOdbcError(SQL_HANDLE_STMT, m_statement);
+        }
+        if (data.front().size() == 0 && rows > 0)
+            for (ColumnData &column : data)
+                column.reserve(qsizetype(rows));
+        storeRowset(rows, data);
+    }
+    return data;
+}
+
+void OdbcResultReader::storeRowset(SQLULEN rows, std::vector<ColumnData> &data)
+{
+    m_positionedRow = 0;
+    for (SQLULEN r = 0; r < rows; ++r) {
+        for (size_t c = 0; c < m_bindings.size(); ++c) {
+            const Binding &binding = m_bindings[c];
+            if (binding.bound) {
+                const SQLLEN indicator = binding.indicators[r];
+                const SQLLEN room = binding.cType == SQL_C_WCHAR  ? binding.elementBytes - SQLLEN(sizeof(SQLWCHAR))
+                                    : binding.cType == SQL_C_CHAR ? binding.elementBytes - 1
+                                                                  : binding.elementBytes;
+                const bool truncated = indicator == SQL_NO_TOTAL || indicator > room;
+                if (!truncated) {
+                    storeBound(binding, m_columns[c], r, data[c]);
+                    continue;
+                }
+            }
+            storeWithGetData(binding.column, m_columns[c], r, data[c]);
+        }
+    }
+}
+
+void OdbcResultReader::storeBound(const Binding &binding, const ColumnInfo &info, SQLULEN row, ColumnData &data)
+{
+    const SQLLEN indicator = binding.indicators[row];
+    if (indicator == SQL_NULL_DATA)
+        return data.appendNull();
+    const char *p = binding.buffer.data() + size_t(binding.elementBytes) * row;
+    switch (binding.cType) {
+    case SQL_C_SBIGINT:
+        return data.appendInt(read<SQLBIGINT>(p));
+    case SQL_C_UBIGINT:
+        return data.appendInt(qint64(read<SQLUBIGINT>(p)));
+    case SQL_C_DOUBLE:
+        return data.appendDouble(read<SQLDOUBLE>(p));
+    case SQL_C_BIT:
+        return data.appendInt(*p != 0 ? 1 : 0);
+    case SQL_C_TYPE_DATE: {
+        const auto d = read<SQL_DATE_STRUCT>(p);
+        return data.appendDate(d.year, d.month, d.day);
+    }
+    case SQL_C_TYPE_TIME: {
+        const auto t = read<SQL_TIME_STRUCT>(p);
+        return data.appendTime(t.hour, t.minute, t.second);
+    }
+    case SQL_C_TYPE_TIMESTAMP: {
+        const auto s = read<SQL_TIMESTAMP_STRUCT>(p);
+        return data.appendDateTime(s.year, s.month, s.day, s.hour, s.minute, s.second, int(s.fraction / 1000000));
+    }
+    case SQL_C_CHAR:
+        return data.appendDecimal(QByteArray(p, qsizetype(indicator)).trimmed());
+    case SQL_C_BINARY:
+        return data.appendBytes(QByteArray(p, qsizetype(indicator)));
+    default:
+        break;
+    }
+    const QString text = fromOdbcText(reinterpret_cast<const SQLWCHAR *>(p), qsizetype(indicator / 2));
+    data.appendText(info.sqlType == SQL_GUID ? guidText(text) : text);
+}
+
+void OdbcResultReader::positionOn(SQLULEN row)
+{
+    if (m_rowsetSize <= 1 || m_positionedRow == row + 1)
+        return;
+    check(SQLSetPos(m_statement, SQLSETPOSIROW(row + 1), SQL_POSITION, SQL_LOCK_NO_CHANGE));
+    m_positionedRow = row + 1;
+}
+
+namespace {
+
+// Reads a value of variable length in pieces; false for Null.
+bool getLongData(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, QByteArray *out)
+{
+    const SQLLEN terminator = cType == SQL_C_WCHAR ? SQLLEN(sizeof(SQLWCHAR)) : cType == SQL_C_CHAR ? 1 : 0;
+    QByteArray chunk(kChunkBytes, Qt::Uninitialized);
+    out->clear();
+    for (;;) {
+        SQLLEN indicator = 0;
+        const SQLRETURN rc = SQLGetData(statement, column, cType, chunk.data(), kChunkBytes, &indicator);
+        if (rc == SQL_NO_DATA)
+            return true;
+        if (!odbcSucceeded(rc))
+            raiseOdbcError(SQL_HANDLE_STMT, statement);
+        if (indicator == SQL_NULL_DATA)
+            return false;
+        const bool partial = indicator == SQL_NO_TOTAL || indicator > kChunkBytes - terminator;
+        if (!partial) {
+            out->append(chunk.constData(), qsizetype(indicator));
+            return true;
+        }
+        out->append(chunk.constData(), qsizetype(kChunkBytes - terminator));
+    }
+}
+
+template <typename T> bool getFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, T *value)
+{
+    SQLLEN indicator = 0;
+    const SQLRETURN rc = SQLGetData(statement, column, cType, value, sizeof(T), &indicator);
+    if (!odbcSucceeded(rc))
+        raiseOdbcError(SQL_HANDLE_STMT, statement);
+    return indicator != SQL_NULL_DATA;
+}
+
+} // namespace
+
+void OdbcResultReader::storeWithGetData(SQLUSMALLINT column, const ColumnInfo &info, SQLULEN row, ColumnData &data)
+{
+    positionOn(row);
+    const Binding &binding = m_bindings[column - 1];
+    switch (binding.cType) {
+    case SQL_C_SBIGINT:
+    case SQL_C_UBIGINT: {
+        SQLBIGINT v = 0;
+        return getFixed(m_statement, column, binding.cType, &v) ? data.appendInt(v) : data.appendNull();
+    }
+    case SQL_C_DOUBLE: {
+        SQLDOUBLE v = 0;
+        return getFixed(m_statement, column, binding.cType, &v) ? data.appendDouble(v) : data.appendNull();
+    }
+    case SQL_C_BIT: {
+        SQLCHAR v = 0;
+        return getFixed(m_statement, column, binding.cType, &v) ? data.appendInt(v != 0) : data.appendNull();
+    }
+    case SQL_C_TYPE_DATE: {
+        SQL_DATE_STRUCT d{};
+        return getFixed(m_statement, column, binding.cType, &d) ? data.appendDate(d.year, d.month, d.day)
+                                                                : data.appendNull();
+    }
+    case SQL_C_TYPE_TIME: {
+        SQL_TIME_STRUCT t{};
+        return getFixed(m_statement, column, binding.cType, &t) ? data.appendTime(t.hour, t.minute, t.second)
+                                                                : data.appendNull();
+    }
+    case SQL_C_TYPE_TIMESTAMP: {
+        SQL_TIMESTAMP_STRUCT s{};
+        if (!getFixed(m_statement, column, binding.cType, &s))
+            return data.appendNull();
+        return data.appendDateTime(s.year, s.month, s.day, s.hour, s.minute, s.second, int(s.fraction / 1000000));
+    }
+    default:
+        break;
+    }
+    QByteArray bytes;
+    if (!getLongData(m_statement, column, binding.cType, &bytes))
+        return data.appendNull();
+    if (binding.cType == SQL_C_CHAR)
+        return data.appendDecimal(bytes.trimmed());
+    if (binding.cType == SQL_C_BINARY)
+        return data.appendBytes(bytes);
+    const QString text = fromOdbcText(reinterpret_cast<const SQLWCHAR *>(bytes.constData()), bytes.size() / 2);
+    data.appendText(info.sqlType == SQL_GUID ? guidText(text) : text);
+}
+
+} // namespace ado

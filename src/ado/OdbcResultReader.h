@@ -1,0 +1,49 @@
+// Reads the whole result of an executed ODBC statement into column stores (the static cursor).
+#pragma once
+
+#include "ado/ColumnData.h"
+#include "ado/ColumnInfo.h"
+
+#include <sql.h>
+#include <vector>
+
+namespace ado {
+
+// Short columns are bound and fetched in blocks of rows where the driver lets SQLGetData work
+// beside a block cursor; long columns, and cells longer than their bound buffer, come through
+// SQLGetData. Drivers that allow less are read row by row with SQLGetData alone.
+class OdbcResultReader final
+{
+public:
+    OdbcResultReader(SQLHSTMT statement, SQLUINTEGER getDataExtensions);
+    ~OdbcResultReader();
+    OdbcResultReader(const OdbcResultReader &) = delete;
+    OdbcResultReader &operator=(const OdbcResultReader &) = delete;
+
+    // Throws VbError on a driver error.
+    std::vector<ColumnInfo> describe();
+    std::vector<ColumnData> readAll();
+
+    // Rows fetched in one call; 1 means the row-by-row way.
+    SQLULEN rowsetSize() const { return m_rowsetSize; }
+
+private:
+    struct Binding;
+
+    void planBindings();
+    void bindColumns();
+    void storeRowset(SQLULEN rows, std::vector<ColumnData> &data);
+    void storeBound(const Binding &binding, const ColumnInfo &info, SQLULEN row, ColumnData &data);
+    void storeWithGetData(SQLUSMALLINT column, const ColumnInfo &info, SQLULEN row, ColumnData &data);
+    void positionOn(SQLULEN row);
+    void check(SQLRETURN rc);
+
+    SQLHSTMT m_statement;
+    SQLUINTEGER m_getDataExtensions;
+    SQLULEN m_rowsetSize = 1;
+    SQLULEN m_positionedRow = 0;
+    std::vector<ColumnInfo> m_columns;
+    std::vector<Binding> m_bindings;
+};
+
+} // namespace ado

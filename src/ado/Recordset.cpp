@@ -1,0 +1,130 @@
+// Executes a query over ODBC and keeps every row of its result.
+#include "ado/Recordset.h"
+
+#include "ado/AdoError.h"
+#include "ado/Connection.h"
+#include "ado/OdbcDiagnostics.h"
+#include "ado/OdbcEnvironment.h"
+#include "ado/OdbcResultReader.h"
+#include "ado/RecordsetData.h"
+
+namespace ado {
+namespace {
+
+// Frees the statement on every way out of Open.
+class StatementHandle
+{
+public:
+    explicit StatementHandle(SQLHDBC dbc)
+    {
+        if (!odbcSucceeded(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &m_handle)))
+            raiseOdbcError(SQL_HANDLE_DBC, dbc);
+    }
+    ~StatementHandle()
+    {
+        SQLFreeStmt(m_handle, SQL_CLOSE);
+        SQLFreeHandle(SQL_HANDLE_STMT, m_handle);
+    }
+    StatementHandle(const StatementHandle &) = delete;
+    StatementHandle &operator=(const StatementHandle &) = delete;
+    SQLHSTMT get() const { return m_handle; }
+
+private:
+    SQLHSTMT m_handle = SQL_NULL_HSTMT;
+};
+
+SQLUINTEGER getDataExtensions(SQLHDBC dbc)
+{
+    SQLUINTEGER extensions = 0;
+    if (!odbcSucceeded(SQLGetInfo(dbc, SQL_GETDATA_EXTENSIONS, &extensions, sizeof extensions, nullptr)))
+        extensions = 0;
+    return extensions;
+}
+
+} // namespace
+
+Recordset::Recordset() = default;
+Recordset::~Recordset() = default;
+
+void Recordset::Open(const QString &source, Connection *activeConnection, int, int, long)
+{
+    if (isOpen())
+        raise(kErrObjectOpen, QStringLiteral("Der Vorgang ist bei geöffnetem Objekt nicht zulässig."));
+    if (activeConnection)
+        m_connection = activeConnection;
+    if (!m_connection || !m_connection->isOpen()) {
+        raise(kErrInvalidConnection, QStringLiteral("Die Verbindung kann nicht für diesen Vorgang verwendet werden. "
+                                                    "Sie ist entweder geschlossen oder in diesem Zusammenhang "
+                                                    "ungültig."));
+    }
+    auto dbc = static_cast<SQLHDBC>(m_connection->handle());
+    StatementHandle statement(dbc);
+    const SQLRETURN rc = SQLExecDirectW(statement.get(), odbcText(source), SQLINTEGER(source.size()));
+    if (!odbcSucceeded(rc) && rc != SQL_NO_DATA)
+        raiseOdbcError(SQL_HANDLE_STMT, statement.get());
+
+    auto data = std::make_unique<RecordsetData>();
+    {
+        OdbcResultReader reader(statement.get(), getDataExtensions(dbc));
+        data->columns = reader.describe();
+        data->values = reader.readAll();
+    }
+    data->recordCount = data->values.empty() ? 0 : data->values.front().size();
+    m_data = std::move(data);
+    m_fields.m_fields.clear();
+    for (int i = 0; i < int(m_data->columns.size()); ++i)
+        m_fields.m_fields.emplace_back(m_data.get(), i);
+}
+
+void Recordset::Close()
+{
+    requireOpen();
+    m_fields.m_fields.clear();
+    m_data.reset();
+}
+
+void Recordset::requireOpen() const
+{
+    if (!isOpen())
+        raise(kErrObjectClosed, QStringLiteral("Der Vorgang ist bei geschlossenem Objekt nicht zulässig."));
+}
+
+const Fields &Recordset::Fields() const
+{
+    requireOpen();
+    return m_fields;
+}
+
+long Recordset::RecordCount() const
+{
+    requireOpen();
+    return long(m_data->recordCount);
+}
+
+bool Recordset::Eof() const
+{
+    requireOpen();
+    return m_data->position >= m_data->recordCount;
+}
+
+bool Recordset::Bof() const
+{
+    requireOpen();
+    return m_data->recordCount == 0;
+}
+
+void Recordset::MoveFirst()
+{
+    requireOpen();
+    m_data->position = 0;
+}
+
+void Recordset::MoveNext()
+{
+    requireOpen();
+    if (m_data->position >= m_data->recordCount)
+        raiseNoCurrentRecord();
+    ++m_data->position;
+}
+
+} // namespace ado
