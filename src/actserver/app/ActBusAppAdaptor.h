@@ -1,0 +1,34 @@
+// The application object on the bus (ACTOLE.APPOBJECT): each member of ACTAppObject as a method.
+#pragma once
+
+#include "ActBusObject.h"
+#include "ActLocalAppObject.h"
+
+#include <QDBusObjectPath>
+
+namespace actserver {
+
+class ActBusAppAdaptor final : public ActBusObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.datolux.ACT.Application")
+public:
+    ActBusAppAdaptor(ActBusServer &server, ActAppState &state);
+
+public slots:
+    QString GetOpenDBName();
+    QString GetUserId();
+    QString GetCurrentUserName();
+    QString GetVersion(int kind);
+    void Show(bool show);
+    void Minimize();
+    int OpenDB(const QString &path);
+    int CloseDB();
+    void Command(int commandId);
+    QDBusObjectPath Views();
+
+private:
+    ActLocalAppObject m_app;
+};
+
+} // namespace actserver
