@@ -36,6 +36,7 @@ protected:
     {
         if (!QDBusConnection::sessionBus().isConnected())
             GTEST_SKIP() << "needs a session bus";
+        qputenv("DATOLUX_ACT_SERVICE", "org.datolux.ACT.test" + QByteArray::number(QCoreApplication::applicationPid()));
         ASSERT_TRUE(host.start());
         app = ActBusAppObject::create(QDBusConnection::sessionBus(), 3000);
     }

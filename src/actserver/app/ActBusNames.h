@@ -5,7 +5,12 @@
 
 namespace actserver::bus {
 
-inline QString serviceName() { return QStringLiteral("org.datolux.ACT"); }
+// DATOLUX_ACT_SERVICE names another service, so that tests running side by side on one bus each
+// talk to their own server.
+inline QString serviceName()
+{
+    return qEnvironmentVariable("DATOLUX_ACT_SERVICE", QStringLiteral("org.datolux.ACT"));
+}
 inline QString applicationPath() { return QStringLiteral("/ACTOLE/APPOBJECT"); }
 // Returned where the automation object model gives "nothing" (GetActive without a view).
 inline QString nullPath() { return QStringLiteral("/"); }
