@@ -152,3 +152,64 @@ TEST_F(Bus, DroppedObjectsAreReleasedOnTheServer)
 }
 
 } // namespace
+
+// ---- the application wrapper over the bus ----
+
+#include "GTestScriptedUi.h"
+#include "actlink/clACTApplication.h"
+#include "platform/FakeWindowList.h"
+
+namespace {
+
+class WrapperOverBus : public Bus
+{
+protected:
+    void SetUp() override
+    {
+        Bus::SetUp();
+        windows.add(QStringLiteral("act3.0frameclass"), QStringLiteral("ACT! - DEMO"));
+    }
+    GTestScriptedUi ui;
+    platform::FakeWindowList windows{true};
+    actlink::clACTApplication act{[] { return ActBusAppObject::create(QDBusConnection::sessionBus(), 3000); },
+                                  nullptr};
+};
+
+TEST_F(WrapperOverBus, LookupAndNoteReachTheServer)
+{
+    EXPECT_TRUE(act.ACTgestartet());
+    EXPECT_EQ(act.ACTDatenbank(), QStringLiteral("/daten/DEMO.dbf"));
+    EXPECT_TRUE(act.CreateContactSearch(contactId(1) + contactId(5) + contactId(6)));
+    EXPECT_TRUE(act.ShowNoteByUniqueID(noteId(3)));
+    QStringList ids;
+    QString tab;
+    int row = -1;
+    host.run([&] {
+        const auto &side = host.state->side(ActViewType::Contact);
+        ids = side.ids;
+        tab = side.activeTab;
+        row = side.selectedRows.value(int(ActTab::Notes), -1);
+    });
+    EXPECT_EQ(ids, QStringList({contactId(1), contactId(5), contactId(6)}));
+    EXPECT_EQ(tab, QStringLiteral("Notizen/Protokoll"));
+    EXPECT_EQ(row, 1);
+    bool cancel = false;
+    EXPECT_EQ(act.getIDsAktuelleSuche(cancel), contactId(1) + contactId(5) + contactId(6));
+}
+
+TEST_F(WrapperOverBus, VanishedServerIsAnErrorForTheCaller)
+{
+    host.disconnect();
+    ui.expectMsgBox(platform::MsgIcon::Exclamation, QStringLiteral("Fehlernummer: 429"));
+    EXPECT_EQ(act.ACTDatenbank(), QString());
+    EXPECT_EQ(errorNumber([&] { act.CreateContactSearch(contactId(1)); }), kCannotCreateObject);
+}
+
+TEST_F(WrapperOverBus, MenuCommandReportsTheServerFault)
+{
+    ui.expectMsgBox(platform::MsgIcon::Exclamation,
+                    QStringLiteral("Fehler in Klasse ACTApplication - ExecuteMenuCommand\r\nFehlernummer: -2147417851"));
+    act.ExecuteMenuCommand(4711);
+}
+
+} // namespace
