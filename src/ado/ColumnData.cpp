@@ -13,7 +13,7 @@ constexpr qint64 kMsecsPerDay = 86400000;
 
 bool usesNumbers(ColumnData::Kind kind)
 {
-    return kind != ColumnData::Kind::Text && kind != ColumnData::Kind::Bytes && kind != ColumnData::Kind::Decimal;
+    return kind != ColumnData::Kind::Bytes && kind != ColumnData::Kind::Decimal;
 }
 
 bool usesBytes(ColumnData::Kind kind)
@@ -56,19 +56,17 @@ void ColumnData::reserve(qsizetype rows)
         m_numbers.reserve(size_t(rows));
     else if (usesBytes(m_kind))
         m_bytes.reserve(size_t(rows));
-    else
-        m_texts.reserve(size_t(rows));
 }
 
 void ColumnData::appendNull()
 {
     m_null.push_back(true);
-    if (usesNumbers(m_kind))
+    if (m_kind == Kind::Text)
+        m_numbers.push_back(qint64(m_text.size()));
+    else if (usesNumbers(m_kind))
         m_numbers.push_back(0);
-    else if (usesBytes(m_kind))
-        m_bytes.emplace_back();
     else
-        m_texts.emplace_back();
+        m_bytes.emplace_back();
 }
 
 void ColumnData::appendInt(qint64 value)
@@ -114,10 +112,11 @@ void ColumnData::appendDateTime(int year, int month, int day, int hour, int minu
     appendInt(days * kMsecsPerDay + QTime(hour, minute, second, msec).msecsSinceStartOfDay());
 }
 
-void ColumnData::appendText(const QString &value)
+void ColumnData::appendText(const ushort *utf16, qsizetype length)
 {
     m_null.push_back(false);
-    m_texts.push_back(value);
+    m_text.insert(m_text.end(), utf16, utf16 + length);
+    m_numbers.push_back(qint64(m_text.size()));
 }
 
 void ColumnData::appendBytes(const QByteArray &value)
@@ -153,8 +152,10 @@ QVariant ColumnData::value(qsizetype row) const
         const int msecs = int(packed % kMsecsPerDay);
         return QVariant(QDateTime(QDate::fromJulianDay(days), QTime::fromMSecsSinceStartOfDay(msecs)));
     }
-    case Kind::Text:
-        return QVariant(m_texts[i]);
+    case Kind::Text: {
+        const qint64 begin = i == 0 ? 0 : m_numbers[i - 1];
+        return QVariant(QString(reinterpret_cast<const QChar *>(m_text.data() + begin), m_numbers[i] - begin));
+    }
     case Kind::Bytes:
         return QVariant(m_bytes[i]);
     }

@@ -42,7 +42,8 @@ public:
     void appendDate(int year, int month, int day);
     void appendTime(int hour, int minute, int second, int msec = 0);
     void appendDateTime(int year, int month, int day, int hour, int minute, int second, int msec);
-    void appendText(const QString &value);
+    void appendText(const QString &value) { appendText(value.utf16(), value.size()); }
+    void appendText(const ushort *utf16, qsizetype length);
     void appendBytes(const QByteArray &value);
 
     bool isNull(qsizetype row) const { return m_null[size_t(row)]; }
@@ -52,7 +53,9 @@ private:
     Kind m_kind;
     std::vector<bool> m_null;
     std::vector<qint64> m_numbers; // ints, bools, julian days, msecs, packed date-times, double bits
-    std::vector<QString> m_texts;
+    // Texts lie end to end in one buffer (m_numbers holds where each ends): one allocation per
+    // growth instead of one per cell.
+    std::vector<ushort> m_text;
     std::vector<QByteArray> m_bytes;
 };
 

@@ -268,8 +268,10 @@ void OdbcResultReader::storeBound(const Binding &binding, const ColumnInfo &info
     default:
         break;
     }
-    const QString text = fromOdbcText(reinterpret_cast<const SQLWCHAR *>(p), qsizetype(indicator / 2));
-    data.appendText(info.sqlType == SQL_GUID ? guidText(text) : text);
+    const auto *text = reinterpret_cast<const ushort *>(p);
+    if (info.sqlType != SQL_GUID)
+        return data.appendText(text, qsizetype(indicator / 2));
+    data.appendText(guidText(fromOdbcText(text, qsizetype(indicator / 2))));
 }
 
 void OdbcResultReader::positionOn(SQLULEN row)
@@ -282,28 +284,31 @@ void OdbcResultReader::positionOn(SQLULEN row)
 
 namespace {
 
-// Reads a value of variable length in pieces; false for Null.
-bool getLongData(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, QByteArray *out)
+// Reads a value of variable length in pieces into *out (reused between cells); false for Null.
+bool getLongData(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, std::vector<char> *out)
 {
     const SQLLEN terminator = cType == SQL_C_WCHAR ? SQLLEN(sizeof(SQLWCHAR)) : cType == SQL_C_CHAR ? 1 : 0;
-    QByteArray chunk(kChunkBytes, Qt::Uninitialized);
     out->clear();
+    size_t used = 0;
     for (;;) {
+        out->resize(used + size_t(kChunkBytes));
         SQLLEN indicator = 0;
-        const SQLRETURN rc = SQLGetData(statement, column, cType, chunk.data(), kChunkBytes, &indicator);
+        const SQLRETURN rc = SQLGetData(statement, column, cType, out->data() + used, kChunkBytes, &indicator);
         if (rc == SQL_NO_DATA)
-            return true;
+            break;
         if (!odbcSucceeded(rc))
             raiseOdbcError(SQL_HANDLE_STMT, statement);
         if (indicator == SQL_NULL_DATA)
             return false;
         const bool partial = indicator == SQL_NO_TOTAL || indicator > kChunkBytes - terminator;
         if (!partial) {
-            out->append(chunk.constData(), qsizetype(indicator));
-            return true;
+            used += size_t(indicator);
+            break;
         }
-        out->append(chunk.constData(), qsizetype(kChunkBytes - terminator));
+        used += size_t(kChunkBytes - terminator);
     }
+    out->resize(used);
+    return true;
 }
 
 template <typename T> bool getFixed(SQLHSTMT statement, SQLUSMALLINT column, SQLSMALLINT cType, T *value)
@@ -354,15 +359,17 @@ void OdbcResultReader::storeWithGetData(SQLUSMALLINT column, const ColumnInfo &i
     default:
         break;
     }
-    QByteArray bytes;
-    if (!getLongData(m_statement, column, binding.cType, &bytes))
+    if (!getLongData(m_statement, column, binding.cType, &m_longValue))
         return data.appendNull();
+    const auto size = qsizetype(m_longValue.size());
     if (binding.cType == SQL_C_CHAR)
-        return data.appendDecimal(bytes.trimmed());
+        return data.appendDecimal(QByteArray(m_longValue.data(), size).trimmed());
     if (binding.cType == SQL_C_BINARY)
-        return data.appendBytes(bytes);
-    const QString text = fromOdbcText(reinterpret_cast<const SQLWCHAR *>(bytes.constData()), bytes.size() / 2);
-    data.appendText(info.sqlType == SQL_GUID ? guidText(text) : text);
+        return data.appendBytes(QByteArray(m_longValue.data(), size));
+    const auto *text = reinterpret_cast<const ushort *>(m_longValue.data());
+    if (info.sqlType != SQL_GUID)
+        return data.appendText(text, size / 2);
+    data.appendText(guidText(fromOdbcText(text, size / 2)));
 }
 
 } // namespace ado

@@ -44,6 +44,7 @@ private:
     SQLULEN m_positionedRow = 0;
     std::vector<ColumnInfo> m_columns;
     std::vector<Binding> m_bindings;
+    std::vector<char> m_longValue; // one cell read with SQLGetData
 };
 
 } // namespace ado
