@@ -1,0 +1,287 @@
+// Folder synchronisation, query execution and snapshot filtering on one SQLite connection.
+#include "Connection.h"
+
+#include "DaoErrors.h"
+#include "DbfVirtualTable.h"
+#include "JetLike.h"
+
+#include "dbf/DbfError.h"
+#include "dbf/DbfTable.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace dao {
+
+namespace {
+
+QString quoteIdentifier(QString name)
+{
+    return QLatin1Char('"') + name.replace(u'"', QStringLiteral("\"\"")) + QLatin1Char('"');
+}
+
+QString quoteLiteral(QString text)
+{
+    return QLatin1Char('\'') + text.replace(u'\'', QStringLiteral("''")) + QLatin1Char('\'');
+}
+
+QVariant columnValue(sqlite3_stmt *stmt, int i)
+{
+    switch (sqlite3_column_type(stmt, i)) {
+    case SQLITE_INTEGER:
+        return QVariant(qlonglong(sqlite3_column_int64(stmt, i)));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt, i);
+    case SQLITE_TEXT: {
+        const void *p = sqlite3_column_text16(stmt, i);
+        return QString(reinterpret_cast<const QChar *>(p), sqlite3_column_bytes16(stmt, i) / 2);
+    }
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, i)), sqlite3_column_bytes(stmt, i));
+    default:
+        return {};
+    }
+}
+
+// Brings a value into the type of its declared column: dates, logicals and decimal numbers.
+QVariant typed(QVariant v, const QString &declType)
+{
+    if (v.isNull() || declType.isEmpty())
+        return v;
+    if (declType == QLatin1String("DATE") && v.typeId() == QMetaType::QString)
+        return QDate::fromString(v.toString(), Qt::ISODate);
+    if (declType == QLatin1String("BOOLEAN") && v.typeId() == QMetaType::LongLong)
+        return v.toLongLong() != 0;
+    if (declType.startsWith(QLatin1String("NUMERIC(")) && !declType.endsWith(QLatin1String(",0)")) &&
+        v.typeId() == QMetaType::LongLong)
+        return v.toDouble();
+    return v;
+}
+
+// Jet filters name fields as [table].field; over a snapshot only the field name counts.
+QString stripQualifiers(const QString &filter)
+{
+    QString out;
+    out.reserve(filter.size());
+    for (qsizetype i = 0; i < filter.size();) {
+        const QChar c = filter[i];
+        if (c == u'\'' || c == u'"') {
+            qsizetype j = i + 1;
+            while (j < filter.size() && !(filter[j] == c && (j + 1 >= filter.size() || filter[j + 1] != c)))
+                j += filter[j] == c ? 2 : 1;
+            out += filter.mid(i, j + 1 - i);
+            i = j + 1;
+            continue;
+        }
+        qsizetype end = i;
+        if (c == u'[') {
+            end = filter.indexOf(u']', i);
+            end = end < 0 ? filter.size() : end + 1;
+        } else if (c.isLetter() || c == u'_') {
+            while (end < filter.size() && (filter[end].isLetterOrNumber() || filter[end] == u'_' || filter[end] == u'#'))
+                ++end;
+        } else {
+            out += c;
+            ++i;
+            continue;
+        }
+        const bool qualifier = end < filter.size() && filter[end] == u'.' && end + 1 < filter.size() &&
+                               (filter[end + 1] == u'[' || filter[end + 1].isLetter() || filter[end + 1] == u'_');
+        if (!qualifier)
+            out += filter.mid(i, end - i);
+        i = qualifier ? end + 1 : end;
+    }
+    return out;
+}
+
+} // namespace
+
+Connection::Connection(const QString &folder) : m_folder(folder)
+{
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || !info.isDir())
+        raise(ErrInvalidPath, QStringLiteral("'%1' ist kein zulässiger Pfad. Stellen Sie sicher, dass der Pfad richtig "
+                                             "eingegeben wurde.")
+                                  .arg(folder));
+    m_lookup = [this](int id) { return m_snapshots.value(id, nullptr); };
+    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK ||
+        DbfVirtualTable::registerWith(m_db) != SQLITE_OK ||
+        SnapshotVirtualTable::registerWith(m_db, &m_lookup) != SQLITE_OK || JetLike::registerWith(m_db) != SQLITE_OK) {
+        const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("kein Speicher");
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        raise(ErrReserved, QStringLiteral("Die Datenbank kann nicht geöffnet werden (%1).").arg(message));
+    }
+}
+
+Connection::~Connection()
+{
+    sqlite3_close(m_db);
+}
+
+QString Connection::tableNameOf(const QString &fileName)
+{
+    QString name = fileName.toLower();
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot >= 0)
+        name[dot] = u'#';
+    return name;
+}
+
+void Connection::exec(const QString &sql)
+{
+    char *err = nullptr;
+    if (sqlite3_exec(m_db, sql.toUtf8().constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString message = QString::fromUtf8(err);
+        sqlite3_free(err);
+        throw platform::VbError(ErrCannotOpenFile, message, QStringLiteral("DAO"));
+    }
+}
+
+void Connection::syncTables()
+{
+    const QFileInfoList files = QDir(m_folder).entryInfoList(QDir::Files | QDir::Readable, QDir::Name);
+    QSet<QString> seen;
+    for (const QFileInfo &f : files) {
+        const QString name = tableNameOf(f.fileName());
+        // Two files whose names differ only in case: the first (by name) is the table.
+        if (seen.contains(name))
+            continue;
+        seen.insert(name);
+        syncFile(name, f.filePath(), f.size(), f.lastModified());
+    }
+    for (auto it = m_tables.begin(); it != m_tables.end();) {
+        if (seen.contains(it.key())) {
+            ++it;
+            continue;
+        }
+        if (it->error.isEmpty())
+            exec(QStringLiteral("DROP TABLE IF EXISTS temp.%1").arg(quoteIdentifier(it.key())));
+        it = m_tables.erase(it);
+    }
+}
+
+void Connection::syncFile(const QString &tableName, const QString &path, qint64 size, const QDateTime &modified)
+{
+    FileTable &entry = m_tables[tableName];
+    if (entry.path == path && entry.size == size && entry.modified == modified)
+        return;
+    const bool existed = !entry.signature.isEmpty();
+    entry.path = path;
+    entry.size = size;
+    entry.modified = modified;
+    QString signature;
+    try {
+        dbf::DbfTable table(path);
+        signature = DbfVirtualTable::schema(table.fields());
+        entry.error.clear();
+    } catch (const dbf::DbfError &e) {
+        entry.error = e.message();
+    }
+    if (signature == entry.signature)
+        return;
+    if (existed)
+        exec(QStringLiteral("DROP TABLE IF EXISTS temp.%1").arg(quoteIdentifier(tableName)));
+    entry.signature = signature;
+    if (!signature.isEmpty())
+        exec(QStringLiteral("CREATE VIRTUAL TABLE temp.%1 USING dbf(%2)").arg(quoteIdentifier(tableName), quoteLiteral(path)));
+}
+
+void Connection::raiseFor(const QString &message, const QString &sql) const
+{
+    static const QRegularExpression noTable(QStringLiteral("^no such table: (?:\\w+\\.)?(.*)$"));
+    const QRegularExpressionMatch m = noTable.match(message);
+    if (m.hasMatch()) {
+        const auto it = m_tables.constFind(m.captured(1).toLower());
+        if (it != m_tables.constEnd() && !it->error.isEmpty())
+            raise(ErrCannotOpenFile, it->error);
+    }
+    if (message.startsWith(QLatin1String("Die dBase-Datei")) || message.startsWith(QLatin1String("Die Memodatei")))
+        raise(ErrCannotOpenFile, message);
+    raiseSqlite(message, sql);
+}
+
+Snapshot Connection::query(const QString &sql)
+{
+    syncTables();
+    sqlite3_stmt *stmt = nullptr;
+    const void *tail = nullptr;
+    if (sqlite3_prepare16_v2(m_db, sql.utf16(), int(sql.size() * 2), &stmt, &tail) != SQLITE_OK)
+        raiseFor(QString::fromUtf8(sqlite3_errmsg(m_db)), sql);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> guard(stmt, sqlite3_finalize);
+    if (!stmt)
+        raise(ErrInvalidOperation, QStringLiteral("Ungültige Operation (leere Abfrage)."));
+    const qsizetype used = tail ? static_cast<const char16_t *>(tail) - reinterpret_cast<const char16_t *>(sql.utf16())
+                                : sql.size();
+    const QString rest = sql.mid(used).trimmed();
+    if (!rest.isEmpty() && rest != QLatin1String(";"))
+        raise(ErrCharactersAfterEnd, QStringLiteral("Zeichen am Ende der SQL-Anweisung gefunden."));
+    if (!sqlite3_stmt_readonly(stmt))
+        raise(ErrInvalidOperation, QStringLiteral("Ungültige Operation (nur Auswahlabfragen sind möglich)."));
+
+    Snapshot s;
+    const int n = sqlite3_column_count(stmt);
+    for (int i = 0; i < n; ++i) {
+        SnapshotColumn c;
+        c.name = QString::fromUtf8(sqlite3_column_name(stmt, i));
+        c.declType = QString::fromUtf8(sqlite3_column_decltype(stmt, i));
+        s.columns.append(c);
+    }
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        for (int i = 0; i < n; ++i)
+            s.values.append(typed(columnValue(stmt, i), s.columns[i].declType));
+        ++s.rowCount;
+    }
+    if (rc != SQLITE_DONE)
+        raiseFor(QString::fromUtf8(sqlite3_errmsg(m_db)), sql);
+    for (int i = 0; i < n; ++i) {
+        QVariant sample;
+        for (qsizetype r = 0; r < s.rowCount && sample.isNull(); ++r)
+            sample = s.at(r, i);
+        Snapshot::describe(s.columns[i], sample);
+    }
+    return s;
+}
+
+QList<qsizetype> Connection::filterRows(const Snapshot &snapshot, const QString &filter)
+{
+    const int id = m_nextSnapshot++;
+    const QString table = QStringLiteral("temp.\"rs_%1\"").arg(id);
+    m_snapshots.insert(id, &snapshot);
+    QList<qsizetype> rows;
+    QString message;
+    try {
+        exec(QStringLiteral("CREATE VIRTUAL TABLE %1 USING snapshot(%2)").arg(table).arg(id));
+    } catch (const platform::VbError &e) {
+        m_snapshots.remove(id);
+        raise(ErrReserved, e.description());
+    }
+    const QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE %2").arg(table, stripQualifiers(filter));
+    sqlite3_stmt *stmt = nullptr;
+    const void *tail = nullptr;
+    int rc = sqlite3_prepare16_v2(m_db, sql.utf16(), int(sql.size() * 2), &stmt, &tail);
+    if (rc == SQLITE_OK && stmt && !sqlite3_stmt_readonly(stmt))
+        rc = SQLITE_ERROR;
+    if (rc == SQLITE_OK && stmt) {
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            rows.append(qsizetype(sqlite3_column_int64(stmt, 0)));
+    }
+    if (rc != SQLITE_DONE && rc != SQLITE_OK)
+        message = QString::fromUtf8(sqlite3_errmsg(m_db));
+    else if (tail && QString(reinterpret_cast<const QChar *>(tail)).trimmed().size() > 0)
+        message = QStringLiteral("syntax error");
+    sqlite3_finalize(stmt);
+    exec(QStringLiteral("DROP TABLE %1").arg(table));
+    m_snapshots.remove(id);
+    if (!message.isEmpty())
+        raiseSqlite(message, filter);
+    return rows;
+}
+
+} // namespace dao
