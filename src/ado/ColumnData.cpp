@@ -11,14 +11,10 @@ namespace {
 
 constexpr qint64 kMsecsPerDay = 86400000;
 
-bool usesNumbers(ColumnData::Kind kind)
+bool isNumberKind(ColumnData::Kind kind)
 {
-    return kind != ColumnData::Kind::Bytes && kind != ColumnData::Kind::Decimal;
-}
-
-bool usesBytes(ColumnData::Kind kind)
-{
-    return kind == ColumnData::Kind::Bytes || kind == ColumnData::Kind::Decimal;
+    using Kind = ColumnData::Kind;
+    return kind == Kind::Int || kind == Kind::UInt || kind == Kind::Double || kind == Kind::Decimal;
 }
 
 qint64 doubleBits(double value)
@@ -35,16 +31,9 @@ double bitsDouble(qint64 bits)
     return value;
 }
 
-QVariant decimalValue(const QByteArray &text)
+bool looksWhole(const QByteArray &text)
 {
-    bool ok = false;
-    if (!text.contains('.') && !text.contains('e') && !text.contains('E')) {
-        const qlonglong whole = text.toLongLong(&ok);
-        if (ok)
-            return QVariant(whole);
-    }
-    const double value = text.toDouble(&ok);
-    return ok ? QVariant(value) : QVariant(QString::fromLatin1(text));
+    return !text.contains('.') && !text.contains('e') && !text.contains('E');
 }
 
 } // namespace
@@ -52,21 +41,24 @@ QVariant decimalValue(const QByteArray &text)
 void ColumnData::reserve(qsizetype rows)
 {
     m_null.reserve(size_t(rows));
-    if (usesNumbers(m_kind))
-        m_numbers.reserve(size_t(rows));
-    else if (usesBytes(m_kind))
+    if (m_kind == Kind::Bytes) {
         m_bytes.reserve(size_t(rows));
+        return;
+    }
+    m_numbers.reserve(size_t(rows));
+    if (isNumberKind(m_kind))
+        m_tags.reserve(size_t(rows));
 }
 
 void ColumnData::appendNull()
 {
     m_null.push_back(true);
-    if (m_kind == Kind::Text)
-        m_numbers.push_back(qint64(m_text.size()));
-    else if (usesNumbers(m_kind))
-        m_numbers.push_back(0);
-    else
+    if (m_kind == Kind::Bytes)
         m_bytes.emplace_back();
+    else
+        m_numbers.push_back(m_kind == Kind::Text ? qint64(m_text.size()) : 0);
+    if (isNumberKind(m_kind))
+        m_tags.push_back(SignedTag);
 }
 
 void ColumnData::appendInt(qint64 value)
@@ -75,15 +67,33 @@ void ColumnData::appendInt(qint64 value)
     m_numbers.push_back(value);
 }
 
-void ColumnData::appendDouble(double value)
-{
-    appendInt(doubleBits(value));
-}
-
-void ColumnData::appendDecimal(const QByteArray &text)
+void ColumnData::appendNumber(Tag tag, qint64 bits)
 {
     m_null.push_back(false);
-    m_bytes.push_back(text);
+    m_numbers.push_back(bits);
+    m_tags.push_back(tag);
+}
+
+void ColumnData::appendNumberText(const char *text, qsizetype length)
+{
+    const QByteArray number = QByteArray::fromRawData(text, length).trimmed();
+    bool ok = false;
+    if (looksWhole(number)) {
+        if (m_kind == Kind::UInt) {
+            const qulonglong value = number.toULongLong(&ok);
+            if (ok)
+                return appendNumber(UnsignedTag, qint64(value));
+        } else if (m_kind != Kind::Double) {
+            const qlonglong value = number.toLongLong(&ok);
+            if (ok)
+                return appendNumber(SignedTag, value);
+        }
+    }
+    const double value = number.isEmpty() ? 0.0 : number.toDouble(&ok);
+    if (ok)
+        return appendNumber(DoubleTag, doubleBits(value));
+    m_textsInNumbers.insert(size(), QString::fromUtf8(text, length));
+    appendNumber(TextTag, 0);
 }
 
 // A date the calendar does not have (a "zero date" some servers keep) reads as Null.
@@ -130,15 +140,19 @@ QVariant ColumnData::value(qsizetype row) const
     const size_t i = size_t(row);
     if (m_null[i])
         return QVariant();
+    if (isNumberKind(m_kind)) {
+        switch (m_tags[i]) {
+        case SignedTag:
+            return QVariant(qlonglong(m_numbers[i]));
+        case UnsignedTag:
+            return QVariant(qulonglong(m_numbers[i]));
+        case DoubleTag:
+            return QVariant(bitsDouble(m_numbers[i]));
+        default:
+            return QVariant(m_textsInNumbers.value(row));
+        }
+    }
     switch (m_kind) {
-    case Kind::Int:
-        return QVariant(qlonglong(m_numbers[i]));
-    case Kind::UInt:
-        return QVariant(qulonglong(m_numbers[i]));
-    case Kind::Double:
-        return QVariant(bitsDouble(m_numbers[i]));
-    case Kind::Decimal:
-        return decimalValue(m_bytes[i]);
     case Kind::Bool:
         return QVariant(m_numbers[i] != 0);
     case Kind::Date:
@@ -158,8 +172,9 @@ QVariant ColumnData::value(qsizetype row) const
     }
     case Kind::Bytes:
         return QVariant(m_bytes[i]);
+    default:
+        return QVariant();
     }
-    return QVariant();
 }
 
 } // namespace ado

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QVariant>
 #include <vector>
@@ -15,6 +16,10 @@ public:
     // Double -> double, Decimal -> qlonglong for whole numbers in range else double, Bool -> bool,
     // Date -> QDate, Time -> QTime, DateTime -> QDateTime (local time), Text -> QString,
     // Bytes -> QByteArray. Null is an invalid QVariant.
+    //
+    // Numbers arrive as the driver's text, so that what a dynamically typed source (SQLite) keeps in
+    // a number column comes through as it is: "12.7" in a whole-number column stays 12.7 (a
+    // double), and a text that is no number ("", "abc") stays that text (a QString).
     enum class Kind
     {
         Int,
@@ -37,8 +42,8 @@ public:
 
     void appendNull();
     void appendInt(qint64 value);
-    void appendDouble(double value);
-    void appendDecimal(const QByteArray &text); // the driver's text form, "." as decimal point
+    // For the four number kinds: the driver's text form, "." as decimal point.
+    void appendNumberText(const char *text, qsizetype length);
     void appendDate(int year, int month, int day);
     void appendTime(int hour, int minute, int second, int msec = 0);
     void appendDateTime(int year, int month, int day, int hour, int minute, int second, int msec);
@@ -50,9 +55,21 @@ public:
     QVariant value(qsizetype row) const;
 
 private:
+    enum Tag : quint8
+    {
+        SignedTag,
+        UnsignedTag,
+        DoubleTag,
+        TextTag
+    };
+
+    void appendNumber(Tag tag, qint64 bits);
+
     Kind m_kind;
     std::vector<bool> m_null;
     std::vector<qint64> m_numbers; // ints, bools, julian days, msecs, packed date-times, double bits
+    std::vector<quint8> m_tags;    // number kinds: what each m_numbers entry holds
+    QHash<qsizetype, QString> m_textsInNumbers;
     // Texts lie end to end in one buffer (m_numbers holds where each ends): one allocation per
     // growth instead of one per cell.
     std::vector<ushort> m_text;

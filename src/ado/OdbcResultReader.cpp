@@ -38,14 +38,15 @@ SQLSMALLINT cTypeFor(const ColumnInfo &info, SQLLEN *elementBytes, bool *bindabl
     *bindable = true;
     switch (info.kind) {
     case Kind::Int:
-        *elementBytes = sizeof(SQLBIGINT);
-        return SQL_C_SBIGINT;
     case Kind::UInt:
-        *elementBytes = sizeof(SQLUBIGINT);
-        return SQL_C_UBIGINT;
+        *elementBytes = 32;
+        return SQL_C_CHAR;
     case Kind::Double:
-        *elementBytes = sizeof(SQLDOUBLE);
-        return SQL_C_DOUBLE;
+        *elementBytes = 40;
+        return SQL_C_CHAR;
+    case Kind::Decimal:
+        *elementBytes = SQLLEN(info.columnSize > 0 && info.columnSize < 120 ? info.columnSize + 8 : 128);
+        return SQL_C_CHAR;
     case Kind::Bool:
         *elementBytes = sizeof(SQLCHAR);
         return SQL_C_BIT;
@@ -58,9 +59,6 @@ SQLSMALLINT cTypeFor(const ColumnInfo &info, SQLLEN *elementBytes, bool *bindabl
     case Kind::DateTime:
         *elementBytes = sizeof(SQL_TIMESTAMP_STRUCT);
         return SQL_C_TYPE_TIMESTAMP;
-    case Kind::Decimal:
-        *elementBytes = SQLLEN(info.columnSize > 0 && info.columnSize < 120 ? info.columnSize + 8 : 128);
-        return SQL_C_CHAR;
     case Kind::Bytes:
         *bindable = info.columnSize > 0 && info.columnSize <= kLongestBoundBinary;
         *elementBytes = *bindable ? SQLLEN(info.columnSize) : 0;
@@ -241,12 +239,6 @@ void OdbcResultReader::storeBound(const Binding &binding, const ColumnInfo &info
         return data.appendNull();
     const char *p = binding.buffer.data() + size_t(binding.elementBytes) * row;
     switch (binding.cType) {
-    case SQL_C_SBIGINT:
-        return data.appendInt(read<SQLBIGINT>(p));
-    case SQL_C_UBIGINT:
-        return data.appendInt(qint64(read<SQLUBIGINT>(p)));
-    case SQL_C_DOUBLE:
-        return data.appendDouble(read<SQLDOUBLE>(p));
     case SQL_C_BIT:
         return data.appendInt(*p != 0 ? 1 : 0);
     case SQL_C_TYPE_DATE: {
@@ -262,7 +254,7 @@ void OdbcResultReader::storeBound(const Binding &binding, const ColumnInfo &info
         return data.appendDateTime(s.year, s.month, s.day, s.hour, s.minute, s.second, int(s.fraction / 1000000));
     }
     case SQL_C_CHAR:
-        return data.appendDecimal(QByteArray(p, qsizetype(indicator)).trimmed());
+        return data.appendNumberText(p, qsizetype(indicator));
     case SQL_C_BINARY:
         return data.appendBytes(QByteArray(p, qsizetype(indicator)));
     default:
@@ -327,15 +319,6 @@ void OdbcResultReader::storeWithGetData(SQLUSMALLINT column, const ColumnInfo &i
     positionOn(row);
     const Binding &binding = m_bindings[column - 1];
     switch (binding.cType) {
-    case SQL_C_SBIGINT:
-    case SQL_C_UBIGINT: {
-        SQLBIGINT v = 0;
-        return getFixed(m_statement, column, binding.cType, &v) ? data.appendInt(v) : data.appendNull();
-    }
-    case SQL_C_DOUBLE: {
-        SQLDOUBLE v = 0;
-        return getFixed(m_statement, column, binding.cType, &v) ? data.appendDouble(v) : data.appendNull();
-    }
     case SQL_C_BIT: {
         SQLCHAR v = 0;
         return getFixed(m_statement, column, binding.cType, &v) ? data.appendInt(v != 0) : data.appendNull();
@@ -363,7 +346,7 @@ void OdbcResultReader::storeWithGetData(SQLUSMALLINT column, const ColumnInfo &i
         return data.appendNull();
     const auto size = qsizetype(m_longValue.size());
     if (binding.cType == SQL_C_CHAR)
-        return data.appendDecimal(QByteArray(m_longValue.data(), size).trimmed());
+        return data.appendNumberText(m_longValue.data(), size);
     if (binding.cType == SQL_C_BINARY)
         return data.appendBytes(QByteArray(m_longValue.data(), size));
     const auto *text = reinterpret_cast<const ushort *>(m_longValue.data());

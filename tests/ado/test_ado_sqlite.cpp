@@ -118,6 +118,36 @@ TEST_F(SqliteOdbc, NullIsAnInvalidVariantAndEmptyTextIsNot)
     EXPECT_EQ(empty.toString(), QString());
 }
 
+// SQLite keeps whatever was stored in a column declared as a number; the caller decides what a
+// text there means, so it must see the text and not the driver's 0 or Null.
+TEST_F(SqliteOdbc, NumberColumnsPassOnWhatTheSourceHolds)
+{
+    adotest::runSqlite(m_path, QStringLiteral("CREATE TABLE gemischt(nr INTEGER, wert REAL, pos INTEGER);"
+                                              "INSERT INTO gemischt VALUES(NULL, NULL, 1);"
+                                              "INSERT INTO gemischt VALUES('', '', 2);"
+                                              "INSERT INTO gemischt VALUES('12', ' 2.5 ', 3);"
+                                              "INSERT INTO gemischt VALUES('abc', '1,5', 4);"
+                                              "INSERT INTO gemischt VALUES(12.7, 2, 5);"));
+    Recordset rs;
+    rs.Open(QStringLiteral("SELECT nr, wert FROM gemischt ORDER BY pos"), &m_connection);
+    ASSERT_EQ(rs.RecordCount(), 5);
+    const QVariant expected[5][2] = {
+        {QVariant(), QVariant()},
+        {QVariant(QString()), QVariant(QString())},
+        {QVariant(qlonglong(12)), QVariant(2.5)},
+        {QVariant(QStringLiteral("abc")), QVariant(QStringLiteral("1,5"))},
+        {QVariant(12.7), QVariant(2.0)},
+    };
+    for (int r = 0; r < 5; ++r, rs.MoveNext()) {
+        for (int c = 0; c < 2; ++c) {
+            const QVariant value = rs.Fields().Item(c).Value();
+            EXPECT_EQ(value.isValid(), expected[r][c].isValid()) << r << "/" << c;
+            EXPECT_EQ(value.typeId(), expected[r][c].typeId()) << r << "/" << c;
+            EXPECT_EQ(value, expected[r][c]) << r << "/" << c;
+        }
+    }
+}
+
 TEST_F(SqliteOdbc, KeepsTheQueryColumnOrderAndAliases)
 {
     Recordset rs;
