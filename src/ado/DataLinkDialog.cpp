@@ -62,9 +62,8 @@ DataLinkDialog::DataLinkDialog(const QList<OdbcDriver> &drivers, const QList<Odb
     updateFieldStates();
 }
 
-void DataLinkDialog::buildUi()
+QWidget *DataLinkDialog::buildSourceGroup()
 {
-    setWindowTitle(QStringLiteral("Datenverknüpfungseigenschaften"));
     auto *source = new QGroupBox(QStringLiteral("Verbindung über"), this);
     auto *sourceLayout = new QFormLayout(source);
     m_useDriver = new QRadioButton(QStringLiteral("ODBC-&Treiber:"), source);
@@ -82,7 +81,11 @@ void DataLinkDialog::buildUi()
     m_useDriver->setChecked(true);
     sourceLayout->addRow(m_useDriver, m_driver);
     sourceLayout->addRow(m_useDataSource, m_dataSource);
+    return source;
+}
 
+QWidget *DataLinkDialog::buildKeywordGroup()
+{
     auto *keywords = new QGroupBox(QStringLiteral("Verbindungsangaben"), this);
     auto *form = new QFormLayout(keywords);
     m_file = lineEdit(keywords, "file");
@@ -109,7 +112,14 @@ void DataLinkDialog::buildUi()
     m_extra = lineEdit(keywords, "extra");
     m_extra->setToolTip(QStringLiteral("Weitere ODBC-Schlüsselwörter, z. B. \"SSLmode=require\""));
     form->addRow(QStringLiteral("&Weitere Angaben:"), m_extra);
+    return keywords;
+}
 
+void DataLinkDialog::buildUi()
+{
+    setWindowTitle(QStringLiteral("Datenverknüpfungseigenschaften"));
+    QWidget *source = buildSourceGroup();
+    QWidget *keywords = buildKeywordGroup();
     m_test = new QPushButton(QStringLiteral("Verbindung &testen"), this);
     m_test->setObjectName(QStringLiteral("test"));
     m_status = new QLabel(this);
@@ -275,6 +285,8 @@ bool DataLinkDialog::testConnection()
         return false;
     }
     try {
+        // A server that does not answer keeps us here until the login timeout.
+        platform::WaitCursor wait;
         Connection connection;
         connection.Open(text);
         connection.Close();

@@ -44,6 +44,8 @@ public:
 
 private:
     void buildUi();
+    QWidget *buildSourceGroup();
+    QWidget *buildKeywordGroup();
     void updateFieldStates();
     void browseForFile();
     bool fileBasedDriverChosen() const;

@@ -124,6 +124,7 @@ TEST(DataLinkDialog, OkWithoutDriverOrDataSourceStaysOpen)
 
 TEST(DataLinkDialog, TestsTheConnectionWithTheRealDriver)
 {
+    GTestScriptedUi ui;
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("test.db"));
     adotest::runSqlite(path, QStringLiteral("CREATE TABLE t(x INTEGER);"));
@@ -139,6 +140,7 @@ TEST(DataLinkDialog, TestsTheConnectionWithTheRealDriver)
     EXPECT_TRUE(dialog.statusText().startsWith(QLatin1String("Die Verbindung konnte nicht hergestellt werden:")));
     EXPECT_TRUE(dialog.statusText().contains(QLatin1String("SQLSTATE")));
     EXPECT_FALSE(QFile::exists(missing));
+    EXPECT_EQ(ui.waitCursorDepth(), 0);
 }
 
 TEST(DataLinkDialog, BrowseTakesTheChosenFile)
