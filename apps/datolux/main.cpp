@@ -1,4 +1,6 @@
 // Datolux: creates the concrete services and hands over to the start procedure.
+#include "mainwindow/MainWindowEnvironment.h"
+#include "mainwindow/modHaupt.h"
 #include "platform/QtUiServices.h"
 
 #include <QApplication>
@@ -10,5 +12,10 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("Datolux"));
     platform::QtUiServices services;
     platform::setUi(&services);
-    return 0;
+
+    modHaupt::Main(modHaupt::CommandLineFromArguments(QApplication::arguments().mid(1)),
+                   mainwindow::MainWindowEnvironment::system());
+    const int result = QApplication::exec();
+    modHaupt::UnloadMainWindow();
+    return result;
 }

@@ -1,0 +1,149 @@
+// The main window: two stacked tables with the splitter between them, menus, toolbar and status
+// bar, and the services every command uses (status text, enabling, table reset, menu state).
+// Its commands live in several files by area (frmHaupt*.cpp).
+#pragma once
+
+#include "MainWindowEnvironment.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+class InfoZoomControl;
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace mainwindow {
+
+class SplitterBar;
+class StatusBarPanel;
+
+class frmHaupt final : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(frmHaupt)
+
+public:
+    explicit frmHaupt(MainWindowEnvironment environment, QWidget *parent = nullptr);
+    ~frmHaupt() override;
+
+    // The load event: status-bar panels, geometry and splitter from the settings, empty tables,
+    // title, menu state. Run once, before the window is shown.
+    void Form_Load();
+
+    // Opens a project file (the project commands).
+    void OpenProject(const QString &fileName);
+
+    // Services of every command.
+    // Shows a text in the "Status" panel, then lets waiting events run (so the cancel click
+    // reaches a running loop).
+    void SetStatusBarText(const QString &text);
+    // Enable False: menus and toolbar disabled, "Abbruch" shown; True: the reverse. With
+    // setPointer the window's pointer becomes the hourglass (False) or the default (True).
+    void EnableControls(bool enable, bool setPointer);
+    // Empties one table control and gives it the standard display options.
+    void ResetInfoZoom(InfoZoomControl *control);
+    // Sets which menu items and toolbar buttons are enabled, and the captions that change.
+    void UpdateMenus();
+
+    // Runs the command of a menu item by its name; a failure nobody trapped is reported in one
+    // message box and leaves the window usable.
+    void RunMenuCommand(const QString &name);
+    // Commands register here under their menu item's name; an item without one reports that its
+    // command is not available.
+    void AddCommand(const QString &name, std::function<void()> command);
+    void Toolbar_ButtonClick(const QString &key);
+    void StatusBar_PanelClick(const QString &key);
+
+    // Window state.
+    InfoZoomControl *InfoZoomKontakt() const { return m_infoZoomKontakt; }
+    InfoZoomControl *InfoZoomExtra() const { return m_infoZoomExtra; }
+    InfoZoomControl *ActiveTable() const { return m_activeTable; }
+    StatusBarPanel *StatusPanel() const { return m_statusPanel; }
+    StatusBarPanel *ACTDBPanel() const { return m_actdbPanel; }
+    StatusBarPanel *AbbruchPanel() const { return m_abbruchPanel; }
+    SplitterBar *Trennbalken() const { return m_trennbalken; }
+    QToolBar *Toolbar() const { return m_toolbar; }
+    bool CancelRequested() const { return m_cancelRequested; }
+    void setCancelRequested(bool requested) { m_cancelRequested = requested; }
+    double BarRatio() const { return m_barRatio; }
+    bool BarCollapsed() const { return m_barCollapsed; }
+    double SavedBarRatio() const { return m_savedBarRatio; }
+    int BarMinTop() const { return m_barMinTop; }
+    int BarMaxTop() const { return m_barMaxTop; }
+
+    // A menu item, submenu or top menu by its name (mnuReadNotes, mnuUpdateData, mnuDatei), or null.
+    QAction *Menu(const QString &name) const { return m_menuItems.value(name); }
+    // Every menu item in the order of the menu tree.
+    QStringList MenuNames() const { return m_menuOrder; }
+    // A toolbar button by its key (btnNew ... btnACTGruppen), or null.
+    QAction *ToolButton(const QString &key) const { return m_buttons.value(key); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Construction (frmHauptMenus.cpp, frmHaupt.cpp).
+    void BuildMenus();
+    void BuildToolbar();
+    void BuildStatusBar();
+    void BuildTables();
+    void RegisterCommands();
+
+    // Layout and splitter (frmHauptLayout.cpp); lengths in pixels of the window's inner area.
+    void Form_Resize();
+    void MoveTrennbalken(int y);
+    void PlaceBarFromRatio();
+    void Trennbalken_MouseDown();
+    void Trennbalken_MouseMove(int y, bool leftHeld);
+    void Trennbalken_MouseUp();
+    void Trennbalken_DblClick();
+    void ColorBarLikeActiveTable();
+
+    // Geometry kept in the settings, in twips.
+    void RestoreGeometry();
+    void StoreGeometry();
+
+    // Shut-down: the unload event.
+    void Form_Unload();
+
+    // Table events.
+    void InfoZoom_GotFocus(InfoZoomControl *control);
+    void InfoZoom_Notify(InfoZoomControl *control, const QString &kind, const QString &command);
+
+    // Commands.
+    void mnuBeenden_Click();
+    void CommandNotAvailable(const QString &name);
+    void ReportCommandError(const QString &text);
+
+    MainWindowEnvironment m_environment;
+    QHash<QString, QAction *> m_menuItems;
+    QHash<QString, QMenu *> m_menus;
+    QStringList m_menuOrder;
+    QHash<QString, std::function<void()>> m_commands;
+    QHash<QString, QAction *> m_buttons;
+
+    QToolBar *m_toolbar = nullptr;
+    QWidget *m_frameArea = nullptr;
+    InfoZoomControl *m_infoZoomKontakt = nullptr;
+    InfoZoomControl *m_infoZoomExtra = nullptr;
+    SplitterBar *m_trennbalken = nullptr;
+    StatusBarPanel *m_statusPanel = nullptr;
+    StatusBarPanel *m_actdbPanel = nullptr;
+    StatusBarPanel *m_abbruchPanel = nullptr;
+
+    InfoZoomControl *m_activeTable = nullptr;
+    bool m_cancelRequested = false;
+    double m_barRatio = 0.5;
+    bool m_barCollapsed = false;
+    double m_savedBarRatio = 0.5;
+    int m_barMinTop = 0;
+    int m_barMaxTop = 0;
+    bool m_barDragged = false;
+    bool m_loaded = false;
+    bool m_unloading = false;
+};
+
+} // namespace mainwindow

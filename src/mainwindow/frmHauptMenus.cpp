@@ -1,0 +1,293 @@
+// The main window's menu tree and toolbar, the dispatch of both to the commands, and the
+// menu state.
+#include "ToolbarIcons.h"
+#include "frmHaupt.h"
+#include "modHaupt.h"
+
+#include "platform/UiServices.h"
+#include "platform/VbError.h"
+#include "project/clProjekt.h"
+#include "records/infozoom/InfoZoomControl.h"
+
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace mainwindow {
+
+namespace {
+
+// One line of the menu tree; the parent "" marks a top menu, a caption "-" a separator.
+struct MenuEntry
+{
+    const char *parent;
+    const char *name;
+    const char *caption;
+    bool submenu = false;
+};
+
+const MenuEntry kMenuTree[] = {
+    {"", "mnuDatei", "&Datei", true},
+    {"mnuDatei", "mnuNewProject", "&Neues Projekt"},
+    {"mnuDatei", "mnuOpenProject", "&Projekt öffnen..."},
+    {"mnuDatei", "mnuDateiBlank01", "-"},
+    {"mnuDatei", "mnuSaveProject", "Projekt &speichern"},
+    {"mnuDatei", "mnuSaveAsProject", "Projekt speichern &unter..."},
+    {"mnuDatei", "mnuCloseProject", "Projekt s&chließen"},
+    {"mnuDatei", "mnuDateiBlank02", "-"},
+    {"mnuDatei", "mnuPrint", "&Drucken..."},
+    {"mnuDatei", "mnuPrintSetup", "S&eite einrichten..."},
+    {"mnuDatei", "mnuPrintPreview", "Druck&vorschau..."},
+    {"mnuDatei", "mnuDateiBlank03", "-"},
+    {"mnuDatei", "mnuBeenden", "&Beenden"},
+
+    {"", "mnuEdit", "&Bearbeiten", true},
+    {"mnuEdit", "mnuCopyAttribute", "Attributwerte &kopieren", true},
+    {"mnuCopyAttribute", "mnuCopyAll", "&Alle Werte"},
+    {"mnuCopyAttribute", "mnuCopyKomp", "&Komprimierte Werte"},
+    {"mnuCopyAttribute", "mnuCopyHistogramm", "Komprimierte Werte und &Häufigkeit"},
+    {"mnuCopyAttribute", "mnuBlankCopy01", "-"},
+    {"mnuCopyAttribute", "mnuCopyInformations", "Angaben der Datenquellen"},
+    {"mnuEdit", "mnuEditBlank01", "-"},
+    {"mnuEdit", "mnuChangeContactFields", "Auswahl der &Kontaktfelder ändern"},
+    {"mnuEdit", "mnuChangeGroupFields", "Auswahl der &Gruppenfelder ändern"},
+    {"mnuEdit", "mnuEditBlank02", "-"},
+    {"mnuEdit", "mnuEditADOData", "Externe &Datenquelle ändern"},
+    {"mnuEdit", "mnuLinkAttributes", "&Zuordnung der Attributte ändern"},
+
+    {"", "mnuData", "D&aten", true},
+    {"mnuData", "mnuDataChoice", "Datenü&bersicht"},
+    {"mnuData", "mnuDataBlank01", "-"},
+    {"mnuData", "mnuReadNotes", "&Notizen"},
+    {"mnuData", "mnuReadSales", "&Aufträge"},
+    {"mnuData", "mnuReadActivities", "A&ufgaben"},
+    {"mnuData", "mnuReadGroups", "&Gruppen"},
+    {"mnuData", "mnuReadADOData", "&Externe Daten"},
+    {"mnuData", "mnuDataBlank02", "-"},
+    {"mnuData", "mnuUpdateData", "&Daten neu einlesen", true},
+    {"mnuUpdateData", "mnuUpdateContacts", "ACT!-&Kontakte neu einlesen..."},
+    {"mnuUpdateData", "mnuUpdateBlank01", "-"},
+    {"mnuUpdateData", "mnuUpdateNotes", "ACT!-&Notizen neu einlesen..."},
+    {"mnuUpdateData", "mnuUpdateSales", "ACT!-&Aufträge neu einlesen..."},
+    {"mnuUpdateData", "mnuUpdateActivities", "ACT!-A&ufgaben neu einlesen..."},
+    {"mnuUpdateData", "mnuUpdateGroups", "ACT!-Gruppen neu einlesen..."},
+    {"mnuUpdateData", "mnuUpdateADOData", "&Externe Daten neu einlesen..."},
+
+    {"", "mnuAktionen", "&Aktionen", true},
+    {"mnuAktionen", "mnuZoomContacts", "Zoome auf &Kontakte"},
+    {"mnuAktionen", "mnuZoomOutContacts", "&Schließe Kontakte aus"},
+    {"mnuAktionen", "mnuMarkContacts", "Markiere K&ontakte"},
+    {"mnuAktionen", "mnuAktionenBlank01", "-"},
+    {"mnuAktionen", "mnuZoomExtraData", "&Zoome auf Daten"},
+    {"mnuAktionen", "mnuZoomOutExtraData", "S&chließe Daten aus"},
+    {"mnuAktionen", "mnuMarkExtraData", "&Markiere Daten"},
+    {"mnuAktionen", "mnuAktionenBlank02", "-"},
+    {"mnuAktionen", "mnuZoomSubgroups", "Zoome auf Un&tergruppen"},
+    {"mnuAktionen", "mnuZoomMaingroups", "Zoome auf &Hauptgruppen"},
+    {"mnuAktionen", "mnuAktionenBlank03", "-"},
+    {"mnuAktionen", "mnuACTSuche", "&ACT!-Suche bilden"},
+    {"mnuAktionen", "mnuShowNote", "&Notiz in ACT! anzeigen"},
+    {"mnuAktionen", "mnuShowSale", "A&uftrag in ACT! anzeigen"},
+    {"mnuAktionen", "mnuShowActivity", "Au&fgabe in ACT! anzeigen"},
+    {"mnuAktionen", "mnuShowGroup", "&Gruppe in ACT! anzeigen"},
+    {"mnuAktionen", "mnuAktionenBlank04", "-"},
+    {"mnuAktionen", "mnuDeleteNotes", "Notizen in ACT! &löschen"},
+
+    {"", "mnuHelp", "&?", true},
+    {"mnuHelp", "mnHelpBedienungsanleitung", "&Bedienungsanleitung"},
+    {"mnuHelp", "mnuHelpBlank01", "-"},
+    {"mnuHelp", "mnuInfo", "&Informationen über Datolux"},
+};
+
+// The toolbar from the left: key, tool tip, the menu command it runs; "" stands for a separator.
+struct ButtonEntry
+{
+    const char *key;
+    const char *toolTip;
+    const char *menu;
+};
+
+const ButtonEntry kButtons[] = {
+    {"btnNew", "Neues Projekt", "mnuNewProject"},
+    {"btnOpen", "Projekt öffnen", "mnuOpenProject"},
+    {"btnSave", "Projekt speichern", "mnuSaveProject"},
+    {"", "", ""},
+    {"btnNotiz", "Notizdaten laden", "mnuReadNotes"},
+    {"btnAuftrag", "Auftragsdaten laden", "mnuReadSales"},
+    {"btnAufgabe", "Aufgabendaten laden", "mnuReadActivities"},
+    {"btnGruppen", "Gruppendaten laden", "mnuReadGroups"},
+    {"btnADODaten", "Externe Daten laden", "mnuReadADOData"},
+    {"", "", ""},
+    {"btnSyncOben", "Zoom auf Kontakte", "mnuZoomContacts"},
+    {"btnSyncUnten", "Zoom auf Daten", "mnuZoomExtraData"},
+    {"", "", ""},
+    {"btnACTSuche", "Kontakte in ACT! anzeigen", "mnuACTSuche"},
+    {"btnACTNotiz", "Notiz in ACT! anzeigen", "mnuShowNote"},
+    {"btnACTAuftrag", "Auftrag in ACT! anzeigen", "mnuShowSale"},
+    {"btnACTAufgabe", "Aufgabe in ACT! anzeigen", "mnuShowActivity"},
+    {"btnACTGruppen", "Gruppe in ACT! anzeigen", "mnuShowGroup"},
+};
+
+QString menuOfButton(const QString &key)
+{
+    for (const ButtonEntry &button : kButtons)
+        if (!key.isEmpty() && key == QLatin1String(button.key))
+            return QString::fromLatin1(button.menu);
+    return QString();
+}
+
+// The caption as the user reads it: without access-key marks and without a trailing ellipsis.
+QString plainCaption(QString caption)
+{
+    caption.remove(QLatin1Char('&'));
+    while (caption.endsWith(QLatin1Char('.')))
+        caption.chop(1);
+    return caption;
+}
+
+} // namespace
+
+void frmHaupt::BuildMenus()
+{
+    for (const MenuEntry &entry : kMenuTree) {
+        const QString name = QString::fromUtf8(entry.name);
+        const QString caption = QString::fromUtf8(entry.caption);
+        const QString parentName = QString::fromUtf8(entry.parent);
+        QMenu *parent = m_menus.value(parentName);
+        QAction *action = nullptr;
+        if (entry.submenu) {
+            QMenu *menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+            menu->setObjectName(name);
+            m_menus.insert(name, menu);
+            action = menu->menuAction();
+        } else if (caption == QLatin1String("-")) {
+            action = parent->addSeparator();
+            action->setText(caption);
+        } else {
+            action = parent->addAction(caption);
+            connect(action, &QAction::triggered, this, [this, name] { RunMenuCommand(name); });
+        }
+        action->setObjectName(name);
+        m_menuItems.insert(name, action);
+        m_menuOrder << name;
+    }
+}
+
+void frmHaupt::BuildToolbar()
+{
+    m_toolbar = addToolBar(QStringLiteral("Toolbar"));
+    m_toolbar->setObjectName(QStringLiteral("Toolbar"));
+    m_toolbar->setMovable(false);
+    m_toolbar->setFloatable(false);
+    m_toolbar->setIconSize(QSize(24, 24));
+    m_toolbar->toggleViewAction()->setVisible(false);
+    for (const ButtonEntry &entry : kButtons) {
+        const QString key = QString::fromLatin1(entry.key);
+        if (key.isEmpty()) {
+            m_toolbar->addSeparator();
+            continue;
+        }
+        QAction *button = m_toolbar->addAction(ToolbarIcon(key), QString::fromUtf8(entry.toolTip));
+        button->setObjectName(key);
+        button->setToolTip(QString::fromUtf8(entry.toolTip));
+        connect(button, &QAction::triggered, this, [this, key] { Toolbar_ButtonClick(key); });
+        m_buttons.insert(key, button);
+    }
+}
+
+void frmHaupt::AddCommand(const QString &name, std::function<void()> command)
+{
+    m_commands.insert(name, std::move(command));
+}
+
+void frmHaupt::RegisterCommands()
+{
+    AddCommand(QStringLiteral("mnuBeenden"), [this] { mnuBeenden_Click(); });
+}
+
+void frmHaupt::RunMenuCommand(const QString &name)
+{
+    const auto command = m_commands.constFind(name);
+    try {
+        if (command == m_commands.constEnd())
+            CommandNotAvailable(name);
+        else
+            (*command)();
+    } catch (const platform::VbError &error) {
+        ReportCommandError(QStringLiteral("Fehler %1: %2").arg(error.number()).arg(error.description()));
+    } catch (const std::exception &error) {
+        ReportCommandError(QStringLiteral("Fehler: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
+void frmHaupt::ReportCommandError(const QString &text)
+{
+    EnableControls(true, true);
+    platform::ui().msgBox(text, platform::MsgIcon::Exclamation, platform::MsgButtons::OK);
+    UpdateMenus();
+}
+
+void frmHaupt::CommandNotAvailable(const QString &name)
+{
+    const QAction *item = Menu(name);
+    const QString caption = item ? plainCaption(item->text()) : name;
+    SetStatusBarText(QStringLiteral("Der Befehl \"%1\" steht noch nicht zur Verfügung!").arg(caption));
+}
+
+void frmHaupt::Toolbar_ButtonClick(const QString &key)
+{
+    const QString menu = menuOfButton(key);
+    if (!menu.isEmpty())
+        RunMenuCommand(menu);
+}
+
+void frmHaupt::mnuBeenden_Click() { close(); }
+
+void frmHaupt::UpdateMenus()
+{
+    const project::clProjekt *projekt = modHaupt::Projekt.get();
+    const bool saved = projekt && projekt->IsSaved();
+    const bool changed = projekt && projekt->IsChanged();
+    const auto enable = [this](const char *name, bool on) { Menu(QString::fromLatin1(name))->setEnabled(on); };
+
+    enable("mnuSaveProject", changed);
+    for (const char *name : {"mnuSaveAsProject", "mnuCloseProject", "mnuEdit", "mnuData", "mnuAktionen"})
+        enable(name, saved || changed);
+
+    for (const char *name : {"mnuUpdateNotes", "mnuUpdateSales", "mnuUpdateActivities", "mnuUpdateADOData",
+                             "mnuUpdateGroups", "mnuShowNote", "mnuShowSale", "mnuShowActivity", "mnuShowGroup",
+                             "mnuDeleteNotes", "mnuEditADOData", "mnuLinkAttributes", "mnuChangeGroupFields",
+                             "mnuZoomMaingroups", "mnuZoomSubgroups"})
+        enable(name, false);
+
+    const QString activeKind = m_activeTable ? m_activeTable->Tag() : QString();
+    for (const char *name : {"mnuPrint", "mnuPrintPreview", "mnuPrintSetup"})
+        enable(name, !activeKind.isEmpty());
+    Menu(QStringLiteral("mnuPrint"))
+        ->setText(activeKind.isEmpty() ? QStringLiteral("Drucken...") : QStringLiteral("Drucken... (%1)").arg(activeKind));
+
+    // The lower table's kind and selection, and the attribute selected for the copy submenu, join
+    // this rule together with the table commands that use them.
+
+    const auto like = [this](const char *button, const char *menu) {
+        ToolButton(QString::fromLatin1(button))->setEnabled(Menu(QString::fromLatin1(menu))->isEnabled());
+    };
+    like("btnNew", "mnuNewProject");
+    like("btnOpen", "mnuOpenProject");
+    like("btnSave", "mnuSaveProject");
+    for (const char *button : {"btnNotiz", "btnAuftrag", "btnAufgabe", "btnADODaten", "btnGruppen"})
+        like(button, "mnuData");
+    for (const char *button : {"btnSyncOben", "btnSyncUnten", "btnACTSuche"})
+        like(button, "mnuAktionen");
+    like("btnACTNotiz", "mnuShowNote");
+    like("btnACTAuftrag", "mnuShowSale");
+    like("btnACTAufgabe", "mnuShowActivity");
+    like("btnACTGruppen", "mnuShowGroup");
+
+    QAction *copy = Menu(QStringLiteral("mnuCopyAttribute"));
+    copy->setText(QStringLiteral("Attributwerte &kopieren"));
+    copy->setEnabled(false);
+
+    ColorBarLikeActiveTable();
+}
+
+} // namespace mainwindow

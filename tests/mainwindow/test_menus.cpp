@@ -1,0 +1,193 @@
+// The menu tree, the toolbar and their dispatch to the commands, and the menu state.
+#include "MainWindowFixture.h"
+
+#include "records/infozoom/InfoZoomTable.h"
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+using namespace mainwindow;
+
+class Menus : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        load();
+    }
+    bool enabled(const char *name) const { return window->Menu(QString::fromLatin1(name))->isEnabled(); }
+    bool buttonEnabled(const char *key) const { return window->ToolButton(QString::fromLatin1(key))->isEnabled(); }
+    QStringList namesIn(const char *menu) const
+    {
+        QStringList names;
+        for (const QAction *action : window->findChild<QMenu *>(QString::fromLatin1(menu))->actions())
+            names << action->objectName();
+        return names;
+    }
+};
+
+TEST_F(Menus, TheTopMenusStandInTheirOrder)
+{
+    QStringList captions;
+    for (const QAction *action : window->menuBar()->actions())
+        captions << action->text();
+    EXPECT_EQ(captions, (QStringList{QStringLiteral("&Datei"), QStringLiteral("&Bearbeiten"), QStringLiteral("D&aten"),
+                                     QStringLiteral("&Aktionen"), QStringLiteral("&?")}));
+}
+
+TEST_F(Menus, EveryItemHasItsNameAndCaptionInItsMenu)
+{
+    EXPECT_EQ(window->MenuNames().size(), 66);
+    EXPECT_EQ(namesIn("mnuDatei"),
+              (QStringList{"mnuNewProject", "mnuOpenProject", "mnuDateiBlank01", "mnuSaveProject", "mnuSaveAsProject",
+                           "mnuCloseProject", "mnuDateiBlank02", "mnuPrint", "mnuPrintSetup", "mnuPrintPreview",
+                           "mnuDateiBlank03", "mnuBeenden"}));
+    EXPECT_EQ(namesIn("mnuCopyAttribute"),
+              (QStringList{"mnuCopyAll", "mnuCopyKomp", "mnuCopyHistogramm", "mnuBlankCopy01", "mnuCopyInformations"}));
+    EXPECT_EQ(namesIn("mnuUpdateData"),
+              (QStringList{"mnuUpdateContacts", "mnuUpdateBlank01", "mnuUpdateNotes", "mnuUpdateSales",
+                           "mnuUpdateActivities", "mnuUpdateGroups", "mnuUpdateADOData"}));
+    EXPECT_EQ(namesIn("mnuHelp"), (QStringList{"mnHelpBedienungsanleitung", "mnuHelpBlank01", "mnuInfo"}));
+    EXPECT_EQ(window->Menu(QStringLiteral("mnuReadNotes"))->text(), QStringLiteral("&Notizen"));
+    EXPECT_EQ(window->Menu(QStringLiteral("mnuCopyHistogramm"))->text(),
+              QStringLiteral("Komprimierte Werte und &Häufigkeit"));
+    EXPECT_EQ(window->Menu(QStringLiteral("mnuLinkAttributes"))->text(),
+              QStringLiteral("&Zuordnung der Attributte ändern"));
+    EXPECT_EQ(window->Menu(QStringLiteral("mnuUpdateGroups"))->text(), QStringLiteral("ACT!-Gruppen neu einlesen..."));
+    EXPECT_TRUE(window->Menu(QStringLiteral("mnuAktionenBlank04"))->isSeparator());
+    for (const QString &name : window->MenuNames()) {
+        const QAction *item = window->Menu(name);
+        ASSERT_NE(item, nullptr) << name.toStdString();
+        EXPECT_EQ(item->objectName(), name);
+        EXPECT_TRUE(item->shortcut().isEmpty()) << name.toStdString();
+        EXPECT_FALSE(item->text().isEmpty()) << name.toStdString();
+    }
+}
+
+TEST_F(Menus, FifteenToolbarButtonsWithToolTipsAndThreeSeparators)
+{
+    QStringList layout;
+    for (const QAction *action : window->Toolbar()->actions())
+        layout << (action->isSeparator() ? QStringLiteral("|") : action->objectName());
+    EXPECT_EQ(layout, (QStringList{"btnNew", "btnOpen", "btnSave", "|", "btnNotiz", "btnAuftrag", "btnAufgabe",
+                                   "btnGruppen", "btnADODaten", "|", "btnSyncOben", "btnSyncUnten", "|", "btnACTSuche",
+                                   "btnACTNotiz", "btnACTAuftrag", "btnACTAufgabe", "btnACTGruppen"}));
+    EXPECT_EQ(window->ToolButton(QStringLiteral("btnOpen"))->toolTip(), QStringLiteral("Projekt öffnen"));
+    EXPECT_EQ(window->ToolButton(QStringLiteral("btnACTSuche"))->toolTip(), QStringLiteral("Kontakte in ACT! anzeigen"));
+    for (const QAction *action : window->Toolbar()->actions())
+        if (!action->isSeparator())
+            EXPECT_FALSE(action->icon().isNull()) << action->objectName().toStdString();
+}
+
+TEST_F(Menus, EachButtonRunsItsMenuCommandAndNothingElse)
+{
+    const QList<std::pair<QString, QString>> routes{
+        {"btnNew", "mnuNewProject"},       {"btnOpen", "mnuOpenProject"},         {"btnSave", "mnuSaveProject"},
+        {"btnNotiz", "mnuReadNotes"},      {"btnAuftrag", "mnuReadSales"},        {"btnAufgabe", "mnuReadActivities"},
+        {"btnGruppen", "mnuReadGroups"},   {"btnADODaten", "mnuReadADOData"},     {"btnSyncOben", "mnuZoomContacts"},
+        {"btnSyncUnten", "mnuZoomExtraData"}, {"btnACTSuche", "mnuACTSuche"},     {"btnACTNotiz", "mnuShowNote"},
+        {"btnACTAuftrag", "mnuShowSale"},  {"btnACTAufgabe", "mnuShowActivity"}, {"btnACTGruppen", "mnuShowGroup"}};
+    QStringList ran;
+    for (const auto &route : routes)
+        window->AddCommand(route.second, [&ran, name = route.second] { ran << name; });
+    for (const auto &route : routes)
+        window->Toolbar_ButtonClick(route.first);
+    window->Toolbar_ButtonClick(QStringLiteral("btnUnbekannt"));
+    QStringList expected;
+    for (const auto &route : routes)
+        expected << route.second;
+    EXPECT_EQ(ran, expected);
+}
+
+TEST_F(Menus, ACommandNotBuiltYetSaysSoInsteadOfPretending)
+{
+    window->Menu(QStringLiteral("mnuOpenProject"))->trigger();
+    EXPECT_EQ(window->StatusPanel()->text(),
+              QStringLiteral("Der Befehl \"Projekt öffnen\" steht noch nicht zur Verfügung!"));
+    EXPECT_FALSE(modHaupt::Projekt->IsSaved());
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+}
+
+TEST_F(Menus, AnUntrappedFailureIsReportedAndLeavesTheWindowUsable)
+{
+    window->AddCommand(QStringLiteral("mnuReadNotes"), [this] {
+        window->EnableControls(false, true);
+        throw platform::VbError(53, QStringLiteral("Datei nicht gefunden"));
+    });
+    ui.expectMsgBox(platform::MsgIcon::Exclamation, QStringLiteral("Fehler 53: Datei nicht gefunden"));
+    window->RunMenuCommand(QStringLiteral("mnuReadNotes"));
+    EXPECT_TRUE(window->Toolbar()->isEnabled());
+    EXPECT_TRUE(enabled("mnuDatei"));
+    EXPECT_FALSE(window->AbbruchPanel()->isVisible());
+    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(Menus, WithoutAProjectOnlyFileAndHelpCanBeUsed)
+{
+    EXPECT_TRUE(enabled("mnuDatei"));
+    EXPECT_TRUE(enabled("mnuHelp"));
+    EXPECT_FALSE(enabled("mnuEdit"));
+    EXPECT_FALSE(enabled("mnuData"));
+    EXPECT_FALSE(enabled("mnuAktionen"));
+    EXPECT_TRUE(enabled("mnuNewProject"));
+    EXPECT_TRUE(enabled("mnuOpenProject"));
+    EXPECT_TRUE(enabled("mnuBeenden"));
+    EXPECT_FALSE(enabled("mnuSaveProject"));
+    EXPECT_FALSE(enabled("mnuSaveAsProject"));
+    EXPECT_FALSE(enabled("mnuCloseProject"));
+    EXPECT_FALSE(enabled("mnuPrint"));
+    EXPECT_EQ(window->Menu(QStringLiteral("mnuPrint"))->text(), QStringLiteral("Drucken..."));
+    EXPECT_TRUE(buttonEnabled("btnNew"));
+    EXPECT_TRUE(buttonEnabled("btnOpen"));
+    for (const char *key : {"btnSave", "btnNotiz", "btnAuftrag", "btnAufgabe", "btnGruppen", "btnADODaten",
+                            "btnSyncOben", "btnSyncUnten", "btnACTSuche", "btnACTNotiz", "btnACTAuftrag",
+                            "btnACTAufgabe", "btnACTGruppen"})
+        EXPECT_FALSE(buttonEnabled(key)) << key;
+}
+
+TEST_F(Menus, AnAttributeChangeInATableMarksTheProjectChanged)
+{
+    emit window->InfoZoomExtra()->Notify(QStringLiteral("Command"), QStringLiteral("CInsertAttributeCommand"),
+                                         QString(), QString());
+    EXPECT_TRUE(modHaupt::Projekt->IsChanged());
+    EXPECT_TRUE(enabled("mnuSaveProject"));
+    EXPECT_TRUE(enabled("mnuData"));
+    EXPECT_TRUE(buttonEnabled("btnSave"));
+    EXPECT_TRUE(buttonEnabled("btnNotiz"));
+    EXPECT_TRUE(buttonEnabled("btnSyncOben"));
+    EXPECT_FALSE(buttonEnabled("btnACTNotiz"));
+    EXPECT_FALSE(enabled("mnuUpdateNotes"));
+}
+
+TEST_F(Menus, OtherNotificationsDoNotChangeTheProject)
+{
+    emit window->InfoZoomKontakt()->Notify(QStringLiteral("Command"), QStringLiteral("CZoomCommand"), QString(),
+                                           QString());
+    emit window->InfoZoomKontakt()->Notify(QStringLiteral("Info"), QStringLiteral("CDeleteAttributeCommand"),
+                                           QString(), QString());
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+}
+
+TEST_F(Menus, TheFocusedTableBecomesActiveAndColoursTheSplitter)
+{
+    window->InfoZoomExtra()->Table()->SetMainColor(40, 120, 200);
+    window->InfoZoomExtra()->setTag(QStringLiteral("Notizen"));
+    emit window->InfoZoomExtra()->GotFocus();
+    EXPECT_EQ(window->ActiveTable(), window->InfoZoomExtra());
+    EXPECT_EQ(window->Trennbalken()->color(), QColor(40, 120, 200));
+    EXPECT_TRUE(enabled("mnuPrint"));
+    EXPECT_EQ(window->Menu(QStringLiteral("mnuPrint"))->text(), QStringLiteral("Drucken... (Notizen)"));
+
+    emit window->InfoZoomKontakt()->GotFocus();
+    EXPECT_FALSE(enabled("mnuPrint")) << "the active table is empty, whatever the other one holds";
+}
+
+TEST_F(Menus, MovingAttributesActivatesTheTable)
+{
+    emit window->InfoZoomExtra()->Notify(QStringLiteral("CommandNotSubmitted"), QStringLiteral("CAttributesMover"),
+                                         QString(), QString());
+    EXPECT_EQ(window->ActiveTable(), window->InfoZoomExtra());
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+}
