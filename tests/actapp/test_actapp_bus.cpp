@@ -6,11 +6,13 @@
 #include "actserver/app/ActAppState.h"
 #include "actserver/app/ActAutomationError.h"
 #include "actserver/app/ActBusAppObject.h"
+#include "actserver/app/ActBusNames.h"
 #include "actserver/app/ActBusServer.h"
 #include "platform/VbError.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QDBusMetaType>
 #include <QElapsedTimer>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -81,6 +83,17 @@ TEST_F(Bus, LookupAndTabSelectionReachTheServersState)
     });
     EXPECT_EQ(ids, QStringList({contactId(1), contactId(9), contactId(4)}));
     EXPECT_EQ(row, 1);
+
+    // The window's state as a script sees it.
+    QDBusMessage call = QDBusMessage::createMethodCall(bus::serviceName(), bus::applicationPath(),
+                                                       QString::fromLatin1(bus::kApplicationInterface),
+                                                       QStringLiteral("WindowState"));
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 3000);
+    ASSERT_EQ(reply.type(), QDBusMessage::ReplyMessage);
+    const QVariantMap shown = qdbus_cast<QVariantMap>(reply.arguments().value(0));
+    EXPECT_EQ(shown.value(QStringLiteral("activeTab")).toString(), QStringLiteral("Notizen/Protokoll"));
+    EXPECT_EQ(shown.value(QStringLiteral("selectedId")).toString(), noteId(3));
+    EXPECT_EQ(shown.value(QStringLiteral("lookup")).toStringList().size(), 3);
 }
 
 TEST_F(Bus, VariantFieldsTravelBothWays)

@@ -6,7 +6,7 @@
 
 namespace actserver {
 
-ActBusAppAdaptor::ActBusAppAdaptor(ActBusServer &server, ActAppState &state) : ActBusObject(server), m_app(state) {}
+ActBusAppAdaptor::ActBusAppAdaptor(ActBusServer &server, ActAppState &state) : ActBusObject(server), m_state(state), m_app(state) {}
 
 QString ActBusAppAdaptor::GetOpenDBName()
 {
@@ -63,6 +63,30 @@ QDBusObjectPath ActBusAppAdaptor::Views()
             return path;
         },
         QDBusObjectPath(bus::nullPath()));
+}
+
+QVariantMap ActBusAppAdaptor::WindowState()
+{
+    QVariantMap result;
+    const int viewType = m_state.activeViewType();
+    result.insert(QStringLiteral("view"), viewType);
+    if (!m_state.isOpen() || viewType == 0)
+        return result;
+    const ActAppState::Side &side = m_state.side(viewType);
+    result.insert(QStringLiteral("lookup"), side.ids);
+    result.insert(QStringLiteral("current"), m_state.currentId(viewType));
+    result.insert(QStringLiteral("activeTab"), side.activeTab);
+    int row = -1;
+    QString rowId;
+    for (ActTab tab : ActAppState::tabs()) {
+        if (ActAppState::tabCaption(tab) != side.activeTab || !side.selectedRows.contains(int(tab)))
+            continue;
+        row = side.selectedRows.value(int(tab));
+        rowId = m_state.tabRecordIds(viewType, tab).value(row);
+    }
+    result.insert(QStringLiteral("selectedRow"), row);
+    result.insert(QStringLiteral("selectedId"), rowId);
+    return result;
 }
 
 } // namespace actserver

@@ -26,8 +26,13 @@ public slots:
     int CloseDB();
     void Command(int commandId);
     QDBusObjectPath Views();
+    // What the window shows, for a user's script or a test to check: "view" (type), "lookup" (the
+    // active view's record IDs), "current", "activeTab", "selectedRow" and "selectedId" (-1 / "" when
+    // no row is chosen). Not a member of ACT!'s own object model.
+    QVariantMap WindowState();
 
 private:
+    ActAppState &m_state;
     ActLocalAppObject m_app;
 };
 
