@@ -134,3 +134,16 @@ TEST_F(Splitter, ARatioWrittenAtCloseIsReadBackToTheSameSplit)
     load();
     EXPECT_NEAR(bar()->y(), split, 1);
 }
+
+TEST_F(Splitter, AMinimisedWindowKeepsItsLayout)
+{
+    const int barTop = bar()->y();
+    const int upper = upperHeight();
+    window->showMinimized();
+    QApplication::processEvents();
+    ASSERT_TRUE(window->isMinimized());
+    window->resize(window->width() + 100, window->height() + 300);
+    QApplication::processEvents();
+    EXPECT_EQ(bar()->y(), barTop);
+    EXPECT_EQ(upperHeight(), upper);
+}
