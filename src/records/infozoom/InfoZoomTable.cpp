@@ -1,6 +1,12 @@
 // The table object of the table component.
 #include "InfoZoomTable.h"
 
+#include "TableData.h"
+#include "TableErrors.h"
+#include "TableFile.h"
+#include "TablePrinter.h"
+
+#include <QMetaObject>
 #include <algorithm>
 
 namespace {
@@ -12,7 +18,8 @@ int clampComponent(int v)
 
 } // namespace
 
-InfoZoomTable::InfoZoomTable(QObject *parent) : QObject(parent)
+InfoZoomTable::InfoZoomTable(QObject *parent)
+    : QObject(parent), m_data(std::make_shared<TableData>()), m_printer(std::make_unique<TablePrinter>())
 {
     m_colors = {QColor(127, 127, 127), QColor(202, 202, 255), QColor(240, 240, 248),
                 QColor(183, 183, 255), QColor(195, 195, 195), QColor(172, 172, 172)};
@@ -20,9 +27,14 @@ InfoZoomTable::InfoZoomTable(QObject *parent) : QObject(parent)
     m_options.fill(true);
     for (char off : {'B', 'C', 'D', 'E', 'I', 'K', 'M'})
         m_options[off - 'A'] = false;
+    m_data->setChangeListener([this] { contentTouched(); });
 }
 
-InfoZoomTable::~InfoZoomTable() = default;
+InfoZoomTable::~InfoZoomTable()
+{
+    // Handles may keep the content alive; it must not call back into a table that is gone.
+    m_data->close();
+}
 
 void InfoZoomTable::setStatusText(const QString &text)
 {
@@ -38,7 +50,7 @@ void InfoZoomTable::Refresh()
 
 void InfoZoomTable::NewTable()
 {
-    contentTouched();
+    m_data->clearAll();
 }
 
 void InfoZoomTable::setDisplayOption(int index, bool on)
@@ -72,8 +84,169 @@ void InfoZoomTable::setColor(int slot, int r, int g, int b)
 
 void InfoZoomTable::contentTouched()
 {
-    if (m_displayEnabled)
-        emit contentChanged();
-    else
+    if (!m_displayEnabled) {
         m_viewUpdated = false;
+        return;
+    }
+    // Many changes in a row (a fill, a walk that deletes rows) give one repaint.
+    if (m_updatePending)
+        return;
+    m_updatePending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_updatePending = false;
+            if (m_displayEnabled)
+                emit contentChanged();
+        },
+        Qt::QueuedConnection);
+}
+
+InfoZoomObjects InfoZoomTable::Objects() const
+{
+    return InfoZoomObjects(m_data, InfoZoomObjects::Kind::All);
+}
+
+InfoZoomObjects InfoZoomTable::SelectedObjects() const
+{
+    return InfoZoomObjects(m_data, InfoZoomObjects::Kind::Selected);
+}
+
+InfoZoomObjects InfoZoomTable::CurrentObjects() const
+{
+    return InfoZoomObjects(m_data, InfoZoomObjects::Kind::Current);
+}
+
+void InfoZoomTable::DeleteAllObjects()
+{
+    m_data->deleteAllRows();
+}
+
+InfoZoomAttributes InfoZoomTable::Attributes() const
+{
+    return InfoZoomAttributes(m_data->root()->shared_from_this());
+}
+
+InfoZoomAttributeList InfoZoomTable::AttributeList() const
+{
+    return InfoZoomAttributeList(m_data);
+}
+
+InfoZoomAttributeNode InfoZoomTable::AttributeItem(int index) const
+{
+    return AttributeList().Item(index);
+}
+
+void InfoZoomTable::DeleteAttribute(const InfoZoomAttributeNode &attribute, bool, bool)
+{
+    AttributeNodeData *node = attribute.data();
+    if (!node || node->table != m_data.get())
+        TableErrors::raiseAttributeGone();
+    m_data->removeNode(node);
+}
+
+void InfoZoomTable::LoadFile(const QString &path, int, int, int, int, const QString &, int)
+{
+    TableFile::load(*m_data, path);
+}
+
+void InfoZoomTable::SaveFile(const QString &path, const QString &type, const QString &, int)
+{
+    if (type.compare(QLatin1String("fox"), Qt::CaseInsensitive) != 0)
+        TableErrors::raise(TableErrors::InvalidCall,
+                           QStringLiteral("Das Dateiformat \"%1\" wird nicht unterstützt.").arg(type));
+    TableFile::save(*m_data, path);
+}
+
+void InfoZoomTable::ResetSelection()
+{
+    m_data->resetSelection();
+}
+
+bool InfoZoomTable::CanMark() const
+{
+    return m_data->canMark();
+}
+
+void InfoZoomTable::Mark()
+{
+    m_data->mark();
+}
+
+void InfoZoomTable::ClearMarks()
+{
+    m_data->clearMarks();
+}
+
+void InfoZoomTable::Zoom()
+{
+    m_data->zoom();
+}
+
+bool InfoZoomTable::CanExclude() const
+{
+    return m_data->canExclude();
+}
+
+void InfoZoomTable::Exclude()
+{
+    m_data->exclude();
+}
+
+bool InfoZoomTable::CanZoomBack() const
+{
+    return m_data->canGoBack();
+}
+
+bool InfoZoomTable::CanZoomForward() const
+{
+    return m_data->canGoForward();
+}
+
+void InfoZoomTable::ZoomBack()
+{
+    m_data->goBack();
+}
+
+void InfoZoomTable::ZoomForward()
+{
+    m_data->goForward();
+}
+
+void InfoZoomTable::ShowAll()
+{
+    m_data->showAll();
+}
+
+QString InfoZoomTable::QueryText() const
+{
+    return m_data->queryText();
+}
+
+void InfoZoomTable::SortBy(const InfoZoomAttribute &attribute, bool ascending)
+{
+    AttributeNodeData *node = attribute.data();
+    if (node && node->table != m_data.get())
+        TableErrors::raiseAttributeGone();
+    m_data->sortBy(node, ascending);
+}
+
+void InfoZoomTable::PrintOut()
+{
+    m_printer->printOut(*this, m_dialogParent);
+}
+
+void InfoZoomTable::PrintPreview()
+{
+    m_printer->preview(*this, m_dialogParent);
+}
+
+void InfoZoomTable::PrintSetup()
+{
+    m_printer->pageSetup(m_dialogParent);
+}
+
+void InfoZoomTable::notifyCommand(const QString &kind, const QString &command, const QString &detail)
+{
+    emit notify(kind, command, detail, QStringLiteral("InfoZoomTable"));
 }

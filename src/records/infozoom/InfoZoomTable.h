@@ -2,10 +2,24 @@
 // options and the status line, reached by the program through InfoZoomControl::Table().
 #pragma once
 
+#include "InfoZoomAttribute.h"
+#include "InfoZoomAttributeList.h"
+#include "InfoZoomAttributeNode.h"
+#include "InfoZoomAttributes.h"
+#include "InfoZoomObject.h"
+#include "InfoZoomObjects.h"
+#include "InfoZoomValue.h"
+#include "InfoZoomValues.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
 #include <array>
+#include <memory>
+
+class QWidget;
+class TableData;
+class TablePrinter;
 
 // Display options A..T. The component stores all twenty; these have a visible effect:
 //   A  values are shown (False: the view shows the attribute header only; the record classes keep it
@@ -18,6 +32,10 @@
 // Colour slots: the main colour paints the attribute header and the folder band; colour 1 the cells
 // of selected values; colour 2 every second row; colour 3 marked rows; colour 4 the grid lines;
 // colour 5 the status line and the row-number column.
+//
+// Objects, attributes, sets and values handed out are handles that share the table's content: they
+// may be held while the table changes; one whose row or attribute left the table raises error 91.
+// Errors are raised as platform::VbError with a German description.
 class InfoZoomTable : public QObject
 {
     Q_OBJECT
@@ -88,6 +106,68 @@ public:
     bool ViewUpdated() const { return m_viewUpdated; }
     void UpdateView();
 
+    // --- rows ---
+    InfoZoomObjects Objects() const;
+    // The rows of the current view that satisfy the selection, in view order.
+    InfoZoomObjects SelectedObjects() const;
+    // The rows of the current view, in view order.
+    InfoZoomObjects CurrentObjects() const;
+    void DeleteAllObjects();
+
+    // --- attributes ---
+    // The top level of the attribute tree.
+    InfoZoomAttributes Attributes() const;
+    InfoZoomAttributeList AttributeList() const;
+    // Entry i of the flat attribute list (error 9 outside 0 .. Count - 1).
+    InfoZoomAttributeNode AttributeItem(int index) const;
+    // Removes an entry (a folder with everything in it) and its values. The two flags (ask no
+    // question, remove the values as well) are accepted for the callers' sake: the component always
+    // removes without asking.
+    void DeleteAttribute(const InfoZoomAttributeNode &attribute, bool quiet = true, bool withValues = true);
+
+    // --- table files ---
+    // Loads a table file (only the path counts; the further arguments are accepted as callers pass
+    // them). On failure the table stays as it was and a VbError with a German description is raised.
+    void LoadFile(const QString &path, int a = -1, int b = 0, int c = 0, int d = -1, const QString &e = QString(),
+                  int f = 0);
+    // Saves the table as a table file of type "fox" through a temporary file (see TableFile).
+    void SaveFile(const QString &path, const QString &type = QStringLiteral("fox"), const QString &e = QString(),
+                  int f = 0);
+
+    // --- selection and view ---
+    void ResetSelection();
+    bool CanMark() const;
+    // The selected rows become marked (shown in colour 3) and stay so across zooms.
+    void Mark();
+    void ClearMarks();
+    // View := the selected rows; nothing happens without selected rows. The selection is reset.
+    void Zoom();
+    bool CanExclude() const;
+    // View := view minus the selected rows; the selection is reset.
+    void Exclude();
+    bool CanZoomBack() const;
+    bool CanZoomForward() const;
+    void ZoomBack();
+    void ZoomForward();
+    // The whole table again, with a fresh history.
+    void ShowAll();
+    // The conditions of the current view in words, e.g. `Ort = "Berlin" UND Typ <> "Anruf"`;
+    // empty for the whole table.
+    QString QueryText() const;
+    void SortBy(const InfoZoomAttribute &attribute, bool ascending);
+
+    // --- printing (Qt Print Support; without a printer a PDF file is offered) ---
+    void PrintOut();
+    void PrintPreview();
+    void PrintSetup();
+    // Where dialogs of the table are parented (the control sets it).
+    void setDialogParent(QWidget *parent) { m_dialogParent = parent; }
+
+    // Sends the Notify of an attribute command (the view calls it after a user command).
+    void notifyCommand(const QString &kind, const QString &command, const QString &detail);
+
+    std::shared_ptr<TableData> data() const { return m_data; }
+
     // Set by the control: while False the view does no per-row work and does not repaint.
     bool displayEnabled() const { return m_displayEnabled; }
     void setDisplayEnabled(bool on);
@@ -105,6 +185,11 @@ signals:
 private:
     void setColor(int slot, int r, int g, int b);
     void contentTouched();
+
+    std::shared_ptr<TableData> m_data;
+    QWidget *m_dialogParent = nullptr;
+    std::unique_ptr<TablePrinter> m_printer;
+    bool m_updatePending = false;
 
     QString m_statusText;
     std::array<QColor, 6> m_colors;

@@ -1,0 +1,257 @@
+// The content of one table: attribute tree, rows and values.
+#include "TableData.h"
+
+#include <QLocale>
+#include <algorithm>
+
+TableData::TableData() : m_root(std::make_shared<AttributeNodeData>(AttributeNodeData::Folder))
+{
+    m_root->table = this;
+    m_history.push_back(ViewStep{});
+}
+
+TableData::~TableData()
+{
+    detachTree(m_root.get());
+}
+
+void TableData::touch()
+{
+    ++m_revision;
+    if (m_listener)
+        m_listener();
+}
+
+void TableData::structureChanged()
+{
+    m_flatValid = false;
+    touch();
+}
+
+const std::vector<AttributeNodeData *> &TableData::flatList() const
+{
+    if (m_flatValid)
+        return m_flat;
+    m_flat.clear();
+    std::vector<std::pair<AttributeNodeData *, size_t>> stack{{m_root.get(), 0}};
+    while (!stack.empty()) {
+        auto &[folder, next] = stack.back();
+        if (next == folder->children.size()) {
+            stack.pop_back();
+            continue;
+        }
+        AttributeNodeData *node = folder->children[next++].get();
+        m_flat.push_back(node);
+        if (node->type == AttributeNodeData::Folder)
+            stack.emplace_back(node, 0);
+    }
+    m_flatValid = true;
+    return m_flat;
+}
+
+int TableData::flatIndexOf(const AttributeNodeData *node) const
+{
+    const auto &flat = flatList();
+    auto it = std::find(flat.begin(), flat.end(), node);
+    return it == flat.end() ? -1 : int(it - flat.begin());
+}
+
+std::shared_ptr<AttributeNodeData> TableData::addNode(AttributeNodeData *folder, AttributeNodeData::Type type,
+                                                      const QString &name, int index)
+{
+    auto node = std::make_shared<AttributeNodeData>(type);
+    node->name = name;
+    node->table = this;
+    node->parent = folder;
+    if (index < 0 || index > int(folder->children.size()))
+        folder->children.push_back(node);
+    else
+        folder->children.insert(folder->children.begin() + index, node);
+    structureChanged();
+    return node;
+}
+
+void TableData::detachTree(AttributeNodeData *node)
+{
+    node->table = nullptr;
+    for (auto &child : node->children)
+        detachTree(child.get());
+}
+
+void TableData::dropFromSelection(AttributeNodeData *node)
+{
+    if (node == m_sortAttribute) {
+        m_sortAttribute = nullptr;
+        invalidateView();
+    }
+    auto it = std::find(m_selectedAttributes.begin(), m_selectedAttributes.end(), node);
+    if (it != m_selectedAttributes.end())
+        m_selectedAttributes.erase(it);
+    for (auto &child : node->children)
+        dropFromSelection(child.get());
+}
+
+void TableData::removeNode(AttributeNodeData *node)
+{
+    if (node == m_root.get() || node->table != this || !node->parent)
+        return;
+    auto keep = node->shared_from_this();
+    dropFromSelection(node);
+    auto &siblings = node->parent->children;
+    siblings.erase(std::find(siblings.begin(), siblings.end(), keep));
+    node->parent = nullptr;
+    detachTree(node);
+    structureChanged();
+}
+
+bool TableData::moveNode(AttributeNodeData *node, AttributeNodeData *folder, int index)
+{
+    if (node == m_root.get() || node->table != this || folder->table != this ||
+        folder->type != AttributeNodeData::Folder)
+        return false;
+    for (const AttributeNodeData *p = folder; p; p = p->parent)
+        if (p == node)
+            return false;
+    auto keep = node->shared_from_this();
+    auto &from = node->parent->children;
+    const auto oldPos = std::find(from.begin(), from.end(), keep);
+    if (node->parent == folder && index > int(oldPos - from.begin()))
+        --index;
+    from.erase(oldPos);
+    node->parent = folder;
+    if (index < 0 || index > int(folder->children.size()))
+        folder->children.push_back(keep);
+    else
+        folder->children.insert(folder->children.begin() + index, keep);
+    structureChanged();
+    return true;
+}
+
+uint32_t TableData::addRow()
+{
+    const uint32_t row = m_rowSlots++;
+    ++m_liveRows;
+    if (!m_dead.empty())
+        m_dead.push_back(0);
+    if (m_historyPos == 0)
+        invalidateView();
+    touch();
+    return row;
+}
+
+void TableData::deleteRow(uint32_t row)
+{
+    if (!isAlive(row))
+        return;
+    if (m_dead.empty())
+        m_dead.assign(m_rowSlots, 0);
+    m_dead[row] = 1;
+    --m_liveRows;
+    invalidateView();
+    touch();
+}
+
+void TableData::deleteAllRows()
+{
+    for (AttributeNodeData *node : flatList())
+        if (node->column) {
+            node->column->clear();
+            node->selectedCodes.clear();
+            node->selectedFlags.clear();
+        }
+    m_selectedAttributes.clear();
+    m_rowSlots = 0;
+    m_liveRows = 0;
+    m_dead.clear();
+    m_markedRows.clear();
+    ++m_generation;
+    m_history.assign(1, ViewStep{});
+    m_historyPos = 0;
+    invalidateView();
+    touch();
+}
+
+void TableData::setValue(AttributeNodeData *attribute, uint32_t row, const QVariant &value)
+{
+    ValueColumn &column = *attribute->column;
+    column.setCode(row, column.intern(value));
+    if (attribute == m_sortAttribute)
+        invalidateView();
+    touch();
+}
+
+QVariant TableData::value(const AttributeNodeData *attribute, uint32_t row) const
+{
+    const ValueColumn &column = *attribute->column;
+    return column.value(column.codeAt(row));
+}
+
+void TableData::clearAll()
+{
+    m_selectedAttributes.clear();
+    m_sortAttribute = nullptr;
+    for (auto &child : m_root->children) {
+        child->parent = nullptr;
+        detachTree(child.get());
+    }
+    m_root->children.clear();
+    m_flatValid = false;
+    deleteAllRows();
+}
+
+void TableData::close()
+{
+    m_listener = {};
+    detachTree(m_root.get());
+    ++m_generation;
+}
+
+void TableData::adopt(TableData &loaded)
+{
+    clearAll();
+    m_root->children = std::move(loaded.m_root->children);
+    loaded.m_root->children.clear();
+    for (auto &child : m_root->children)
+        child->parent = m_root.get();
+    loaded.m_flatValid = false;
+    m_flatValid = false;
+    for (AttributeNodeData *node : flatList())
+        node->table = this;
+    m_rowSlots = loaded.m_rowSlots;
+    m_liveRows = loaded.m_liveRows;
+    m_dead = std::move(loaded.m_dead);
+    m_markedRows = std::move(loaded.m_markedRows);
+    invalidateView();
+    touch();
+}
+
+QString TableData::displayText(const AttributeNodeData *attribute, uint32_t code)
+{
+    const QVariant &v = attribute->column->value(code);
+    const int type = v.typeId();
+    if (type == QMetaType::QString)
+        return v.toString();
+    static const QLocale german(QLocale::German, QLocale::Germany);
+    const QString &format = attribute->format;
+    if (format == QLatin1String("#.###,00"))
+        return german.toString(v.toDouble(), 'f', 2);
+    if (type == QMetaType::Double) {
+        if (format == QLatin1String("####"))
+            return QString::number(qRound64(v.toDouble()));
+        QString text = german.toString(v.toDouble(), 'g', 15);
+        return text.remove(german.groupSeparator());
+    }
+    return QString::number(v.toLongLong());
+}
+
+size_t TableData::rowBytes() const
+{
+    size_t bytes = m_dead.capacity() + m_markedRows.capacity() + m_inView.capacity() +
+                   m_viewRows.capacity() * sizeof(uint32_t);
+    for (const ViewStep &step : m_history)
+        bytes += step.rows.capacity() * sizeof(uint32_t);
+    for (AttributeNodeData *node : flatList())
+        if (node->column)
+            bytes += node->column->rowBytes();
+    return bytes;
+}

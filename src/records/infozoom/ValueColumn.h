@@ -1,0 +1,76 @@
+// The values of one attribute, dictionary-encoded: each distinct value is kept once and every row
+// holds the index (code) of its value, so a cell costs four bytes and a value's rows are found
+// through a posting list instead of a scan.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QVariant>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+class ValueColumn
+{
+public:
+    // Code 0 is always the empty value; rows never written hold it.
+    static constexpr uint32_t EmptyCode = 0;
+
+    ValueColumn();
+
+    uint32_t codeAt(uint32_t row) const { return row < m_codes.size() ? m_codes[row] : EmptyCode; }
+    void setCode(uint32_t row, uint32_t code);
+    // The code of a value, added to the dictionary when new. Whole numbers stay numbers, texts stay
+    // texts; an empty text and an invalid variant are the empty value; dates become their text.
+    uint32_t intern(const QVariant &value);
+    // The code of a value the column holds: the same kind first, then a number given as text or a
+    // text that looks like the number given.
+    std::optional<uint32_t> find(const QVariant &value) const;
+
+    uint32_t distinctCount() const { return static_cast<uint32_t>(m_values.size()); }
+    const QVariant &value(uint32_t code) const { return m_values[code]; }
+    bool isNumber(uint32_t code) const;
+
+    bool isMarked(uint32_t code) const { return code < m_marked.size() && m_marked[code]; }
+    void setMarked(uint32_t code, bool marked);
+    std::vector<uint32_t> markedCodes() const;
+
+    // Rows (in slot order) that hold a code; built on first use after a change.
+    struct RowRange
+    {
+        const uint32_t *begin;
+        const uint32_t *end;
+    };
+    RowRange rowsOf(uint32_t code, uint32_t rowSlots) const;
+    // Sort rank of every code: empty first, then numbers by value, then texts in German order.
+    const std::vector<uint32_t> &ranks() const;
+
+    // Drops every value and row (the dictionary starts again with the empty value only).
+    void clear();
+    // Replaces the column with decoded file content; the caller has checked every code.
+    void assign(std::vector<QVariant> values, std::vector<uint32_t> codes);
+    const std::vector<uint32_t> &codes() const { return m_codes; }
+    const std::vector<QVariant> &values() const { return m_values; }
+    // Bytes held for the rows (codes and posting lists), without the distinct values themselves.
+    size_t rowBytes() const;
+
+private:
+    void buildIndex() const;
+    void invalidateDerived() const;
+    static QVariant normalized(const QVariant &value);
+
+    std::vector<QVariant> m_values;
+    std::vector<uint32_t> m_codes;
+    std::vector<uint8_t> m_marked;
+
+    mutable bool m_indexValid = true;
+    mutable QHash<QString, uint32_t> m_textIndex;
+    mutable QHash<qint64, uint32_t> m_intIndex;
+    mutable QHash<quint64, uint32_t> m_numberIndex;
+
+    mutable bool m_postingsValid = false;
+    mutable std::vector<uint32_t> m_postingOffsets;
+    mutable std::vector<uint32_t> m_postingRows;
+    mutable bool m_ranksValid = false;
+    mutable std::vector<uint32_t> m_ranks;
+};
