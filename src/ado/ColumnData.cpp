@@ -38,18 +38,6 @@ bool looksWhole(const QByteArray &text)
 
 } // namespace
 
-void ColumnData::reserve(qsizetype rows)
-{
-    m_null.reserve(size_t(rows));
-    if (m_kind == Kind::Bytes) {
-        m_bytes.reserve(size_t(rows));
-        return;
-    }
-    m_numbers.reserve(size_t(rows));
-    if (isNumberKind(m_kind))
-        m_tags.reserve(size_t(rows));
-}
-
 void ColumnData::appendNull()
 {
     m_null.push_back(true);

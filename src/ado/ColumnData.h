@@ -38,7 +38,6 @@ public:
 
     Kind kind() const { return m_kind; }
     qsizetype size() const { return qsizetype(m_null.size()); }
-    void reserve(qsizetype rows);
 
     void appendNull();
     void appendInt(qint64 value);

@@ -202,9 +202,6 @@ std::vector<ColumnData> OdbcResultReader::readAll()
             if (status[r] == SQL_ROW_ERROR)
                 raiseOdbcError(SQL_HANDLE_STMT, m_statement);
         }
-        if (data.front().size() == 0 && rows > 0)
-            for (ColumnData &column : data)
-                column.reserve(qsizetype(rows));
         storeRowset(rows, data);
     }
     return data;

@@ -2,6 +2,7 @@
 #include "SqliteFile.h"
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
+#include "ado/OdbcCatalog.h"
 #include "ado/Recordset.h"
 
 #include <QDate>
@@ -293,6 +294,22 @@ TEST(OdbcConnection, UnknownDriverNamesTheProblem)
               0);
     EXPECT_TRUE(description.contains(QLatin1String("IM002")) || description.contains(QLatin1String("01000")))
         << description.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+TEST(OdbcCatalog, ListsTheInstalledDriversWithTheirAttributes)
+{
+    const QList<ado::OdbcDriver> drivers = ado::installedOdbcDrivers();
+    auto find = [&drivers](const QString &name) {
+        return std::find_if(drivers.cbegin(), drivers.cend(), [&](const ado::OdbcDriver &d) { return d.name == name; });
+    };
+    const auto sqlite = find(QStringLiteral("SQLite3"));
+    ASSERT_NE(sqlite, drivers.cend());
+    EXPECT_TRUE(sqlite->attributes.value(QStringLiteral("Driver")).contains(QLatin1String("sqlite3odbc")));
+    EXPECT_NE(find(QStringLiteral("PostgreSQL Unicode")), drivers.cend());
 }
 
 } // namespace

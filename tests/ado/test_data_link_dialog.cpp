@@ -177,3 +177,16 @@ TEST(DataLinkDialog, PromptEditReturnsTheEditedStringAndCancelKeepsNothing)
 }
 
 } // namespace
+
+namespace {
+
+TEST(DataLinkDialog, OffersTheDriversOfThisMachine)
+{
+    DataLinkDialog dialog;
+    auto *drivers = dialog.findChild<QComboBox *>(QStringLiteral("driver"));
+    ASSERT_NE(drivers, nullptr);
+    EXPECT_GE(drivers->findText(QStringLiteral("SQLite3")), 0);
+    EXPECT_GE(drivers->findText(QStringLiteral("PostgreSQL Unicode")), 0);
+}
+
+} // namespace
