@@ -19,8 +19,7 @@ QString blanks(int n)
 TEST(UniqueIDConverter, ShortIdIsFilledWithBlanks)
 {
     clUniqueIDConverter c;
-    EXPECT_EQ(c.ToHexID(QStringLiteral("ABC"), QStringLiteral("CO")),
-              QStringLiteral("CO414243202020202020202020"));
+    EXPECT_EQ(c.ToHexID(QStringLiteral("ABC"), QStringLiteral("CO")), QStringLiteral("CO414243202020202020202020"));
 }
 
 TEST(UniqueIDConverter, EmptyGroupIdGivesTwelveBlankPairsAndBack)
@@ -115,7 +114,8 @@ TEST(UniqueIDConverter, PairThatIsNoHexNumberIsAnInvalidArgumentError)
 {
     clUniqueIDConverter c;
     QString hex = c.ToHexID(QStringLiteral("ABC"), QStringLiteral("CO"));
-    for (const QString &bad : {QStringLiteral("G1"), QStringLiteral(" 4"), QStringLiteral("-1"), QStringLiteral("ä0")}) {
+    for (const QString &bad :
+         {QStringLiteral("G1"), QStringLiteral(" 4"), QStringLiteral("-1"), QStringLiteral("ä0")}) {
         QString broken = hex;
         broken.replace(6, 2, bad);
         try {
