@@ -70,15 +70,28 @@ long ACTTable::RecordCount()
 {
     if (!ensureOpen())
         fail(ActError::DBNotOpen, QStringLiteral("Die ACT!-Datenbank ist nicht geöffnet."));
-    long count = 0;
     try {
         m_file->refresh();
-        for (qint64 i = 0; i < m_file->recordCount(); ++i)
-            if (isLive(i))
-                ++count;
     } catch (const dbf::DbfError &e) {
         fail(ActError::DBDataCorrupt, e.message());
     }
+    // Counting means reading the whole file; a file that has not changed since keeps its count.
+    struct stat st = {};
+    const bool stamped = ::stat(QFile::encodeName(m_path).constData(), &st) == 0;
+    const qint64 mtime = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    if (stamped && m_countedRecords == m_file->recordCount() && m_countedSize == qint64(st.st_size)
+        && m_countedMtime == mtime) {
+        setResult(ActError::Success);
+        return m_liveCount;
+    }
+    long count = 0;
+    for (qint64 i = 0; i < m_file->recordCount(); ++i)
+        if (isLive(i))
+            ++count;
+    m_liveCount = count;
+    m_countedRecords = stamped ? m_file->recordCount() : -1;
+    m_countedSize = qint64(st.st_size);
+    m_countedMtime = mtime;
     setResult(ActError::Success);
     return count;
 }
@@ -310,6 +323,7 @@ void ACTTable::Delete()
     // whoever compares file times (the data overview) sees the change.
     ::utimensat(AT_FDCWD, QFile::encodeName(m_path).constData(), nullptr, 0);
     m_idIndex.remove(id);
+    m_countedRecords = -1;
     setResult(ActError::Success);
 }
 

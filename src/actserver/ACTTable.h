@@ -38,7 +38,7 @@ public:
     ActTableKind kind() const { return m_def->kind; }
 
     ACTFields Fields();
-    // Records not marked deleted, counted afresh (another program may have changed the file).
+    // Records not marked deleted; counted afresh whenever the file has changed since the last count.
     long RecordCount();
     void MoveFirst();
     void MoveNext();
@@ -90,6 +90,12 @@ private:
     qint64 m_pos = -1;
     long m_lastError = 0;
     bool m_error = false;
+
+    // The live-record count of the file as it was when last counted (records, size, modification time).
+    long m_liveCount = 0;
+    qint64 m_countedRecords = -1;
+    qint64 m_countedSize = -1;
+    qint64 m_countedMtime = -1;
 
     QVector<qint16> m_lastIds;
     QVector<int> m_lastMap; // binding index per requested id, -1 for an unknown id
