@@ -28,6 +28,7 @@ InfoZoomControl::InfoZoomControl(QWidget *parent)
     m_statusLabel->setTextFormat(Qt::PlainText);
     m_statusLabel->setMinimumWidth(1);
     m_countLabel->setTextFormat(Qt::PlainText);
+    m_countLabel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
 
     setFocusProxy(m_view);
     m_view->installEventFilter(this);

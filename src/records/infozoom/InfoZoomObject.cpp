@@ -42,6 +42,27 @@ void InfoZoomObject::setValue(const InfoZoomAttribute &attribute, const QVariant
     t.setValue(&column(attribute), m_row, value);
 }
 
+void InfoZoomObject::setValue(const InfoZoomAttribute &attribute, const QString &text)
+{
+    TableData &t = table();
+    AttributeNodeData &node = column(attribute);
+    t.setCode(&node, m_row, node.column->intern(text));
+}
+
+void InfoZoomObject::setWhole(const InfoZoomAttribute &attribute, qint64 whole)
+{
+    TableData &t = table();
+    AttributeNodeData &node = column(attribute);
+    t.setCode(&node, m_row, node.column->internWhole(whole));
+}
+
+void InfoZoomObject::setValue(const InfoZoomAttribute &attribute, double number)
+{
+    TableData &t = table();
+    AttributeNodeData &node = column(attribute);
+    t.setCode(&node, m_row, node.column->internNumber(number));
+}
+
 bool InfoZoomObject::IsSelected(const InfoZoomAttribute &attribute) const
 {
     TableData &t = table();

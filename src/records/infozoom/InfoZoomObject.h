@@ -26,6 +26,12 @@ public:
     QVariant Value(const InfoZoomAttribute &attribute) const;
     // A 32-bit whole number stays a number (sorted and compared as one); texts stay texts.
     void setValue(const InfoZoomAttribute &attribute, const QVariant &value);
+    // The same without a QVariant in between (filling large tables).
+    void setValue(const InfoZoomAttribute &attribute, const QString &text);
+    void setValue(const InfoZoomAttribute &attribute, const char *text) { setValue(attribute, QString::fromUtf8(text)); }
+    void setValue(const InfoZoomAttribute &attribute, int whole) { setWhole(attribute, whole); }
+    void setValue(const InfoZoomAttribute &attribute, qlonglong whole) { setWhole(attribute, whole); }
+    void setValue(const InfoZoomAttribute &attribute, double number);
     // True exactly for the rows of the current selection (the attribute only has to belong to the
     // table).
     bool IsSelected(const InfoZoomAttribute &attribute) const;
@@ -36,6 +42,7 @@ public:
     uint32_t row() const { return m_row; }
 
 private:
+    void setWhole(const InfoZoomAttribute &attribute, qint64 whole);
     TableData &table() const;
     AttributeNodeData &column(const InfoZoomAttribute &attribute) const;
 

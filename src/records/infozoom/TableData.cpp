@@ -139,6 +139,17 @@ uint32_t TableData::addRow()
     return row;
 }
 
+void TableData::addRows(uint32_t n)
+{
+    m_rowSlots += n;
+    m_liveRows += n;
+    if (!m_dead.empty())
+        m_dead.resize(m_rowSlots, 0);
+    if (m_historyPos == 0)
+        invalidateView();
+    touch();
+}
+
 void TableData::deleteRow(uint32_t row)
 {
     if (!isAlive(row))
@@ -227,21 +238,21 @@ void TableData::adopt(TableData &loaded)
 
 QString TableData::displayText(const AttributeNodeData *attribute, uint32_t code)
 {
-    const QVariant &v = attribute->column->value(code);
-    const int type = v.typeId();
-    if (type == QMetaType::QString)
-        return v.toString();
+    const ValueColumn &column = *attribute->column;
+    const ValueColumn::Kind kind = column.kind(code);
+    if (kind == ValueColumn::Text)
+        return column.text(code);
     static const QLocale german(QLocale::German, QLocale::Germany);
     const QString &format = attribute->format;
     if (format == QLatin1String("#.###,00"))
-        return german.toString(v.toDouble(), 'f', 2);
-    if (type == QMetaType::Double) {
+        return german.toString(column.number(code), 'f', 2);
+    if (kind == ValueColumn::Number) {
         if (format == QLatin1String("####"))
-            return QString::number(qRound64(v.toDouble()));
-        QString text = german.toString(v.toDouble(), 'g', 15);
+            return QString::number(qRound64(column.number(code)));
+        QString text = german.toString(column.number(code), 'g', 15);
         return text.remove(german.groupSeparator());
     }
-    return QString::number(v.toLongLong());
+    return QString::number(column.whole(code));
 }
 
 size_t TableData::rowBytes() const

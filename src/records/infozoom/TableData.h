@@ -48,9 +48,18 @@ public:
     bool isAlive(uint32_t row) const { return row < m_rowSlots && (m_dead.empty() || !m_dead[row]); }
     quint64 generation() const { return m_generation; }
     uint32_t addRow();
+    // Appends n empty rows at once (loading).
+    void addRows(uint32_t n);
     void deleteRow(uint32_t row);
     void deleteAllRows();
     void setValue(AttributeNodeData *attribute, uint32_t row, const QVariant &value);
+    void setCode(AttributeNodeData *attribute, uint32_t row, uint32_t code)
+    {
+        attribute->column->setCode(row, code);
+        if (attribute == m_sortAttribute)
+            invalidateView();
+        touch();
+    }
     QVariant value(const AttributeNodeData *attribute, uint32_t row) const;
     // Empties the whole table: attributes, rows, selection, history, marks.
     void clearAll();

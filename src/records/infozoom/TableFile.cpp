@@ -134,7 +134,7 @@ struct Encoder
         out.put<quint32>(next);
         for (uint32_t code = 1; code < column.distinctCount(); ++code)
             if (used[code])
-                value(column.value(code));
+                value(column, code);
         const quint8 width = next == 1 ? 0 : next <= 0x100 ? 1 : next <= 0x10000 ? 2 : 4;
         out.put<quint8>(width);
         codes(column, remap, width);
@@ -144,17 +144,20 @@ struct Encoder
             out.put<quint32>(remap[code]);
     }
 
-    void value(const QVariant &v)
+    void value(const ValueColumn &column, uint32_t code)
     {
-        if (v.typeId() == QMetaType::QString) {
+        switch (column.kind(code)) {
+        case ValueColumn::Text:
             out.put<quint8>(TextValue);
-            out.putText(v.toString());
-        } else if (v.typeId() == QMetaType::Double) {
+            out.putText(column.text(code));
+            break;
+        case ValueColumn::Number:
             out.put<quint8>(NumberValue);
-            out.put<double>(v.toDouble());
-        } else {
+            out.put<double>(column.number(code));
+            break;
+        default:
             out.put<quint8>(IntValue);
-            out.put<qint64>(v.toLongLong());
+            out.put<qint64>(column.whole(code));
         }
     }
 
@@ -210,25 +213,28 @@ struct Decoder
         const quint32 distinct = in.get<quint32>();
         if (!in.ok || distinct == 0 || !in.plausible(distinct - 1, 2))
             return false;
-        std::vector<QVariant> values;
-        values.reserve(distinct);
-        values.emplace_back(QString());
+        ValueColumn &column = *node.column;
+        column.clear();
         for (quint32 i = 1; i < distinct && in.ok; ++i) {
             const quint8 kind = in.get<quint8>();
-            if (kind == TextValue)
-                values.emplace_back(in.getText());
-            else if (kind == IntValue)
-                values.emplace_back(intValue(in.get<qint64>()));
-            else if (kind == NumberValue)
-                values.emplace_back(in.get<double>());
-            else
+            if (kind == TextValue) {
+                column.appendDecoded(ValueColumn::Text, in.getText(), 0);
+            } else if (kind == IntValue) {
+                column.appendDecoded(ValueColumn::Integer, QString(), in.get<qint64>());
+            } else if (kind == NumberValue) {
+                const double d = in.get<double>();
+                qint64 bits;
+                std::memcpy(&bits, &d, sizeof bits);
+                column.appendDecoded(ValueColumn::Number, QString(), bits);
+            } else {
                 return false;
+            }
         }
         const quint8 width = in.get<quint8>();
         std::vector<uint32_t> codes;
         if (!in.ok || !readCodes(width, distinct, codes))
             return false;
-        node.column->assign(std::move(values), std::move(codes));
+        column.assignCodes(std::move(codes));
         const quint32 marked = in.get<quint32>();
         if (!in.plausible(marked, 4))
             return false;
@@ -239,13 +245,6 @@ struct Decoder
             node.column->setMarked(code, true);
         }
         return in.ok;
-    }
-
-    static QVariant intValue(qint64 v)
-    {
-        if (v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max())
-            return QVariant(int(v));
-        return QVariant(qlonglong(v));
     }
 
     bool readCodes(quint8 width, quint32 distinct, std::vector<uint32_t> &codes)
@@ -383,8 +382,7 @@ bool TableFile::decode(const QByteArray &bytes, TableData &fresh, QString *reaso
         *reason = damaged();
         return false;
     }
-    for (quint32 r = 0; r < d.rows; ++r)
-        fresh.addRow();
+    fresh.addRows(d.rows);
     return true;
 }
 

@@ -23,16 +23,45 @@ quint64 numberKey(double d)
     return bits;
 }
 
-double numberOf(const QVariant &v)
-{
-    return v.typeId() == QMetaType::Double ? v.toDouble() : static_cast<double>(v.toLongLong());
-}
-
 } // namespace
 
 ValueColumn::ValueColumn()
 {
-    m_values.emplace_back(QString());
+    append(Text, QString(), 0);
+}
+
+uint32_t ValueColumn::append(Kind kind, const QString &text, qint64 bits)
+{
+    m_kinds.push_back(kind);
+    m_texts.push_back(text);
+    m_numbers.push_back(bits);
+    m_ranksValid = false;
+    return uint32_t(m_kinds.size() - 1);
+}
+
+QVariant ValueColumn::value(uint32_t code) const
+{
+    switch (m_kinds[code]) {
+    case Integer: {
+        const qint64 v = m_numbers[code];
+        if (v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max())
+            return QVariant(int(v));
+        return QVariant(qlonglong(v));
+    }
+    case Number:
+        return QVariant(number(code));
+    default:
+        return QVariant(m_texts[code]);
+    }
+}
+
+double ValueColumn::number(uint32_t code) const
+{
+    if (m_kinds[code] == Integer)
+        return double(m_numbers[code]);
+    double d;
+    std::memcpy(&d, &m_numbers[code], sizeof d);
+    return d;
 }
 
 QVariant ValueColumn::normalized(const QVariant &value)
@@ -75,12 +104,6 @@ QVariant ValueColumn::normalized(const QVariant &value)
     }
 }
 
-bool ValueColumn::isNumber(uint32_t code) const
-{
-    const int t = m_values[code].typeId();
-    return t == QMetaType::Int || t == QMetaType::LongLong || t == QMetaType::Double;
-}
-
 void ValueColumn::setCode(uint32_t row, uint32_t code)
 {
     if (row >= m_codes.size()) {
@@ -94,44 +117,57 @@ void ValueColumn::setCode(uint32_t row, uint32_t code)
     }
 }
 
-uint32_t ValueColumn::intern(const QVariant &raw)
+uint32_t ValueColumn::intern(const QString &text)
 {
-    if (raw.typeId() == QMetaType::QString && raw.toString().isEmpty())
+    if (text.isEmpty())
         return EmptyCode;
     buildIndex();
+    auto it = m_textIndex.constFind(text);
+    if (it != m_textIndex.constEnd())
+        return it.value();
+    const uint32_t code = append(Text, text, 0);
+    m_textIndex.insert(text, code);
+    return code;
+}
+
+uint32_t ValueColumn::internWhole(qint64 whole)
+{
+    buildIndex();
+    auto it = m_intIndex.constFind(whole);
+    if (it != m_intIndex.constEnd())
+        return it.value();
+    const uint32_t code = append(Integer, QString(), whole);
+    m_intIndex.insert(whole, code);
+    return code;
+}
+
+uint32_t ValueColumn::internNumber(double number)
+{
+    buildIndex();
+    const quint64 key = numberKey(number);
+    auto it = m_numberIndex.constFind(key);
+    if (it != m_numberIndex.constEnd())
+        return it.value();
+    qint64 bits;
+    std::memcpy(&bits, &key, sizeof bits);
+    const uint32_t code = append(Number, QString(), bits);
+    m_numberIndex.insert(key, code);
+    return code;
+}
+
+uint32_t ValueColumn::intern(const QVariant &raw)
+{
+    if (raw.typeId() == QMetaType::QString)
+        return intern(*static_cast<const QString *>(raw.constData()));
     const QVariant value = normalized(raw);
-    const uint32_t next = distinctCount();
     switch (value.typeId()) {
-    case QMetaType::QString: {
-        const QString s = value.toString();
-        if (s.isEmpty())
-            return EmptyCode;
-        auto it = m_textIndex.constFind(s);
-        if (it != m_textIndex.constEnd())
-            return it.value();
-        m_textIndex.insert(s, next);
-        break;
+    case QMetaType::QString:
+        return intern(value.toString());
+    case QMetaType::Double:
+        return internNumber(value.toDouble());
+    default:
+        return internWhole(value.toLongLong());
     }
-    case QMetaType::Double: {
-        const quint64 key = numberKey(value.toDouble());
-        auto it = m_numberIndex.constFind(key);
-        if (it != m_numberIndex.constEnd())
-            return it.value();
-        m_numberIndex.insert(key, next);
-        break;
-    }
-    default: {
-        const qint64 key = value.toLongLong();
-        auto it = m_intIndex.constFind(key);
-        if (it != m_intIndex.constEnd())
-            return it.value();
-        m_intIndex.insert(key, next);
-        break;
-    }
-    }
-    m_values.push_back(value);
-    m_ranksValid = false;
-    return next;
 }
 
 std::optional<uint32_t> ValueColumn::find(const QVariant &raw) const
@@ -201,9 +237,9 @@ std::vector<uint32_t> ValueColumn::markedCodes() const
 
 ValueColumn::RowRange ValueColumn::rowsOf(uint32_t code, uint32_t rowSlots) const
 {
-    if (!m_postingsValid || m_postingOffsets.size() != m_values.size() + 1 ||
+    if (!m_postingsValid || m_postingOffsets.size() != size_t(distinctCount()) + 1 ||
         m_postingRows.size() != rowSlots) {
-        m_postingOffsets.assign(m_values.size() + 1, 0);
+        m_postingOffsets.assign(size_t(distinctCount()) + 1, 0);
         for (uint32_t row = 0; row < rowSlots; ++row)
             ++m_postingOffsets[codeAt(row) + 1];
         std::partial_sum(m_postingOffsets.begin(), m_postingOffsets.end(), m_postingOffsets.begin());
@@ -213,7 +249,7 @@ ValueColumn::RowRange ValueColumn::rowsOf(uint32_t code, uint32_t rowSlots) cons
             m_postingRows[fill[codeAt(row)]++] = row;
         m_postingsValid = true;
     }
-    if (code >= m_values.size())
+    if (code >= distinctCount())
         return {nullptr, nullptr};
     const uint32_t *base = m_postingRows.data();
     return {base + m_postingOffsets[code], base + m_postingOffsets[code + 1]};
@@ -221,9 +257,9 @@ ValueColumn::RowRange ValueColumn::rowsOf(uint32_t code, uint32_t rowSlots) cons
 
 const std::vector<uint32_t> &ValueColumn::ranks() const
 {
-    if (m_ranksValid && m_ranks.size() == m_values.size())
+    if (m_ranksValid && m_ranks.size() == distinctCount())
         return m_ranks;
-    std::vector<uint32_t> order(m_values.size());
+    std::vector<uint32_t> order(distinctCount());
     std::iota(order.begin(), order.end(), 0);
     QCollator collator(QLocale(QLocale::German, QLocale::Germany));
     collator.setNumericMode(true);
@@ -234,12 +270,12 @@ const std::vector<uint32_t> &ValueColumn::ranks() const
         if (ga != gb)
             return ga < gb;
         if (ga == 1)
-            return numberOf(m_values[a]) < numberOf(m_values[b]);
+            return number(a) < number(b);
         if (ga == 2)
-            return collator.compare(m_values[a].toString(), m_values[b].toString()) < 0;
+            return collator.compare(m_texts[a], m_texts[b]) < 0;
         return false;
     });
-    m_ranks.assign(m_values.size(), 0);
+    m_ranks.assign(distinctCount(), 0);
     for (uint32_t i = 0; i < order.size(); ++i)
         m_ranks[order[i]] = i;
     m_ranksValid = true;
@@ -248,8 +284,10 @@ const std::vector<uint32_t> &ValueColumn::ranks() const
 
 void ValueColumn::clear()
 {
-    m_values.clear();
-    m_values.emplace_back(QString());
+    m_kinds.clear();
+    m_texts.clear();
+    m_numbers.clear();
+    append(Text, QString(), 0);
     m_codes.clear();
     m_codes.shrink_to_fit();
     m_marked.clear();
@@ -260,14 +298,21 @@ void ValueColumn::clear()
     invalidateDerived();
 }
 
-void ValueColumn::assign(std::vector<QVariant> values, std::vector<uint32_t> codes)
+void ValueColumn::appendDecoded(Kind kind, const QString &text, qint64 bits)
 {
-    m_values = std::move(values);
-    if (m_values.empty())
-        m_values.emplace_back(QString());
-    m_codes = std::move(codes);
-    m_marked.clear();
+    if (kind == Number) {
+        double d;
+        std::memcpy(&d, &bits, sizeof d);
+        const quint64 key = numberKey(d);
+        std::memcpy(&bits, &key, sizeof bits);
+    }
+    append(kind, text, bits);
     m_indexValid = false;
+}
+
+void ValueColumn::assignCodes(std::vector<uint32_t> codes)
+{
+    m_codes = std::move(codes);
     invalidateDerived();
 }
 
@@ -283,14 +328,13 @@ void ValueColumn::buildIndex() const
     m_textIndex.clear();
     m_intIndex.clear();
     m_numberIndex.clear();
-    for (uint32_t code = 1; code < m_values.size(); ++code) {
-        const QVariant &v = m_values[code];
-        if (v.typeId() == QMetaType::QString)
-            m_textIndex.insert(v.toString(), code);
-        else if (v.typeId() == QMetaType::Double)
-            m_numberIndex.insert(numberKey(v.toDouble()), code);
+    for (uint32_t code = 1; code < distinctCount(); ++code) {
+        if (m_kinds[code] == Text)
+            m_textIndex.insert(m_texts[code], code);
+        else if (m_kinds[code] == Number)
+            m_numberIndex.insert(quint64(m_numbers[code]), code);
         else
-            m_intIndex.insert(v.toLongLong(), code);
+            m_intIndex.insert(m_numbers[code], code);
     }
     m_indexValid = true;
 }

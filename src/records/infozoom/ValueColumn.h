@@ -20,16 +20,26 @@ public:
 
     uint32_t codeAt(uint32_t row) const { return row < m_codes.size() ? m_codes[row] : EmptyCode; }
     void setCode(uint32_t row, uint32_t code);
+    enum Kind : uint8_t { Text = 0, Integer = 1, Number = 2 };
+
     // The code of a value, added to the dictionary when new. Whole numbers stay numbers, texts stay
     // texts; an empty text and an invalid variant are the empty value; dates become their text.
     uint32_t intern(const QVariant &value);
+    uint32_t intern(const QString &text);
+    uint32_t internWhole(qint64 whole);
+    uint32_t internNumber(double number);
     // The code of a value the column holds: the same kind first, then a number given as text or a
     // text that looks like the number given.
     std::optional<uint32_t> find(const QVariant &value) const;
 
-    uint32_t distinctCount() const { return static_cast<uint32_t>(m_values.size()); }
-    const QVariant &value(uint32_t code) const { return m_values[code]; }
-    bool isNumber(uint32_t code) const;
+    uint32_t distinctCount() const { return static_cast<uint32_t>(m_kinds.size()); }
+    // A text, an int (a qlonglong beyond 32 bits) or a double.
+    QVariant value(uint32_t code) const;
+    Kind kind(uint32_t code) const { return Kind(m_kinds[code]); }
+    const QString &text(uint32_t code) const { return m_texts[code]; }
+    qint64 whole(uint32_t code) const { return m_numbers[code]; }
+    double number(uint32_t code) const;
+    bool isNumber(uint32_t code) const { return m_kinds[code] != Text; }
 
     bool isMarked(uint32_t code) const { return code < m_marked.size() && m_marked[code]; }
     void setMarked(uint32_t code, bool marked);
@@ -47,10 +57,11 @@ public:
 
     // Drops every value and row (the dictionary starts again with the empty value only).
     void clear();
-    // Replaces the column with decoded file content; the caller has checked every code.
-    void assign(std::vector<QVariant> values, std::vector<uint32_t> codes);
+    // Appends a decoded value without looking for an equal one (loading; the index is built later).
+    void appendDecoded(Kind kind, const QString &text, qint64 bits);
+    // Replaces the rows with decoded codes; the caller has checked every code.
+    void assignCodes(std::vector<uint32_t> codes);
     const std::vector<uint32_t> &codes() const { return m_codes; }
-    const std::vector<QVariant> &values() const { return m_values; }
     // Bytes held for the rows (codes and posting lists), without the distinct values themselves.
     size_t rowBytes() const;
 
@@ -58,8 +69,12 @@ private:
     void buildIndex() const;
     void invalidateDerived() const;
     static QVariant normalized(const QVariant &value);
+    uint32_t append(Kind kind, const QString &text, qint64 bits);
 
-    std::vector<QVariant> m_values;
+    // The distinct values: kind, text (texts only) and number (whole numbers, or a double's bits).
+    std::vector<uint8_t> m_kinds;
+    std::vector<QString> m_texts;
+    std::vector<qint64> m_numbers;
     std::vector<uint32_t> m_codes;
     std::vector<uint8_t> m_marked;
 
