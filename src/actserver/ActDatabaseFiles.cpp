@@ -24,7 +24,15 @@ QString ActDatabaseFiles::tableFile(ActTableKind kind) const
 {
     if (kind == ActTableKind::Contact)
         return m_contactFile;
-    return QDir(m_folder).filePath(m_name + QLatin1Char('.') + QLatin1String(ActSchema::table(kind).extension));
+    const QDir folder(m_folder);
+    const QString wanted = m_name + QLatin1Char('.') + QLatin1String(ActSchema::table(kind).extension);
+    if (folder.exists(wanted))
+        return folder.filePath(wanted);
+    // Databases copied from Windows may spell names in any case; the files are opened as they are spelt.
+    for (const QString &entry : folder.entryList({wanted}, QDir::Files)) // name filters ignore case
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return folder.filePath(entry);
+    return folder.filePath(wanted);
 }
 
 QString ActDatabaseFiles::usersFile() const

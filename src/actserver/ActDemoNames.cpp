@@ -140,16 +140,16 @@ const QStringList &ActDemoNames::statusWords()
 const QStringList &ActDemoNames::jobTitles()
 {
     static const QStringList l = {
-        QStringLiteral("Geschäftsführer"),
-        QStringLiteral("Einkaufsleiterin"),
-        QStringLiteral("Vertriebsleiter"),
-        QStringLiteral("Prokurist"),
-        QStringLiteral("Assistentin der Geschäftsführung"),
-        QStringLiteral("Inhaber"),
-        QStringLiteral("Leiterin Buchhaltung"),
-        QStringLiteral("Technischer Leiter"),
-        QStringLiteral("Sachbearbeiterin"),
-        QStringLiteral("Projektleiter"),
+        QStringLiteral("Geschäftsführung"),
+        QStringLiteral("Leitung Einkauf"),
+        QStringLiteral("Leitung Vertrieb"),
+        QStringLiteral("Prokura"),
+        QStringLiteral("Assistenz der Geschäftsführung"),
+        QStringLiteral("Inhaber/in"),
+        QStringLiteral("Leitung Buchhaltung"),
+        QStringLiteral("Technische Leitung"),
+        QStringLiteral("Sachbearbeitung"),
+        QStringLiteral("Projektleitung"),
     };
     return l;
 }

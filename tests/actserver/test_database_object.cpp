@@ -9,6 +9,7 @@
 #include "platform/VbError.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 using namespace actserver;
 
@@ -210,4 +211,17 @@ TEST_F(DatabaseObject, FieldWhoseColumnIsMissingIsNotOffered)
     EXPECT_EQ(values.at(1), QStringLiteral("Gärtnerei Möhre"));
     EXPECT_EQ(values.at(2), QString());
     EXPECT_EQ(contacts->LastError(), ActError::InvalidField);
+}
+
+TEST_F(DatabaseObject, TableFilesAreFoundWhateverTheCaseOfTheirNames)
+{
+    const QString path = freshCopy();
+    const QFileInfo info(path);
+    const QString lower = ActDatabaseFiles(path).tableFile(ActTableKind::Notes);
+    const QString upper = info.path() + QStringLiteral("/kontakte.HDB");
+    ASSERT_TRUE(QFile::rename(lower, upper));
+    EXPECT_EQ(ActDatabaseFiles(path).tableFile(ActTableKind::Notes), upper);
+    ACTDatabaseObject db;
+    openAsFirstUser(db, path);
+    EXPECT_GT(readAll(*db.NoteHistory(), {1, 26}).size(), 0); // memos included
 }
