@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <cstdint>
 #include <memory>
+#include <type_traits>
 
 class InfoZoomAttribute;
 class TableData;
@@ -29,8 +30,14 @@ public:
     // The same without a QVariant in between (filling large tables).
     void setValue(const InfoZoomAttribute &attribute, const QString &text);
     void setValue(const InfoZoomAttribute &attribute, const char *text) { setValue(attribute, QString::fromUtf8(text)); }
-    void setValue(const InfoZoomAttribute &attribute, int whole) { setWhole(attribute, whole); }
-    void setValue(const InfoZoomAttribute &attribute, qlonglong whole) { setWhole(attribute, whole); }
+    // Any whole number type (int, long, qint64, unsigned ...) is stored as a whole number.
+    template <typename T, std::enable_if_t<std::is_integral_v<T> && !std::is_same_v<T, bool>, int> = 0>
+    void setValue(const InfoZoomAttribute &attribute, T whole)
+    {
+        setWhole(attribute, qint64(whole));
+    }
+    // A Boolean is stored as the whole number -1 (True) or 0, as VB converts it.
+    void setValue(const InfoZoomAttribute &attribute, bool flag) { setWhole(attribute, flag ? -1 : 0); }
     void setValue(const InfoZoomAttribute &attribute, double number);
     // True exactly for the rows of the current selection (the attribute only has to belong to the
     // table).

@@ -122,11 +122,11 @@ uint32_t ValueColumn::intern(const QString &text)
     if (text.isEmpty())
         return EmptyCode;
     buildIndex();
-    auto it = m_textIndex.constFind(text);
-    if (it != m_textIndex.constEnd())
-        return it.value();
+    const quint32 hash = textHash(text);
+    if (const std::optional<uint32_t> known = findText(text, hash))
+        return *known;
     const uint32_t code = append(Text, text, 0);
-    m_textIndex.insert(text, code);
+    indexText(code, hash);
     return code;
 }
 
@@ -178,8 +178,8 @@ std::optional<uint32_t> ValueColumn::find(const QVariant &raw) const
         const QString s = value.toString();
         if (s.isEmpty())
             return EmptyCode;
-        if (auto it = m_textIndex.constFind(s); it != m_textIndex.constEnd())
-            return it.value();
+        if (const std::optional<uint32_t> known = findText(s, textHash(s)))
+            return known;
         bool ok = false;
         const qlonglong whole = s.trimmed().toLongLong(&ok);
         if (ok) {
@@ -209,8 +209,9 @@ std::optional<uint32_t> ValueColumn::find(const QVariant &raw) const
         if (auto it = m_numberIndex.constFind(numberKey(double(value.toLongLong()))); it != m_numberIndex.constEnd())
             return it.value();
     }
-    if (auto it = m_textIndex.constFind(value.toString()); it != m_textIndex.constEnd())
-        return it.value();
+    const QString asText = value.toString();
+    if (const std::optional<uint32_t> known = findText(asText, textHash(asText)))
+        return known;
     return std::nullopt;
 }
 
@@ -291,7 +292,8 @@ void ValueColumn::clear()
     m_codes.clear();
     m_codes.shrink_to_fit();
     m_marked.clear();
-    m_textIndex.clear();
+    m_textSlots.clear();
+    m_textCount = 0;
     m_intIndex.clear();
     m_numberIndex.clear();
     m_indexValid = true;
@@ -325,18 +327,63 @@ void ValueColumn::buildIndex() const
 {
     if (m_indexValid)
         return;
-    m_textIndex.clear();
+    m_textSlots.clear();
+    m_textCount = 0;
     m_intIndex.clear();
     m_numberIndex.clear();
     for (uint32_t code = 1; code < distinctCount(); ++code) {
         if (m_kinds[code] == Text)
-            m_textIndex.insert(m_texts[code], code);
+            indexText(code, textHash(m_texts[code]));
         else if (m_kinds[code] == Number)
             m_numberIndex.insert(quint64(m_numbers[code]), code);
         else
             m_intIndex.insert(m_numbers[code], code);
     }
     m_indexValid = true;
+}
+
+quint32 ValueColumn::textHash(const QString &text)
+{
+    return quint32(qHash(text, 0));
+}
+
+std::optional<uint32_t> ValueColumn::findText(const QString &text, quint32 hash) const
+{
+    if (m_textSlots.empty())
+        return std::nullopt;
+    const size_t mask = m_textSlots.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const quint64 slot = m_textSlots[i];
+        if (slot == 0)
+            return std::nullopt;
+        if (quint32(slot >> 32) == hash) {
+            const uint32_t code = uint32_t(slot & 0xFFFFFFFFu) - 1;
+            if (m_texts[code] == text)
+                return code;
+        }
+    }
+}
+
+void ValueColumn::indexText(uint32_t code, quint32 hash) const
+{
+    if ((m_textCount + 1) * 2 > m_textSlots.size()) {
+        std::vector<quint64> old = std::move(m_textSlots);
+        m_textSlots.assign(std::max<size_t>(64, old.size() * 2), 0);
+        const size_t mask = m_textSlots.size() - 1;
+        for (quint64 slot : old)
+            if (slot != 0) {
+                size_t i = size_t(slot >> 32) & mask;
+                while (m_textSlots[i] != 0)
+                    i = (i + 1) & mask;
+                m_textSlots[i] = slot;
+            }
+    }
+    const size_t mask = m_textSlots.size() - 1;
+    size_t i = hash & mask;
+    while (m_textSlots[i] != 0)
+        i = (i + 1) & mask;
+    m_textSlots[i] = (quint64(hash) << 32) | (quint64(code) + 1);
+    ++m_textCount;
 }
 
 void ValueColumn::invalidateDerived() const

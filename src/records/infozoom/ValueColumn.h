@@ -67,6 +67,9 @@ public:
 
 private:
     void buildIndex() const;
+    std::optional<uint32_t> findText(const QString &text, quint32 hash) const;
+    void indexText(uint32_t code, quint32 hash) const;
+    static quint32 textHash(const QString &text);
     void invalidateDerived() const;
     static QVariant normalized(const QVariant &value);
     uint32_t append(Kind kind, const QString &text, qint64 bits);
@@ -79,7 +82,10 @@ private:
     std::vector<uint8_t> m_marked;
 
     mutable bool m_indexValid = true;
-    mutable QHash<QString, uint32_t> m_textIndex;
+    // Texts are found through an open-addressing table of (hash << 32 | code + 1) slots: a probe
+    // touches one slot and compares the text only on an equal hash, and growing needs no rehashing.
+    mutable std::vector<quint64> m_textSlots;
+    mutable size_t m_textCount = 0;
     mutable QHash<qint64, uint32_t> m_intIndex;
     mutable QHash<quint64, uint32_t> m_numberIndex;
 
