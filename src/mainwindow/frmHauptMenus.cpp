@@ -1,5 +1,7 @@
 // The main window's menu tree and toolbar, the dispatch of both to the commands, and the
 // menu state.
+#include "ExportCommands.h"
+#include "PrintCommands.h"
 #include "ToolbarIcons.h"
 #include "frmHaupt.h"
 #include "modHaupt.h"
@@ -202,6 +204,8 @@ void frmHaupt::AddCommand(const QString &name, std::function<void()> command)
 void frmHaupt::RegisterCommands()
 {
     AddCommand(QStringLiteral("mnuBeenden"), [this] { mnuBeenden_Click(); });
+    ExportCommands::Register(*this);
+    PrintCommands::Register(*this);
 }
 
 void frmHaupt::RunMenuCommand(const QString &name)
