@@ -1,5 +1,7 @@
-// The stand-in for the running ACT! application. For now it only writes demo databases:
-//   actserver --create-demo DIR/NAME [--contacts N] [--single-user]
+// The stand-in for the running ACT! application:
+//   actserver [DATABASE.dbf] [--user NAME]   opens the database in its window and serves automation
+//   actserver --create-demo DIR/NAME [--contacts N] [--single-user]   writes a demo database
+#include "ActServerMain.h"
 #include "actserver/ActDemoDatabase.h"
 
 #include <QCoreApplication>
@@ -18,9 +20,7 @@ int usage(QTextStream &err)
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+int createDemo(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
@@ -60,4 +60,14 @@ int main(int argc, char **argv)
         << " Kontakte, " << actserver::ActDemoDatabase::users(options.singleUser).size()
         << (options.singleUser ? " Benutzer).\n" : " Benutzer).\n");
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (qstrcmp(argv[i], "--create-demo") == 0)
+            return createDemo(argc, argv);
+    return actserver::runActServer(argc, argv);
 }

@@ -6,6 +6,7 @@
 #include "ActDatabaseGroupTable.h"
 #include "actserver/app/ActAutomationError.h"
 #include "actserver/app/ActBusAppObject.h"
+#include "actserver/app/ActBusRunningApplication.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 
@@ -43,6 +44,8 @@ private:
 clACTApplication::clACTApplication()
     : clACTApplication([] { return actserver::ActBusAppObject::create(); }, openRunningGroupTable)
 {
+    // The group lookup's database object asks the running ACT! on the bus for its database.
+    actserver::ActBusRunningApplication::installOnce();
 }
 
 clACTApplication::clACTApplication(AppFactory appFactory, ActGroupTableFactory groupTableFactory)
