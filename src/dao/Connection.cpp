@@ -48,18 +48,34 @@ QVariant columnValue(sqlite3_stmt *stmt, int i)
     }
 }
 
-// Brings a value into the type of its declared column: dates, logicals and decimal numbers.
-QVariant typed(QVariant v, const QString &declType)
+enum class Conversion { None, Date, Boolean, Decimal };
+
+Conversion conversionFor(const QString &declType)
 {
-    if (v.isNull() || declType.isEmpty())
+    if (declType == QLatin1String("DATE"))
+        return Conversion::Date;
+    if (declType == QLatin1String("BOOLEAN"))
+        return Conversion::Boolean;
+    if (declType.startsWith(QLatin1String("NUMERIC(")) && !declType.endsWith(QLatin1String(",0)")))
+        return Conversion::Decimal;
+    return Conversion::None;
+}
+
+// Brings a value into the type of its declared column: dates, logicals and decimal numbers.
+QVariant typed(QVariant v, Conversion conversion)
+{
+    if (v.isNull())
         return v;
-    if (declType == QLatin1String("DATE") && v.typeId() == QMetaType::QString)
-        return QDate::fromString(v.toString(), Qt::ISODate);
-    if (declType == QLatin1String("BOOLEAN") && v.typeId() == QMetaType::LongLong)
-        return v.toLongLong() != 0;
-    if (declType.startsWith(QLatin1String("NUMERIC(")) && !declType.endsWith(QLatin1String(",0)")) &&
-        v.typeId() == QMetaType::LongLong)
-        return v.toDouble();
+    switch (conversion) {
+    case Conversion::Date:
+        return v.typeId() == QMetaType::QString ? QVariant(QDate::fromString(v.toString(), Qt::ISODate)) : v;
+    case Conversion::Boolean:
+        return v.typeId() == QMetaType::LongLong ? QVariant(v.toLongLong() != 0) : v;
+    case Conversion::Decimal:
+        return v.typeId() == QMetaType::LongLong ? QVariant(v.toDouble()) : v;
+    case Conversion::None:
+        break;
+    }
     return v;
 }
 
@@ -109,7 +125,9 @@ Connection::Connection(const QString &folder) : m_folder(folder)
                                              "eingegeben wurde.")
                                   .arg(folder));
     m_lookup = [this](int id) { return m_snapshots.value(id, nullptr); };
-    if (sqlite3_open_v2(":memory:", &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK ||
+    // UTF-16 as the connection's own encoding: texts pass between the dBase decoder, SQLite and
+    // QString without a conversion to UTF-8 and back.
+    if (sqlite3_open16(u":memory:", &m_db) != SQLITE_OK ||
         DbfVirtualTable::registerWith(m_db) != SQLITE_OK ||
         SnapshotVirtualTable::registerWith(m_db, &m_lookup) != SQLITE_OK || JetLike::registerWith(m_db) != SQLITE_OK) {
         const QString message = m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("kein Speicher");
@@ -232,10 +250,13 @@ Snapshot Connection::query(const QString &sql)
         c.declType = QString::fromUtf8(sqlite3_column_decltype(stmt, i));
         s.columns.append(c);
     }
+    QList<Conversion> conversions;
+    for (const SnapshotColumn &c : s.columns)
+        conversions.append(conversionFor(c.declType));
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         for (int i = 0; i < n; ++i)
-            s.values.append(typed(columnValue(stmt, i), s.columns[i].declType));
+            s.values.append(typed(columnValue(stmt, i), conversions[i]));
         ++s.rowCount;
     }
     if (rc != SQLITE_DONE)

@@ -117,7 +117,7 @@ bool JetLike::match(QStringView pattern, QStringView text, QChar escape)
 
 int JetLike::registerWith(sqlite3 *db)
 {
-    const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
+    const int flags = SQLITE_UTF16 | SQLITE_DETERMINISTIC;
     int rc = sqlite3_create_function(db, "like", 2, flags, nullptr, likeFunction, nullptr, nullptr);
     if (rc == SQLITE_OK)
         rc = sqlite3_create_function(db, "like", 3, flags, nullptr, likeFunction, nullptr, nullptr);

@@ -6,6 +6,8 @@
 #include <QFile>
 
 #include <cerrno>
+#include <map>
+#include <mutex>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -13,6 +15,23 @@
 #include <unistd.h>
 
 namespace dbf {
+
+namespace {
+
+// Files this process holds an exclusive lock on, by device and inode, with the number of holders.
+std::mutex g_mutex;
+std::map<std::pair<dev_t, ino_t>, int> g_exclusive;
+
+bool identify(int fd, std::pair<dev_t, ino_t> *key)
+{
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        return false;
+    *key = {st.st_dev, st.st_ino};
+    return true;
+}
+
+} // namespace
 
 LockedFile::~LockedFile()
 {
@@ -49,6 +68,7 @@ void LockedFile::create(const QString &path)
 
 void LockedFile::close()
 {
+    unlock();
     if (m_fd >= 0)
         ::close(m_fd);
     m_fd = -1;
@@ -56,17 +76,43 @@ void LockedFile::close()
 
 void LockedFile::lock(Lock kind)
 {
+    std::pair<dev_t, ino_t> key;
+    const bool known = identify(m_fd, &key);
+    if (kind == Lock::Shared && known) {
+        std::lock_guard<std::mutex> guard(g_mutex);
+        if (g_exclusive.count(key)) {
+            m_held = Held::SharedWithinOwnExclusive;
+            return;
+        }
+    }
     const int op = kind == Lock::Shared ? LOCK_SH : LOCK_EX;
     while (::flock(m_fd, op) != 0) {
         if (errno != EINTR)
             fail(QStringLiteral("Sperren"), errno);
     }
+    m_held = kind == Lock::Shared ? Held::Shared : Held::Exclusive;
+    if (kind == Lock::Exclusive && known) {
+        std::lock_guard<std::mutex> guard(g_mutex);
+        ++g_exclusive[key];
+    }
 }
 
 void LockedFile::unlock()
 {
-    if (m_fd >= 0)
-        ::flock(m_fd, LOCK_UN);
+    const Held held = m_held;
+    m_held = Held::None;
+    if (m_fd < 0 || held == Held::None || held == Held::SharedWithinOwnExclusive)
+        return;
+    if (held == Held::Exclusive) {
+        std::pair<dev_t, ino_t> key;
+        if (identify(m_fd, &key)) {
+            std::lock_guard<std::mutex> guard(g_mutex);
+            const auto it = g_exclusive.find(key);
+            if (it != g_exclusive.end() && --it->second == 0)
+                g_exclusive.erase(it);
+        }
+    }
+    ::flock(m_fd, LOCK_UN);
 }
 
 qint64 LockedFile::size() const

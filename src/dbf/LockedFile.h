@@ -26,7 +26,9 @@ public:
     QString path() const { return m_path; }
 
     // Blocks until granted. flock locks belong to the open file, so two LockedFile objects on
-    // one file exclude each other even within one process.
+    // one file exclude each other even within one process. One exception keeps a thread from
+    // waiting for itself: a shared lock on a file that this process already holds exclusively
+    // (a writer's batch still open while the same code reads the table) is granted at once.
     void lock(Lock kind);
     void unlock();
 
@@ -56,6 +58,8 @@ private:
 
     int m_fd = -1;
     QString m_path;
+    enum class Held { None, Shared, SharedWithinOwnExclusive, Exclusive };
+    Held m_held = Held::None;
 };
 
 } // namespace dbf
