@@ -1,9 +1,42 @@
-// The project object: fields, changed and saved state, and closing.
+// The project object: fields and flags, the project file's reading and writing, and the dates of
+// the ACT! database's files.
 #include "clProjekt.h"
+
+#include "VbDate.h"
+#include "modINIFile.h"
+#include "platform/UiServices.h"
+
+#include <QFileInfo>
 
 namespace project {
 
+namespace {
+
+QDateTime wholeSeconds(const QDateTime &value)
+{
+    QDateTime result = value;
+    result.setTime(QTime(value.time().hour(), value.time().minute(), value.time().second()));
+    return result;
+}
+
+} // namespace
+
 clProjekt::clProjekt() { resetFields(); }
+
+clProjekt::~clProjekt() = default;
+
+const QStringList &clProjekt::TableKinds()
+{
+    static const QStringList kinds{QStringLiteral("Kontakte"), QStringLiteral("Notizen"),
+                                   QStringLiteral("Aufträge"), QStringLiteral("Aufgaben"),
+                                   QStringLiteral("ADODaten"), QStringLiteral("Gruppen")};
+    return kinds;
+}
+
+QString clProjekt::TableFilePath(const QString &folder, const QString &name, const QString &kind)
+{
+    return folder + QLatin1Char('/') + name + QLatin1Char('_') + kind + QStringLiteral(".fox");
+}
 
 void clProjekt::setACTBenutzername(const QString &user)
 {
@@ -11,13 +44,75 @@ void clProjekt::setACTBenutzername(const QString &user)
     m_projektChanged = true;
 }
 
-bool clProjekt::IsChanged() const { return m_projektChanged; }
+bool clProjekt::IsChanged() const
+{
+    if (m_projektChanged)
+        return true;
+    for (const auto &fox : m_fox)
+        if (fox->IsChanged())
+            return true;
+    return false;
+}
+
+clFOX *clProjekt::FOX(const QString &kind) const
+{
+    const qsizetype index = TableKinds().indexOf(kind);
+    return index < 0 || kind.isEmpty() ? nullptr : m_fox[size_t(index)].get();
+}
+
+QDateTime clProjekt::ACTKontaktDatum() const
+{
+    // The contact file is not tested for existence; a missing one gives the missing date.
+    const QDateTime modified = QFileInfo(m_actDatenbank).lastModified();
+    return modified.isValid() ? wholeSeconds(modified) : MissingDate();
+}
+
+QDateTime clProjekt::ACTNotizDatum() const { return sideFileDate(QStringLiteral(".hdb")); }
+QDateTime clProjekt::ACTAuftragDatum() const { return sideFileDate(QStringLiteral(".sdb")); }
+QDateTime clProjekt::ACTAufgabeDatum() const { return sideFileDate(QStringLiteral(".adb")); }
+QDateTime clProjekt::ACTADODatenDatum() const { return wholeSeconds(QDateTime::currentDateTime()); }
+QDateTime clProjekt::ACTGruppenDatum() const { return sideFileDate(QStringLiteral(".gdb")); }
+
+QDateTime clProjekt::sideFileDate(const QString &extension) const
+{
+    const QString path = m_actDatenbank.left(m_actDatenbank.size() - 4) + extension;
+    const QFileInfo info(path);
+    if (m_actDatenbank.size() < 4 || !info.isFile())
+        return MissingDate();
+    return wholeSeconds(info.lastModified());
+}
+
+void clProjekt::SelectOrdner()
+{
+    const QString folder = BrowseForFolder(QStringLiteral("Bitte wählen Sie den Ordner für das Datolux-Projekt aus."));
+    if (!folder.isEmpty())
+        m_ordner = folder;
+}
+
+void clProjekt::InputName(const QString &sDefault)
+{
+    QString answer;
+    if (!platform::ui().inputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"),
+                                 QStringLiteral("Eingabe Projektname"), sDefault, &answer))
+        answer.clear();
+    answer = answer.trimmed();
+    if (!answer.isEmpty())
+        m_name = answer;
+}
 
 void clProjekt::CloseProjekt()
 {
+    clearFlags();
+    resetFields();
+}
+
+void clProjekt::clearFlags()
+{
     m_isSaved = false;
     m_projektChanged = false;
-    resetFields();
+    for (auto &fox : m_fox)
+        if (fox)
+            fox->setIsChanged(false);
 }
 
 void clProjekt::resetFields()
@@ -27,6 +122,14 @@ void clProjekt::resetFields()
     m_ordner.clear();
     m_actDatenbank.clear();
     m_actBenutzername.clear();
+    for (auto &fox : m_fox)
+        fox = std::make_unique<clFOX>();
+}
+
+bool clProjekt::refuse(const QString &message) const
+{
+    platform::ui().msgBox(message, platform::MsgIcon::Exclamation, platform::MsgButtons::OK);
+    return false;
 }
 
 } // namespace project

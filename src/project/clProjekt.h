@@ -1,8 +1,17 @@
-// The project of one analysis: its name, project file and folder, the ACT! database it belongs
-// to, and whether it was saved or changed since. One object exists at a time (modHaupt::Projekt).
+// The project of one analysis: its name, project file and folder, the ACT! database it belongs to,
+// one table descriptor per kind of data, and the project file (an INI file, extension "dlx") that
+// records them. One object exists at a time (modHaupt::Projekt).
 #pragma once
 
+#include "clFOX.h"
+
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
+#include <array>
+#include <memory>
+
+class InfoZoomControl;
 
 namespace project {
 
@@ -10,6 +19,18 @@ class clProjekt
 {
 public:
     clProjekt();
+    ~clProjekt();
+    clProjekt(const clProjekt &) = delete;
+    clProjekt &operator=(const clProjekt &) = delete;
+
+    // The kinds of data in the fixed order of the project file: "Kontakte", "Notizen", "Aufträge",
+    // "Aufgaben", "ADODaten", "Gruppen".
+    static const QStringList &TableKinds();
+    // Folder/Name_Kind.fox: where the table file of a kind lies.
+    static QString TableFilePath(const QString &folder, const QString &name, const QString &kind);
+    // The two tables that SaveProjekt writes, the upper (contacts) and the lower one; set once by the
+    // main window. Without them only the project file is written.
+    static void setDisplayedTables(InfoZoomControl *upper, InfoZoomControl *lower);
 
     // The project name; also the base of the project file's and every table file's name.
     // Setting it does not mark the project changed.
@@ -24,6 +45,30 @@ public:
     QString ACTBenutzername() const { return m_actBenutzername; }
     void setACTBenutzername(const QString &user);
 
+    // True after a successful open or save.
+    bool IsSaved() const { return m_isSaved; }
+    // The project's own changed flag or that of any table descriptor.
+    bool IsChanged() const;
+
+    // The descriptors, changed in place by the callers; replaced by new ones when the project closes.
+    clFOX &FOXKontakt() const { return *m_fox[0]; }
+    clFOX &FOXNotiz() const { return *m_fox[1]; }
+    clFOX &FOXAuftrag() const { return *m_fox[2]; }
+    clFOX &FOXAufgabe() const { return *m_fox[3]; }
+    clFOX &FOXADODaten() const { return *m_fox[4]; }
+    clFOX &FOXGruppen() const { return *m_fox[5]; }
+    // The descriptor of a kind word, or null for any other word ("" included).
+    clFOX *FOX(const QString &kind) const;
+
+    // Last-modified times of the ACT! database's files: the contact file itself, and the side files
+    // (.hdb, .sdb, .adb, .gdb) with the missing date when absent; external data is always "now".
+    QDateTime ACTKontaktDatum() const;
+    QDateTime ACTNotizDatum() const;
+    QDateTime ACTAuftragDatum() const;
+    QDateTime ACTAufgabeDatum() const;
+    QDateTime ACTADODatenDatum() const;
+    QDateTime ACTGruppenDatum() const;
+
     // Full path of the project file, and the project folder without a trailing separator
     // ("" = no folder chosen yet). Setting either does not mark the project changed.
     QString Datei() const { return m_datei; }
@@ -31,19 +76,34 @@ public:
     QString Ordner() const { return m_ordner; }
     void setOrdner(const QString &folder) { m_ordner = folder; }
 
-    // True after a successful open or save.
-    bool IsSaved() const { return m_isSaved; }
-    // The project's own changed flag or that of any table descriptor.
-    bool IsChanged() const;
+    // Asks for the project folder; a cancelled dialog leaves Ordner as it was.
+    void SelectOrdner();
+    // Asks for the project name with sDefault proposed; the trimmed answer becomes Name unless empty.
+    void InputName(const QString &sDefault);
 
-    // Marks the project changed (the user changed a table's attributes or rows).
-    void DataChanged() { m_projektChanged = true; }
+    // Reads a project file (the file dialog asks for one when file is ""). Every refusal is one
+    // exclamation box and false; fields set before a refusal keep their new values.
+    bool OpenProjekt(const QString &file = QString());
+    // Writes the project file and the two displayed tables as table files. A refusal is one box
+    // and false. An error of a table file passes to the caller; the old project file is then put back.
+    bool SaveProjekt();
 
     // Clears the saved and changed flags and puts the object back into its initial state.
     void CloseProjekt();
+    // Marks the project changed (the user changed a table's attributes or rows).
+    void DataChanged() { m_projektChanged = true; }
 
 private:
     void resetFields();
+    void clearFlags();
+    bool refuse(const QString &message) const;
+    bool chooseProjectFile();
+    void readDescriptor(const QString &kind, clFOX &fox);
+    bool prepareTarget(QString *backup);
+    bool writeProjectFile();
+    bool writeKey(const QString &key, const std::optional<QString> &value, QString *error = nullptr) const;
+    void saveTable(InfoZoomControl *control, clFOX &fox, const QString &kind);
+    QDateTime sideFileDate(const QString &extension) const;
 
     QString m_name;
     QString m_datei;
@@ -52,6 +112,7 @@ private:
     QString m_actBenutzername;
     bool m_isSaved = false;
     bool m_projektChanged = false;
+    std::array<std::unique_ptr<clFOX>, 6> m_fox;
 };
 
 } // namespace project
