@@ -1,8 +1,252 @@
-// Out-of-line destructor that keeps the record base abstract.
+// The record-class frame: status, control set-up, attribute search, value rules, and the ShowData
+// and LoadData frames.
 #include "RecordClassBase.h"
+
+#include "FieldValues.h"
+#include "actlink/ACTOLEErrorText.h"
+#include "platform/UiServices.h"
+#include "records/infozoom/InfoZoomControl.h"
+
+#include <QLabel>
 
 namespace records {
 
+namespace {
+
+// The control's display stays on whatever ends the transfer, so a failed read leaves a usable table.
+class DisplayOffGuard
+{
+public:
+    explicit DisplayOffGuard(InfoZoomControl *control) : m_control(control) { m_control->setDisplayEnabled(false); }
+    ~DisplayOffGuard()
+    {
+        if (m_active)
+            m_control->setDisplayEnabled(true);
+    }
+    void release() { m_active = false; }
+
+private:
+    InfoZoomControl *m_control;
+    bool m_active = true;
+};
+
+} // namespace
+
+RecordClassBase::RecordClassBase(TableKind kind) : m_kind(RecordKind::of(kind)) {}
+
 RecordClassBase::~RecordClassBase() = default;
+
+QString RecordClassBase::ImportNameOf(qint16 fieldId) { return QStringLiteral("ACTFieldID|") + QString::number(fieldId); }
+
+QString RecordClassBase::ImportNameOf(const QString &fieldName) { return QStringLiteral("ACTFieldID|") + fieldName; }
+
+InfoZoomAttributeNode RecordClassBase::FindAttribute(const InfoZoomAttributes &level, const QString &name)
+{
+    if (level.isNull())
+        return {};
+    const int count = level.Count();
+    for (int i = 0; i < count; ++i) {
+        const InfoZoomAttributeNode node = level.Item(i);
+        if (node.NodeType() == 2) {
+            if (InfoZoomAttributeNode found = FindAttribute(node.Attributes(), name))
+                return found;
+        } else if (node.ImportName() == name) {
+            return node;
+        }
+    }
+    return {};
+}
+
+InfoZoomAttribute RecordClassBase::attributeByImportName(const QString &name) const
+{
+    if (!m_izTable)
+        return {};
+    const InfoZoomAttributeNode node = FindAttribute(m_izTable->Attributes(), name);
+    return node ? InfoZoomAttribute(node) : InfoZoomAttribute();
+}
+
+void RecordClassBase::SetStatus(const QString &text)
+{
+    if (m_izTable)
+        m_izTable->setStatusText(text);
+    platform::DoEvents();
+}
+
+void RecordClassBase::keepControl(InfoZoomControl *control, QLabel *status)
+{
+    m_izControl = control;
+    m_status = status;
+    Control_Init();
+}
+
+void RecordClassBase::releaseControl()
+{
+    m_izTable = nullptr;
+    m_izControl = nullptr;
+}
+
+void RecordClassBase::Control_Init()
+{
+    m_izTable = m_izControl->Table();
+    m_izControl->setTag(QString());
+    const auto &c = m_kind.colours;
+    m_izTable->SetMainColor(c[0][0], c[0][1], c[0][2]);
+    m_izTable->SetColor2(c[2][0], c[2][1], c[2][2]);
+    m_izTable->SetColor4(c[4][0], c[4][1], c[4][2]);
+    m_izTable->SetColor3(c[3][0], c[3][1], c[3][2]);
+    m_izTable->SetColor5(c[5][0], c[5][1], c[5][2]);
+    m_izTable->SetColor1(c[1][0], c[1][1], c[1][2]);
+    m_izTable->Refresh();
+    m_izTable->setDisplayOptionC(false);
+    m_izTable->setDisplayOptionB(false);
+    m_izTable->setDisplayOptionD(false);
+    m_izTable->setDisplayOptionA(false);
+    m_izTable->setDisplayOptionE(true);
+    m_izTable->Refresh();
+}
+
+void RecordClassBase::setFieldArrays(const QStringList &labels, const QVector<qint16> &ids,
+                                     const QVector<int> &types)
+{
+    m_fieldLabels = labels;
+    m_fieldIDs = ids;
+    m_fieldTypes = types;
+    m_fieldCount = int(labels.size());
+}
+
+QVariant RecordClassBase::valueOf(int i, const QString &text)
+{
+    switch (m_fieldTypes.at(i)) {
+    case FieldTypeCode::WholeNumber:
+        return WholeNumberValue(text);
+    case FieldTypeCode::Decimal:
+        return DecimalValue(text);
+    case FieldTypeCode::DateTime:
+    case FieldTypeCode::Time:
+        // A text that is no date at all leaves the cell empty instead of ending the whole read.
+        return DateValueText(text, m_kind.emptyDate, m_fieldTypes.at(i) == FieldTypeCode::Time);
+    case FieldTypeCode::IdOrName:
+        return idValue(i, text);
+    default:
+        return text;
+    }
+}
+
+void RecordClassBase::showDataFrame(RecordSource &source)
+{
+    beginShow();
+    setUpAttributes();
+    endShow(transfer(source));
+}
+
+void RecordClassBase::beginShow()
+{
+    SetStatus(QStringLiteral("InfoZoom Tabelle wird erstellt..."));
+    m_cancel = false;
+    if (m_izTable->Objects().Count() >= 1)
+        m_izTable->DeleteAllObjects();
+}
+
+void RecordClassBase::setUpAttributes()
+{
+    m_columns.clear();
+    m_columns.reserve(m_fieldCount);
+    for (int i = 0; i < m_fieldCount; ++i) {
+        const QString key = fieldKey(i);
+        InfoZoomAttribute attribute;
+        const InfoZoomAttributeList list = m_izTable->AttributeList();
+        const int count = list.Count();
+        for (int p = 0; p < count && attribute.isNull(); ++p) {
+            const InfoZoomAttributeNode node = list.Item(p);
+            if (node.NodeType() == 1 && node.ImportName() == key)
+                attribute = InfoZoomAttribute(node);
+        }
+        if (attribute.isNull()) {
+            attribute = m_izTable->Attributes().Add(m_fieldLabels.at(i), QString());
+            attribute.setMode(0);
+            attribute.setImportName(key);
+        }
+        const QString format = FormatOfCode(m_fieldTypes.at(i));
+        if (!format.isEmpty())
+            attribute.setFormat(format);
+        assignRole(i, attribute.ImportName());
+        m_columns.append(attribute);
+        if (i % 5 == 0)
+            SetStatus(QStringLiteral("Erstelle Attribute (") + QString::number(i * 100 / m_fieldCount) +
+                      QStringLiteral("%)"));
+    }
+}
+
+bool RecordClassBase::transfer(RecordSource &source)
+{
+    m_izTable->Refresh();
+    const long n = source.RecordCount();
+    m_izControl->setTag(m_kind.tableKind);
+    source.MoveFirst();
+    m_dateOfData = QDateTime::currentDateTime();
+    m_dateOfData.setTime(QTime(m_dateOfData.time().hour(), m_dateOfData.time().minute(), m_dateOfData.time().second()));
+    DisplayOffGuard display(m_izControl);
+    const QString total = QString::number(n) + QLatin1Char(')');
+    SetStatus(m_kind.transferText + QStringLiteral("1/") + total);
+
+    InfoZoomObjects objects = m_izTable->Objects();
+    QStringList values;
+    for (long r = 1; r <= n; ++r) {
+        const long code = source.GetDataEx(m_fieldIDs, values);
+        if (code != 0) {
+            if (!continueAfterBadRecord(code, r)) {
+                display.release();
+                return false;
+            }
+        } else {
+            InfoZoomObject row = objects.Add();
+            for (int i = 0; i < m_fieldCount; ++i)
+                row.setValue(m_columns.at(i), valueOf(i, values.at(i)));
+            if (r % m_kind.progressInterval == 0) {
+                if (m_cancel) {
+                    display.release();
+                    return false;
+                }
+                SetStatus(m_kind.transferText + QString::number(r) + QLatin1Char('/') + total);
+            }
+        }
+        source.MoveNext();
+    }
+    display.release();
+    return true;
+}
+
+bool RecordClassBase::continueAfterBadRecord(long code, long recordNumber)
+{
+    const QString text = QStringLiteral("Es ist ein Fehler beim Einlesen eines ACT!-Datensatzes aufgetreten.\r\n") +
+                         actlink::ACTOLEErrorText(code) + QStringLiteral("\r\nFehlernummer: ") +
+                         QString::number(code) + QStringLiteral("\r\nLfd. Datensatznummer: ") +
+                         QString::number(recordNumber) +
+                         QStringLiteral("\r\nSoll weiterhin versucht werden die Daten einzulesen?");
+    return platform::ui().msgBox(text, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
+           platform::MsgAnswer::Yes;
+}
+
+void RecordClassBase::endShow(bool complete)
+{
+    SetStatus(QStringLiteral("Aktualisiere Tabellenansicht..."));
+    m_izControl->setDisplayEnabled(true);
+    m_izTable->setDisplayOptionA(true);
+    m_izTable->Refresh();
+    if (!m_izTable->ViewUpdated())
+        m_izControl->Table()->UpdateView();
+    SetStatus(complete ? QStringLiteral("Fertig.") : m_kind.abortText);
+}
+
+void RecordClassBase::finishLoad()
+{
+    m_izControl->setTag(m_kind.tableKind);
+    SetStatus(QStringLiteral("Aktualisiere Tabellenansicht..."));
+    m_izTable->setDisplayOptionA(true);
+    m_izTable->Refresh();
+    if (!m_izTable->ViewUpdated())
+        m_izControl->Table()->UpdateView();
+    SetStatus(QStringLiteral("Fertig."));
+}
 
 } // namespace records

@@ -1,28 +1,129 @@
-// Common base of the six record classes: what the main window may ask of any record object,
-// whatever kind of data it reads.
+// The frame every record class shares: its table control and table, the field arrays, the import
+// names of its sync and unique-ID attributes, the date of its data, cancel, status texts in the
+// table's own status line, and the ShowData and LoadData frames the classes fill in.
 #pragma once
 
+#include "RecordKind.h"
+#include "RecordSource.h"
+#include "records/infozoom/InfoZoomTable.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVector>
 #include <QtGlobal>
+
+class InfoZoomControl;
+class QLabel;
 
 namespace records {
 
 class RecordClassBase
 {
 public:
-    virtual ~RecordClassBase() = 0;
+    virtual ~RecordClassBase();
 
-    // Set by the main window's cancel click; the long loops of the record class poll it after
-    // each progress step and stop.
+    // Set by the main window's cancel click; a running read polls it at each progress step.
     bool Cancel() const { return m_cancel; }
     void setCancel(bool cancel) { m_cancel = cancel; }
+    QDateTime DateOfData() const { return m_dateOfData; }
+    void setDateOfData(const QDateTime &value) { m_dateOfData = value; }
+    // Import names (never display names) of the sync and the unique-ID attribute.
+    QString SyncFieldName() const { return m_syncFieldName; }
+    void setSyncFieldName(const QString &name) { m_syncFieldName = name; }
+    InfoZoomAttribute SyncFieldAttribute() const { return attributeByImportName(m_syncFieldName); }
+    QString UniqueIDFieldName() const { return m_uniqueIDFieldName; }
+    void setUniqueIDFieldName(const QString &name) { m_uniqueIDFieldName = name; }
+    InfoZoomAttribute UniqueIDAttribute() const { return attributeByImportName(m_uniqueIDFieldName); }
+
+    const RecordKind &kind() const { return m_kind; }
+    InfoZoomControl *izControl() const { return m_izControl; }
+    InfoZoomTable *izTable() const { return m_izTable; }
+    int FieldCount() const { return m_fieldCount; }
+    const QStringList &FieldLabels() const { return m_fieldLabels; }
+    const QVector<qint16> &FieldIDs() const { return m_fieldIDs; }
+    const QVector<int> &FieldTypes() const { return m_fieldTypes; }
+
+    // "ACTFieldID|" and the field number: the import name of the attribute filled from a field.
+    static QString ImportNameOf(qint16 fieldId);
+    static QString ImportNameOf(const QString &fieldName);
+    // Depth-first search of an attribute level (folders searched through their entries) for the
+    // first attribute whose import name equals name exactly; the empty handle when there is none.
+    static InfoZoomAttributeNode FindAttribute(const InfoZoomAttributes &level, const QString &name);
 
 protected:
-    RecordClassBase() = default;
+    explicit RecordClassBase(TableKind kind);
+
+    // Shows text in the table's status line, then lets waiting events run (a cancel click gets in).
+    void SetStatus(const QString &text);
+    // Takes the control's table and gives it the kind's colours and display options.
+    void Control_Init();
+    // Keeps the control and the status panel given to Init; Control_Init follows.
+    void keepControl(InfoZoomControl *control, QLabel *status);
+    // Empties the table reference and the control (at release).
+    void releaseControl();
+
+    // The whole ShowData frame over one source, with one row per good record.
+    void showDataFrame(RecordSource &source);
+    // Steps 1 and 2: status, cancel cleared, rows deleted.
+    void beginShow();
+    // Step 4: one attribute per field, found again by import name or appended.
+    void setUpAttributes();
+    // Steps 5 and 6; false when the loop ended early (cancel or a No to the bad-record question).
+    bool transfer(RecordSource &source);
+    // Step 7, ending with "Fertig." or the kind's abort text.
+    void endShow(bool complete);
+    // The LoadData frame; rebuildFields (may be empty) runs after the file is loaded and ends the
+    // load early when it returns false.
+    template <typename Rebuild> void loadDataFrame(const QString &file, Rebuild rebuildFields);
+
+    // The import name of field i; the record classes of ACT! data use the field number.
+    virtual QString fieldKey(int i) const { return ImportNameOf(m_fieldIDs.at(i)); }
+    // The sync, unique-ID or other role of field i takes the attribute's import name.
+    virtual void assignRole(int i, const QString &importName) {}
+    // The value of a field of code 4 (an ID or a looked-up name).
+    virtual QVariant idValue(int i, const QString &text) { return text; }
+    // The value written for field i.
+    QVariant valueOf(int i, const QString &text);
+    // The BadRecordQuestion; true to skip the record and go on.
+    bool continueAfterBadRecord(long code, long recordNumber);
+
+    void setFieldArrays(const QStringList &labels, const QVector<qint16> &ids, const QVector<int> &types);
+
+    InfoZoomControl *m_izControl = nullptr;
+    InfoZoomTable *m_izTable = nullptr;
+    QString m_uniqueIDFieldName;
+    QString m_syncFieldName;
+    QStringList m_fieldLabels;
+    QVector<qint16> m_fieldIDs;
+    QVector<int> m_fieldTypes;
+    QHash<QString, QString> m_users;
+    bool m_usersBuilt = false;
+    int m_fieldCount = 0;
+    QDateTime m_dateOfData;
+    bool m_cancel = false;
+    QLabel *m_status = nullptr;
 
 private:
-    Q_DISABLE_COPY_MOVE(RecordClassBase)
+    InfoZoomAttribute attributeByImportName(const QString &name) const;
+    void finishLoad();
 
-    bool m_cancel = false;
+    const RecordKind &m_kind;
+    QVector<InfoZoomAttribute> m_columns;
+
+    Q_DISABLE_COPY_MOVE(RecordClassBase)
 };
+
+template <typename Rebuild> void RecordClassBase::loadDataFrame(const QString &file, Rebuild rebuildFields)
+{
+    if (!m_kind.loadText.isEmpty())
+        SetStatus(m_kind.loadText);
+    m_izTable->LoadFile(file, -1, 0, 0, -1, QString(), 0);
+    if (!rebuildFields())
+        return;
+    finishLoad();
+}
 
 } // namespace records

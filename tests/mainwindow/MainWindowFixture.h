@@ -21,6 +21,8 @@
 
 class FakeRecord final : public records::RecordClassBase
 {
+public:
+    FakeRecord() : RecordClassBase(records::TableKind::Kontakte) {}
 };
 
 class MainWindowFixture : public ::testing::Test

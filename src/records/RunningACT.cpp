@@ -1,0 +1,40 @@
+// The factory of the running-ACT! wrapper; by default the ACT! application wrapper itself.
+#include "RunningACT.h"
+
+#include "actlink/clACTApplication.h"
+
+namespace records {
+
+namespace {
+
+class ApplicationWrapper final : public RunningACT
+{
+public:
+    bool ACTgestartet() override { return m_app.ACTgestartet(); }
+    QString ACTDatenbank() override { return m_app.ACTDatenbank(); }
+    bool CreateContactSearch(const QString &ids) override { return m_app.CreateContactSearch(ids); }
+    void Zeigen() override { m_app.Zeigen(); }
+
+private:
+    actlink::clACTApplication m_app;
+};
+
+std::function<std::unique_ptr<RunningACT>()> &factory()
+{
+    static std::function<std::unique_ptr<RunningACT>()> f;
+    return f;
+}
+
+} // namespace
+
+std::unique_ptr<RunningACT> RunningACT::create()
+{
+    if (factory())
+        if (std::unique_ptr<RunningACT> wrapper = factory()())
+            return wrapper;
+    return std::make_unique<ApplicationWrapper>();
+}
+
+void RunningACT::setFactory(std::function<std::unique_ptr<RunningACT>()> f) { factory() = std::move(f); }
+
+} // namespace records

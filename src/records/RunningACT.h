@@ -1,0 +1,29 @@
+// What the record classes and the project commands ask of the running ACT!: whether it runs, which
+// database it has open, building a contact lookup and coming forward. A new object is made for each
+// action. By default it is the ACT! application wrapper; tests install a double.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+namespace records {
+
+class RunningACT
+{
+public:
+    virtual ~RunningACT() = default;
+    virtual bool ACTgestartet() = 0;
+    // Path of the database open in ACT!; "" when ACT! does not run or has none open.
+    virtual QString ACTDatenbank() = 0;
+    // A contact lookup of the concatenated 12-character IDs; true when it was made.
+    virtual bool CreateContactSearch(const QString &ids) = 0;
+    // Brings ACT!'s window forward.
+    virtual void Zeigen() = 0;
+
+    // A new wrapper from the installed factory (the application wrapper when none is installed).
+    static std::unique_ptr<RunningACT> create();
+    static void setFactory(std::function<std::unique_ptr<RunningACT>()> factory);
+};
+
+} // namespace records

@@ -1,0 +1,254 @@
+// The contacts record class: field list of the dialog, field arrays, reading, loading, and the ACT!
+// lookup of the selected contacts.
+#include "clKontakte.h"
+
+#include "ActTableSource.h"
+#include "FieldValues.h"
+#include "RunningACT.h"
+#include "frmFelder.h"
+#include "actlink/clUniqueIDConverter.h"
+#include "actserver/ACTDatabaseObject.h"
+#include "platform/UiServices.h"
+
+namespace records {
+
+namespace {
+
+constexpr qint16 kIdField = 1;
+constexpr qint16 kUserField = 6;
+
+QString quotedText(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+// The FieldTypeCode of an ACT! field type; -1 for a type the program does not support.
+int codeOfActType(int type)
+{
+    switch (type) {
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 14:
+    case 15:
+        return 0;
+    case 5:
+        return 1;
+    case 6:
+        return 2;
+    case 7:
+    case 8:
+    case 10:
+        return 3;
+    case 13:
+        return 4;
+    case 9:
+        return 5;
+    default:
+        return -1;
+    }
+}
+
+const actlink::clUniqueIDConverter &converter()
+{
+    static const actlink::clUniqueIDConverter instance;
+    return instance;
+}
+
+} // namespace
+
+bool clKontakte::FillFieldList(frmFelder &dialog)
+{
+    if (!m_fields) {
+        platform::ui().msgBox(QStringLiteral("Es besteht keine Verbindung zur ACT!-Datenbank."),
+                              platform::MsgIcon::Information);
+        return false;
+    }
+    SetStatus(QStringLiteral("ACT!-Felder werden eingelesen..."));
+    dialog.clearItems();
+    const int count = m_fields->Count();
+    for (int i = 0; i < count; ++i) {
+        const qint16 id = m_fields->FieldIdAt(i);
+        if (id != 1 && id != 201) {
+            const QString label = m_fields->Label(id);
+            const int type = m_fields->Type(id);
+            const int code = codeOfActType(type);
+            if (code < 0)
+                platform::ui().msgBox(QStringLiteral("Nicht unterstützter Feldtyp ") + QString::number(type) +
+                                          QStringLiteral(" bei Feld '") + label + QStringLiteral("'."),
+                                      platform::MsgIcon::Exclamation);
+            const QString key = ImportNameOf(id);
+            dialog.addItem(key, label, code < 0 ? QString() : QString::number(code));
+            const int index = dialog.itemCount() - 1;
+            if (id == 200)
+                dialog.setItemText(index, QStringLiteral("Email Adresse"));
+            else if (id == 202)
+                dialog.setItemText(index, QStringLiteral("Email Logon"));
+            else if (id == 203)
+                dialog.setItemText(index, QStringLiteral("Email Carrier"));
+            else if (id >= 500 && id <= 504)
+                dialog.removeItem(index);
+        }
+        if (i % 5 == 0)
+            platform::DoEvents();
+    }
+    SetStatus(QString());
+    return true;
+}
+
+void clKontakte::CheckExistingFields(frmFelder &dialog, const InfoZoomAttributes &level)
+{
+    if (level.isNull())
+        return;
+    for (int i = 0; i < level.Count(); ++i) {
+        const InfoZoomAttributeNode node = level.Item(i);
+        if (node.NodeType() == 2) {
+            CheckExistingFields(dialog, node.Attributes());
+            continue;
+        }
+        const QString importName = node.ImportName();
+        for (int k = 0; k < dialog.itemCount(); ++k)
+            if (dialog.itemKey(k) == importName)
+                dialog.setChecked(k, true);
+    }
+}
+
+void clKontakte::BuildFieldArrays(frmFelder &dialog)
+{
+    QStringList labels{m_fields ? m_fields->Label(kIdField) : QString()};
+    QVector<qint16> ids{kIdField};
+    QVector<int> types{FieldTypeCode::IdOrName};
+    for (int k = 0; k < dialog.itemCount(); ++k) {
+        // A field of an unsupported type has no code and cannot become a column.
+        if (!dialog.isChecked(k) || dialog.itemTag(k).isEmpty())
+            continue;
+        const QString key = dialog.itemKey(k);
+        const qint16 id = qint16(key.mid(key.indexOf(QLatin1Char('|')) + 1).toInt());
+        labels << dialog.itemText(k);
+        ids << id;
+        types << dialog.itemTag(k).toInt();
+        if (id == kUserField && !m_usersBuilt && m_database) {
+            const actserver::ACTUsers users = m_database->Users();
+            for (int u = 1; u <= users.Count(); ++u)
+                m_users.insert(users.UniqueID(u), users.Name(u));
+            m_usersBuilt = true;
+        }
+    }
+    setFieldArrays(labels, ids, types);
+}
+
+bool clKontakte::SelectFields()
+{
+    if (!m_open) {
+        platform::ui().msgBox(QStringLiteral("Es ist keine ACT!-Datenbank geöffnet."), platform::MsgIcon::Information);
+        return false;
+    }
+    frmFelder::Unload();
+    frmFelder &dialog = frmFelder::instance();
+    if (!FillFieldList(dialog)) {
+        platform::ui().msgBox(QStringLiteral("Die Feldstruktur der ACT!-Datenbank konnte nicht eingelesen werden."),
+                              platform::MsgIcon::Exclamation);
+        return false;
+    }
+    CheckExistingFields(dialog, m_izTable->Attributes());
+    BuildFieldArrays(dialog);
+    platform::ui().showModal(&dialog);
+    if (dialog.cmdOkTag().isEmpty())
+        return false;
+    BuildFieldArrays(dialog);
+    return true;
+}
+
+void clKontakte::assignRole(int i, const QString &importName)
+{
+    if (i == 0) {
+        m_uniqueIDFieldName = importName;
+        m_syncFieldName = importName;
+    }
+}
+
+QVariant clKontakte::idValue(int i, const QString &text)
+{
+    if (m_fieldIDs.at(i) == kUserField)
+        return m_users.value(text, QStringLiteral("Unbekannt"));
+    return converter().ToHexID(text, QStringLiteral("CO"));
+}
+
+void clKontakte::ShowData()
+{
+    ActTableSource source(m_contact.get());
+    showDataFrame(source);
+}
+
+void clKontakte::LoadData(const QString &sFoxDatei)
+{
+    loadDataFrame(sFoxDatei, [this] { return rebuildFieldsFromTable(); });
+}
+
+bool clKontakte::rebuildFieldsFromTable()
+{
+    frmFelder::Unload();
+    frmFelder &dialog = frmFelder::instance();
+    if (!FillFieldList(dialog)) {
+        platform::ui().msgBox(QStringLiteral("Die Feldstruktur der ACT!-Datenbank konnte nicht eingelesen werden."),
+                              platform::MsgIcon::Exclamation);
+        return false;
+    }
+    CheckExistingFields(dialog, m_izTable->Attributes());
+    BuildFieldArrays(dialog);
+    return true;
+}
+
+bool clKontakte::CreateACTSearch()
+{
+    if (!m_open) {
+        platform::ui().msgBox(QStringLiteral("Es ist keine ACT!-Datenbank geöffnet."), platform::MsgIcon::Information);
+        return false;
+    }
+    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
+    const std::unique_ptr<RunningACT> act = RunningACT::create();
+    if (!act->ACTgestartet()) {
+        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
+        return false;
+    }
+    const QString actDatabase = act->ACTDatenbank();
+    if (actDatabase.isEmpty()) {
+        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
+                              platform::MsgIcon::Information);
+        return false;
+    }
+    if (actDatabase.toLower() != m_databasepath.toLower() &&
+        platform::ui().msgBox(QStringLiteral("Die aktuelle ACT! Datenbank ") + quotedText(actDatabase) +
+                                  QStringLiteral("\r\nentpricht nicht der Projektdatenbank ") +
+                                  quotedText(m_databasepath) +
+                                  QStringLiteral(".\r\nSoll trotzdem versucht werden eine Kontaktsuche in ACT! zu bilden?"),
+                              platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes) {
+        SetStatus(QStringLiteral("Die Erstellung der ACT! Suche wurde abgebrochen."));
+        return false;
+    }
+    SetStatus(QStringLiteral("Liste der Kontakte wird gebildet..."));
+    const InfoZoomAttribute uniqueId = UniqueIDAttribute();
+    if (uniqueId.isNull()) {
+        SetStatus(QStringLiteral("Die UniqueID wurde unter den Attributen nicht gefunden."));
+        return false;
+    }
+    InfoZoomValues selected = uniqueId.SelectedValues();
+    selected.Reset();
+    const int count = selected.Count();
+    QString ids;
+    ids.reserve(count * actlink::clUniqueIDConverter::kIdLength);
+    for (int i = 1; i <= count; ++i) {
+        ids += converter().ToUniqueID(selected.NextValue().Value().toString());
+        if (i % 71 == 0)
+            SetStatus(QStringLiteral("Liste der Kontakte wird gebildet... (") + QString::number(i) +
+                      QLatin1Char('/') + QString::number(count) + QLatin1Char(')'));
+    }
+    SetStatus(QStringLiteral("Die ACT! Suche wird gebildet."));
+    if (act->CreateContactSearch(ids)) {
+        SetStatus(QStringLiteral("Die ACT! Suche wurde gebildet."));
+        act->Zeigen();
+    } else {
+        SetStatus(QStringLiteral("Die ACT! Suche konnte nicht erstellt werden!"));
+    }
+    return true;
+}
+
+} // namespace records
