@@ -178,14 +178,6 @@ void frmHaupt::Form_Unload()
     }
 }
 
-void frmHaupt::OpenProject(const QString &fileName)
-{
-    SetStatusBarText(
-        QStringLiteral("Das Projekt \"%1\" kann nicht geöffnet werden: das Öffnen von Projekten steht noch nicht zur "
-                       "Verfügung!")
-            .arg(fileName));
-}
-
 void frmHaupt::SetStatusBarText(const QString &text)
 {
     m_statusPanel->setText(text);

@@ -11,6 +11,9 @@
 
 class InfoZoomControl;
 class QAction;
+namespace records {
+class clKontakte;
+}
 class QMenu;
 class QToolBar;
 
@@ -55,6 +58,11 @@ public:
     void AddCommand(const QString &name, std::function<void()> command);
     void Toolbar_ButtonClick(const QString &key);
     void StatusBar_PanelClick(const QString &key);
+
+    // The contacts record object (modHaupt::Kontakte), or null.
+    records::clKontakte *Kontakte() const;
+    // How the data overview is refreshed after new, open, save and every re-read; set by the overview.
+    void setDataOverviewRefresh(std::function<void()> refresh) { m_dataOverviewRefresh = std::move(refresh); }
 
     // Window state.
     InfoZoomControl *InfoZoomKontakt() const { return m_infoZoomKontakt; }
@@ -115,6 +123,29 @@ private:
 
     // Commands.
     void mnuBeenden_Click();
+
+    // Project commands (frmHauptProject.cpp).
+    void RegisterProjectCommands();
+    void SetProjectTitle();
+    void AskToSaveChanges();
+    void mnuNewProject_Click();
+    void AbandonNewProject();
+    QString SelectACTDatabase();
+    void mnuSaveProject_Click();
+    void mnuSaveAsProject_Click();
+    bool SaveAsSteps(const QString &oldName, const QString &oldFolder);
+    void CopyProjectFile(const QString &source, const QString &dest, bool ask, bool &success);
+    void mnuCloseProject_Click();
+    void UpdateDatenuebersicht();
+
+    // Contacts commands (frmHauptContacts.cpp).
+    void mnuUpdateContacts_Click();
+    void mnuChangeContactFields_Click();
+    bool ContactsDatabaseOpen();
+    void RecordContactsRead();
+
+    // Menu state (frmHauptMenuState.cpp).
+    void UpdateLowerTableMenus();
     void CommandNotAvailable(const QString &name);
     void ReportCommandError(const QString &text);
 
@@ -136,6 +167,7 @@ private:
 
     InfoZoomControl *m_activeTable = nullptr;
     bool m_cancelRequested = false;
+    std::function<void()> m_dataOverviewRefresh;
     double m_barRatio = 0.5;
     bool m_barCollapsed = false;
     double m_savedBarRatio = 0.5;

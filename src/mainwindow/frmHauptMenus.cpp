@@ -1,5 +1,4 @@
-// The main window's menu tree and toolbar, the dispatch of both to the commands, and the
-// menu state.
+// The main window's menu tree and toolbar, and the dispatch of both to the commands.
 #include "ExportCommands.h"
 #include "PrintCommands.h"
 #include "ToolbarIcons.h"
@@ -204,6 +203,7 @@ void frmHaupt::AddCommand(const QString &name, std::function<void()> command)
 void frmHaupt::RegisterCommands()
 {
     AddCommand(QStringLiteral("mnuBeenden"), [this] { mnuBeenden_Click(); });
+    RegisterProjectCommands();
     ExportCommands::Register(*this);
     PrintCommands::Register(*this);
 }
@@ -245,53 +245,5 @@ void frmHaupt::Toolbar_ButtonClick(const QString &key)
 }
 
 void frmHaupt::mnuBeenden_Click() { close(); }
-
-void frmHaupt::UpdateMenus()
-{
-    const project::clProjekt *projekt = modHaupt::Projekt.get();
-    const bool saved = projekt && projekt->IsSaved();
-    const bool changed = projekt && projekt->IsChanged();
-    const auto enable = [this](const char *name, bool on) { Menu(QString::fromLatin1(name))->setEnabled(on); };
-
-    enable("mnuSaveProject", changed);
-    for (const char *name : {"mnuSaveAsProject", "mnuCloseProject", "mnuEdit", "mnuData", "mnuAktionen"})
-        enable(name, saved || changed);
-
-    for (const char *name : {"mnuUpdateNotes", "mnuUpdateSales", "mnuUpdateActivities", "mnuUpdateADOData",
-                             "mnuUpdateGroups", "mnuShowNote", "mnuShowSale", "mnuShowActivity", "mnuShowGroup",
-                             "mnuDeleteNotes", "mnuEditADOData", "mnuLinkAttributes", "mnuChangeGroupFields",
-                             "mnuZoomMaingroups", "mnuZoomSubgroups"})
-        enable(name, false);
-
-    const QString activeKind = m_activeTable ? m_activeTable->Tag() : QString();
-    for (const char *name : {"mnuPrint", "mnuPrintPreview", "mnuPrintSetup"})
-        enable(name, !activeKind.isEmpty());
-    Menu(QStringLiteral("mnuPrint"))
-        ->setText(activeKind.isEmpty() ? QStringLiteral("Drucken...") : QStringLiteral("Drucken... (%1)").arg(activeKind));
-
-    // The lower table's kind and selection, and the attribute selected for the copy submenu, join
-    // this rule together with the table commands that use them.
-
-    const auto like = [this](const char *button, const char *menu) {
-        ToolButton(QString::fromLatin1(button))->setEnabled(Menu(QString::fromLatin1(menu))->isEnabled());
-    };
-    like("btnNew", "mnuNewProject");
-    like("btnOpen", "mnuOpenProject");
-    like("btnSave", "mnuSaveProject");
-    for (const char *button : {"btnNotiz", "btnAuftrag", "btnAufgabe", "btnADODaten", "btnGruppen"})
-        like(button, "mnuData");
-    for (const char *button : {"btnSyncOben", "btnSyncUnten", "btnACTSuche"})
-        like(button, "mnuAktionen");
-    like("btnACTNotiz", "mnuShowNote");
-    like("btnACTAuftrag", "mnuShowSale");
-    like("btnACTAufgabe", "mnuShowActivity");
-    like("btnACTGruppen", "mnuShowGroup");
-
-    QAction *copy = Menu(QStringLiteral("mnuCopyAttribute"));
-    copy->setText(QStringLiteral("Attributwerte &kopieren"));
-    copy->setEnabled(false);
-
-    ColorBarLikeActiveTable();
-}
 
 } // namespace mainwindow

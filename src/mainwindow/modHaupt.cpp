@@ -8,6 +8,7 @@
 #include "project/clProjekt.h"
 #include "project/modINIFile.h"
 #include "records/RecordClassBase.h"
+#include "records/frmFelder.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -52,7 +53,8 @@ void ReleaseRecordObjects()
 
 void UnloadDialogs()
 {
-    // The field-selection dialog and the data overview join here with the commands that open them.
+    records::frmFelder::Unload();
+    // The data overview joins here with the command that opens it.
 }
 
 QString CommandLineFromArguments(const QStringList &arguments) { return arguments.join(QLatin1Char(' ')); }

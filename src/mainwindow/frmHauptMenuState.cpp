@@ -1,0 +1,122 @@
+// The menu and toolbar state of the main window: which items are enabled and which captions change,
+// by the project's state, the lower table's kind and selection and the active table.
+#include "frmHaupt.h"
+#include "modHaupt.h"
+
+#include "project/clProjekt.h"
+#include "records/RecordClassBase.h"
+#include "records/infozoom/InfoZoomControl.h"
+#include "records/infozoom/InfoZoomTable.h"
+
+#include <QAction>
+
+namespace mainwindow {
+
+namespace {
+
+// The attribute the user picked last in a table, or the empty handle.
+InfoZoomAttribute selectedAttribute(InfoZoomTable *table)
+{
+    const InfoZoomAttributeList list = table->AttributeList();
+    for (int i = 0; i < list.Count(); ++i) {
+        const InfoZoomAttributeNode node = list.Item(i);
+        if (node.NodeType() == 1 && node.Selected())
+            return InfoZoomAttribute(node);
+    }
+    return {};
+}
+
+// True when exactly one value of the record object's unique-ID attribute is selected.
+bool oneUniqueIdSelected(const records::RecordClassBase *record)
+{
+    if (!record || record->UniqueIDFieldName().isEmpty())
+        return false;
+    const InfoZoomAttribute attribute = record->UniqueIDAttribute();
+    return !attribute.isNull() && attribute.SelectedValues().Count() == 1;
+}
+
+} // namespace
+
+void frmHaupt::UpdateMenus()
+{
+    const project::clProjekt *projekt = modHaupt::Projekt.get();
+    const bool saved = projekt && projekt->IsSaved();
+    const bool changed = projekt && projekt->IsChanged();
+    const auto enable = [this](const char *name, bool on) { Menu(QString::fromLatin1(name))->setEnabled(on); };
+
+    enable("mnuSaveProject", changed);
+    for (const char *name : {"mnuSaveAsProject", "mnuCloseProject", "mnuEdit", "mnuData", "mnuAktionen"})
+        enable(name, saved || changed);
+
+    for (const char *name : {"mnuUpdateNotes", "mnuUpdateSales", "mnuUpdateActivities", "mnuUpdateADOData",
+                             "mnuUpdateGroups", "mnuShowNote", "mnuShowSale", "mnuShowActivity", "mnuShowGroup",
+                             "mnuDeleteNotes", "mnuEditADOData", "mnuLinkAttributes", "mnuChangeGroupFields",
+                             "mnuZoomMaingroups", "mnuZoomSubgroups"})
+        enable(name, false);
+
+    const QString activeKind = m_activeTable ? m_activeTable->Tag() : QString();
+    for (const char *name : {"mnuPrint", "mnuPrintPreview", "mnuPrintSetup"})
+        enable(name, !activeKind.isEmpty());
+    Menu(QStringLiteral("mnuPrint"))
+        ->setText(activeKind.isEmpty() ? QStringLiteral("Drucken...") : QStringLiteral("Drucken... (%1)").arg(activeKind));
+
+    UpdateLowerTableMenus();
+
+    const auto like = [this](const char *button, const char *menu) {
+        ToolButton(QString::fromLatin1(button))->setEnabled(Menu(QString::fromLatin1(menu))->isEnabled());
+    };
+    like("btnNew", "mnuNewProject");
+    like("btnOpen", "mnuOpenProject");
+    like("btnSave", "mnuSaveProject");
+    for (const char *button : {"btnNotiz", "btnAuftrag", "btnAufgabe", "btnADODaten", "btnGruppen"})
+        like(button, "mnuData");
+    for (const char *button : {"btnSyncOben", "btnSyncUnten", "btnACTSuche"})
+        like(button, "mnuAktionen");
+    like("btnACTNotiz", "mnuShowNote");
+    like("btnACTAuftrag", "mnuShowSale");
+    like("btnACTAufgabe", "mnuShowActivity");
+    like("btnACTGruppen", "mnuShowGroup");
+
+    QAction *copy = Menu(QStringLiteral("mnuCopyAttribute"));
+    copy->setText(QStringLiteral("Attributwerte &kopieren"));
+    copy->setEnabled(false);
+    if (m_activeTable) {
+        const InfoZoomAttribute attribute = selectedAttribute(m_activeTable->Table());
+        if (!attribute.isNull()) {
+            copy->setEnabled(true);
+            copy->setText(QStringLiteral("Attributwerte &kopieren (%1)").arg(attribute.Name()));
+        }
+    }
+
+    ColorBarLikeActiveTable();
+}
+
+void frmHaupt::UpdateLowerTableMenus()
+{
+    const auto enable = [this](const char *name, bool on = true) { Menu(QString::fromLatin1(name))->setEnabled(on); };
+    const QString kind = m_infoZoomExtra->Tag();
+    if (kind == QLatin1String("Notizen")) {
+        enable("mnuUpdateNotes");
+        const int n = m_infoZoomExtra->Table()->SelectedObjects().Count();
+        enable("mnuDeleteNotes", n >= 1);
+        enable("mnuShowNote", n == 1);
+    } else if (kind == QString::fromUtf8("Aufträge")) {
+        enable("mnuUpdateSales");
+        enable("mnuShowSale", m_infoZoomExtra->Table()->SelectedObjects().Count() == 1);
+    } else if (kind == QLatin1String("Aufgaben")) {
+        enable("mnuUpdateActivities");
+        enable("mnuShowActivity", oneUniqueIdSelected(modHaupt::Aufgaben.get()));
+    } else if (kind == QLatin1String("ADODaten")) {
+        enable("mnuUpdateADOData");
+        enable("mnuEditADOData");
+        enable("mnuLinkAttributes");
+    } else if (kind == QLatin1String("Gruppen")) {
+        enable("mnuUpdateGroups");
+        enable("mnuChangeGroupFields");
+        enable("mnuShowGroup", oneUniqueIdSelected(modHaupt::Gruppen.get()));
+        enable("mnuZoomMaingroups");
+        enable("mnuZoomSubgroups");
+    }
+}
+
+} // namespace mainwindow

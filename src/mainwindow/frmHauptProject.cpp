@@ -1,0 +1,281 @@
+// The project commands of the main window: new, open, save, save as and close, with the choice of
+// the ACT! database and the file copy of save as.
+#include "frmHaupt.h"
+#include "modHaupt.h"
+
+#include "StatusBarPanel.h"
+#include "platform/UiServices.h"
+#include "project/clFileDialog.h"
+#include "project/clProjekt.h"
+#include "project/modINIFile.h"
+#include "records/RunningACT.h"
+#include "records/clKontakte.h"
+#include "records/infozoom/InfoZoomControl.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace mainwindow {
+
+namespace {
+
+const QString kNoDatabase = QStringLiteral("<<<EMPTY>>>");
+
+QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
+
+QString projectFilePath(const QString &folder, const QString &name)
+{
+    return folder + QLatin1Char('/') + name + QStringLiteral(".dlx");
+}
+
+} // namespace
+
+records::clKontakte *frmHaupt::Kontakte() const
+{
+    return dynamic_cast<records::clKontakte *>(modHaupt::Kontakte.get());
+}
+
+void frmHaupt::RegisterProjectCommands()
+{
+    project::clProjekt::setDisplayedTables(m_infoZoomKontakt, m_infoZoomExtra);
+    AddCommand(QStringLiteral("mnuNewProject"), [this] { mnuNewProject_Click(); });
+    AddCommand(QStringLiteral("mnuOpenProject"), [this] { OpenProject(QString()); });
+    AddCommand(QStringLiteral("mnuSaveProject"), [this] { mnuSaveProject_Click(); });
+    AddCommand(QStringLiteral("mnuSaveAsProject"), [this] { mnuSaveAsProject_Click(); });
+    AddCommand(QStringLiteral("mnuCloseProject"), [this] { mnuCloseProject_Click(); });
+    AddCommand(QStringLiteral("mnuUpdateContacts"), [this] { mnuUpdateContacts_Click(); });
+    AddCommand(QStringLiteral("mnuChangeContactFields"), [this] { mnuChangeContactFields_Click(); });
+}
+
+void frmHaupt::SetProjectTitle() { setWindowTitle(QStringLiteral("Datolux - ") + modHaupt::Projekt->Name()); }
+
+void frmHaupt::AskToSaveChanges()
+{
+    if (!modHaupt::Projekt->IsChanged())
+        return;
+    const QString question = QStringLiteral("Sollen zuvor die Änderungen im Projekt %1 gespeichert werden?")
+                                 .arg(quoted(modHaupt::Projekt->Name()));
+    if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
+        platform::MsgAnswer::Yes)
+        RunMenuCommand(QStringLiteral("mnuSaveProject"));
+}
+
+void frmHaupt::mnuNewProject_Click()
+{
+    AskToSaveChanges();
+    SetStatusBarText(QStringLiteral("Neues Projekt..."));
+    modHaupt::Kontakte = std::make_unique<records::clKontakte>();
+    ResetInfoZoom(m_infoZoomKontakt);
+    ResetInfoZoom(m_infoZoomExtra);
+    Kontakte()->Init(m_infoZoomKontakt, m_statusPanel, m_actdbPanel);
+    const QString database = SelectACTDatabase();
+    if (database == kNoDatabase) {
+        AbandonNewProject();
+        return;
+    }
+    EnableControls(false, true);
+    if (Kontakte()->OpenDatabase(database, QString(), QString())) {
+        modHaupt::Projekt = std::make_unique<project::clProjekt>();
+        modHaupt::Projekt->InputName(Kontakte()->Databasename().chopped(std::min<qsizetype>(4, Kontakte()->Databasename().size())));
+        SetProjectTitle();
+        if (!Kontakte()->SelectFields()) {
+            AbandonNewProject();
+            return;
+        }
+        EnableControls(false, false);
+        Kontakte()->ShowData();
+        project::clProjekt &projekt = *modHaupt::Projekt;
+        projekt.setACTDatenbank(Kontakte()->Databasepath());
+        projekt.setACTBenutzername(Kontakte()->DatabaseUser());
+        projekt.FOXKontakt().setDatum(Kontakte()->DateOfData());
+        projekt.FOXKontakt().setUniqueIDFeldName(Kontakte()->UniqueIDFieldName());
+        projekt.FOXKontakt().setSyncFeldName(Kontakte()->SyncFieldName());
+        UpdateDatenuebersicht();
+    }
+    EnableControls(true, true);
+    SetStatusBarText(QString());
+    UpdateMenus();
+}
+
+void frmHaupt::AbandonNewProject()
+{
+    EnableControls(true, true);
+    modHaupt::ReleaseRecordObjects();
+    ResetInfoZoom(m_infoZoomKontakt);
+    ResetInfoZoom(m_infoZoomExtra);
+    modHaupt::Projekt->CloseProjekt();
+    SetProjectTitle();
+    SetStatusBarText(QString());
+    UpdateMenus();
+}
+
+QString frmHaupt::SelectACTDatabase()
+{
+    QString result = kNoDatabase;
+    std::unique_ptr<records::RunningACT> act = records::RunningACT::create();
+    const QString current = act->ACTDatenbank();
+    if (!current.isEmpty() &&
+        platform::ui().msgBox(QStringLiteral("Soll die aktuelle ACT!-Datenbank verwendet werden?"),
+                              platform::MsgIcon::Question, platform::MsgButtons::YesNo) == platform::MsgAnswer::Yes)
+        return QString();
+    project::clFileDialog dialog;
+    dialog.sethWndParent(this);
+    dialog.setInitialDir(m_environment.getOption(QStringLiteral("DirACTDatabase")).toString());
+    dialog.setDialogTitle(QStringLiteral("ACT!-Datenbank auswählen"));
+    dialog.setDefaultExt(QStringLiteral("dbf"));
+    dialog.setFlags(4100);
+    dialog.setFilter(QStringLiteral("ACT!-Datenbank (*.dbf)|*.dbf"));
+    if (dialog.Show(true)) {
+        result = dialog.FileName();
+        m_environment.setOption(QStringLiteral("DirACTDatabase"),
+                                result.left(result.size() - dialog.FileTitle().size()));
+    }
+    return result;
+}
+
+void frmHaupt::OpenProject(const QString &fileName)
+{
+    AskToSaveChanges();
+    SetStatusBarText(QStringLiteral("Projekt öffnen..."));
+    project::clProjekt &projekt = *modHaupt::Projekt;
+    if (projekt.OpenProjekt(fileName)) {
+        modHaupt::Kontakte = std::make_unique<records::clKontakte>();
+        ResetInfoZoom(m_infoZoomKontakt);
+        ResetInfoZoom(m_infoZoomExtra);
+        Kontakte()->Init(m_infoZoomKontakt, m_statusPanel, m_actdbPanel);
+        if (Kontakte()->OpenDatabase(projekt.ACTDatenbank(), projekt.ACTBenutzername(), QString())) {
+            if (Kontakte()->DatabaseUser() != projekt.ACTBenutzername())
+                projekt.setACTBenutzername(Kontakte()->DatabaseUser());
+            Kontakte()->LoadData(projekt.FOXKontakt().Datei());
+            Kontakte()->setUniqueIDFieldName(projekt.FOXKontakt().UniqueIDFeldName());
+            Kontakte()->setSyncFieldName(projekt.FOXKontakt().SyncFeldName());
+            Kontakte()->setDateOfData(projekt.FOXKontakt().Datum());
+            UpdateDatenuebersicht();
+            SetProjectTitle();
+            SetStatusBarText(QStringLiteral("Das Projekt %1 wurde geöffnet.").arg(quoted(projekt.Name())));
+            UpdateMenus();
+            return;
+        }
+        modHaupt::Kontakte.reset();
+    }
+    UpdateMenus();
+    SetStatusBarText(QString());
+}
+
+void frmHaupt::mnuSaveProject_Click()
+{
+    project::clProjekt &projekt = *modHaupt::Projekt;
+    SetStatusBarText(QStringLiteral("Das Projekt %1 wird gespeichert...").arg(quoted(projekt.Name())));
+    const bool saved = projekt.SaveProjekt();
+    SetStatusBarText(saved ? QStringLiteral("Das Projekt %1 wurde gespeichert.").arg(quoted(projekt.Name()))
+                           : QStringLiteral("Es ist ein Fehler beim Speichern des Projektes %1 aufgetreten.")
+                                 .arg(quoted(projekt.Name())));
+    UpdateDatenuebersicht();
+    UpdateMenus();
+}
+
+void frmHaupt::mnuSaveAsProject_Click()
+{
+    project::clProjekt &projekt = *modHaupt::Projekt;
+    const QString oldName = projekt.Name();
+    const QString oldFolder = projekt.Ordner();
+    projekt.InputName(oldName);
+    projekt.setOrdner(QString());
+    if (SaveAsSteps(oldName, oldFolder)) {
+        SetStatusBarText(QStringLiteral("Das Projekt %1 wurde gespeichert.").arg(quoted(projekt.Name())));
+        SetProjectTitle();
+        mnuSaveProject_Click();
+        UpdateDatenuebersicht();
+        UpdateMenus();
+        return;
+    }
+    projekt.setName(oldName);
+    projekt.setOrdner(oldFolder);
+    UpdateDatenuebersicht();
+    UpdateMenus();
+}
+
+bool frmHaupt::SaveAsSteps(const QString &oldName, const QString &oldFolder)
+{
+    project::clProjekt &projekt = *modHaupt::Projekt;
+    const QString failed = QStringLiteral("Es ist ein Fehler beim Speichern des Projektes %1 aufgetreten.");
+    if (!projekt.SaveProjekt()) {
+        SetStatusBarText(failed.arg(quoted(projekt.Name())));
+        return false;
+    }
+    const QString oldFile = projectFilePath(oldFolder, oldName);
+    const QString newFile = projectFilePath(projekt.Ordner(), projekt.Name());
+    // A project never saved before has no files to bring along; the same place needs no copy.
+    if (!oldFolder.isEmpty() && project::FileExists(oldFile) && oldFile != newFile) {
+        bool success = false;
+        CopyProjectFile(oldFile, newFile, false, success);
+        if (!success)
+            return false;
+        for (const QString &kind : project::clProjekt::TableKinds().mid(1)) {
+            const QString oldTable = project::clProjekt::TableFilePath(oldFolder, oldName, kind);
+            if (!project::FileExists(oldTable))
+                continue;
+            const QString newTable = project::clProjekt::TableFilePath(projekt.Ordner(), projekt.Name(), kind);
+            CopyProjectFile(oldTable, newTable, false, success);
+            if (!success)
+                return false;
+            projekt.FOX(kind)->setDatei(newTable);
+        }
+    }
+    if (!projekt.SaveProjekt()) {
+        SetStatusBarText(failed.arg(quoted(projekt.Name())));
+        return false;
+    }
+    return true;
+}
+
+void frmHaupt::CopyProjectFile(const QString &source, const QString &dest, bool ask, bool &success)
+{
+    success = false;
+    if (!project::FileExists(source))
+        return;
+    if (QFileInfo::exists(dest)) {
+        if (ask && platform::ui().msgBox(QStringLiteral("Soll die Datei %1 überschrieben werden?").arg(quoted(dest)),
+                                         platform::MsgIcon::Question,
+                                         platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes)
+            return;
+        QFile existing(dest);
+        if (!existing.remove()) {
+            platform::ui().msgBox(QStringLiteral("Fehler beim Überschreiben der Datei %1.\r\n").arg(quoted(dest)) +
+                                      existing.errorString(),
+                                  platform::MsgIcon::Exclamation);
+            return;
+        }
+    }
+    SetStatusBarText(QStringLiteral("Kopiere Projektdatei %1...").arg(quoted(source)));
+    QFile file(source);
+    if (!file.copy(dest)) {
+        platform::ui().msgBox(QStringLiteral("Fehler beim Kopieren der Datei %1\r\nnach %2\r\n")
+                                      .arg(quoted(source), quoted(dest)) +
+                                  file.errorString(),
+                              platform::MsgIcon::Exclamation);
+        return;
+    }
+    success = true;
+}
+
+void frmHaupt::mnuCloseProject_Click()
+{
+    SetStatusBarText(QStringLiteral("Projekt schließen..."));
+    AskToSaveChanges();
+    modHaupt::ReleaseRecordObjects();
+    ResetInfoZoom(m_infoZoomKontakt);
+    ResetInfoZoom(m_infoZoomExtra);
+    modHaupt::Projekt->CloseProjekt();
+    UpdateMenus();
+    SetProjectTitle();
+    SetStatusBarText(QString());
+}
+
+void frmHaupt::UpdateDatenuebersicht()
+{
+    if (m_dataOverviewRefresh)
+        m_dataOverviewRefresh();
+}
+
+} // namespace mainwindow

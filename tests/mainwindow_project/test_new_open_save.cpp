@@ -1,0 +1,245 @@
+// New project, save with its folder choice and overwrite question, and open (menu, file dialog and
+// the command line at start-up), driven headless through the main window.
+#include "ProjectCommandFixture.h"
+
+#include "project/modINIFile.h"
+
+using platform::MsgAnswer;
+using platform::MsgIcon;
+
+namespace {
+
+using NewProject = ProjectCommandFixture;
+
+TEST_F(NewProject, ChoosesTheDatabaseReadsTheChosenFieldsAndLeavesTheProjectChangedNotSaved)
+{
+    newProject();
+    const platform::FileDialogRequest &request = ui.records().first().fileRequest;
+    EXPECT_EQ(request.title, QString::fromUtf8("ACT!-Datenbank auswählen"));
+    EXPECT_EQ(request.filters, (QStringList{QStringLiteral("ACT!-Datenbank (*.dbf)"), QStringLiteral("*.dbf")}));
+    EXPECT_EQ(request.defaultExt, QStringLiteral("dbf"));
+    EXPECT_TRUE(request.fileMustExist);
+    EXPECT_EQ(options.value(QStringLiteral("DirACTDatabase")).toString(), s_databases->path() + QLatin1Char('/'));
+
+    EXPECT_EQ(upperRows(), 60);
+    EXPECT_EQ(upperAttributes(), (QStringList{"Eindeutige ID", "Firma", "Ort"}));
+    EXPECT_EQ(window->InfoZoomKontakt()->Tag(), QStringLiteral("Kontakte"));
+    const project::clProjekt &projekt = *modHaupt::Projekt;
+    EXPECT_EQ(projekt.Name(), QStringLiteral("Kunden"));
+    EXPECT_EQ(projekt.ACTDatenbank(), singleDb());
+    EXPECT_EQ(projekt.FOXKontakt().UniqueIDFeldName(), QStringLiteral("ACTFieldID|1"));
+    EXPECT_EQ(projekt.FOXKontakt().SyncFeldName(), QStringLiteral("ACTFieldID|1"));
+    EXPECT_TRUE(projekt.IsChanged());
+    EXPECT_FALSE(projekt.IsSaved());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datolux - Kunden"));
+    EXPECT_EQ(window->ACTDBPanel()->text(), QStringLiteral("Einzel.dbf"));
+    EXPECT_EQ(window->StatusPanel()->text(), QString());
+    EXPECT_TRUE(enabled("mnuSaveProject"));
+    EXPECT_TRUE(enabled("mnuData"));
+    EXPECT_TRUE(window->Toolbar()->isEnabled());
+}
+
+TEST_F(NewProject, TheProposedNameIsTheDatabaseNameWithoutItsExtension)
+{
+    ui.expectFileDialog(QStringList{singleDb()})
+        .expectInputBox(QStringLiteral("Projektnamen"), std::nullopt)
+        .expectModal(tick({QStringLiteral("Firma")}));
+    run("mnuNewProject");
+    // A cancelled name keeps the new project's initial name.
+    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Unbenannt"));
+    EXPECT_EQ(upperRows(), 60);
+}
+
+TEST_F(NewProject, ACancelledDatabaseChoiceClosesTheProjectAfterTheSaveQuestion)
+{
+    newProject();
+    ui.expectMsgBox(MsgIcon::Question,
+                    QString::fromUtf8("Sollen zuvor die Änderungen im Projekt \"Kunden\" gespeichert werden?"),
+                    MsgAnswer::No)
+        .expectFileDialog(std::nullopt);
+    run("mnuNewProject");
+    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Unbenannt"));
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+    EXPECT_EQ(modHaupt::Kontakte, nullptr);
+    EXPECT_EQ(upperRows(), 0);
+    EXPECT_EQ(window->ACTDBPanel()->text(), QString());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datolux - Unbenannt"));
+    EXPECT_FALSE(enabled("mnuData"));
+}
+
+TEST_F(NewProject, ACancelledFieldChoiceAbandonsTheProjectThoughTheDatabaseWasOpen)
+{
+    ui.expectFileDialog(QStringList{singleDb()})
+        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Kunden"))
+        .expectModal(cancelFields());
+    run("mnuNewProject");
+    EXPECT_EQ(modHaupt::Kontakte, nullptr);
+    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Unbenannt"));
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+    EXPECT_TRUE(window->Toolbar()->isEnabled());
+    EXPECT_TRUE(enabled("mnuDatei"));
+}
+
+TEST_F(NewProject, ADatabaseThatDoesNotOpenKeepsThePreviousProject)
+{
+    savedProject(QStringLiteral("A"));
+    ui.expectFileDialog(QStringList{multiDb()}).expectModal([](QDialog *d) {
+        d->reject();
+        return int(QDialog::Rejected);
+    });
+    run("mnuNewProject");
+    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Kunden"));
+    EXPECT_TRUE(modHaupt::Projekt->IsSaved());
+    EXPECT_EQ(upperRows(), 0);
+    EXPECT_TRUE(window->Toolbar()->isEnabled());
+}
+
+using SaveProject = ProjectCommandFixture;
+
+TEST_F(SaveProject, AFirstSaveAsksForTheFolderAndWritesProjectAndContactsFile)
+{
+    savedProject(QStringLiteral("A"));
+    const QString file = folder(QStringLiteral("A/Kunden.dlx"));
+    EXPECT_TRUE(QFile::exists(file));
+    EXPECT_TRUE(QFile::exists(folder(QStringLiteral("A/Kunden_Kontakte.fox"))));
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Das Projekt \"Kunden\" wurde gespeichert."));
+    EXPECT_TRUE(modHaupt::Projekt->IsSaved());
+    EXPECT_FALSE(enabled("mnuSaveProject"));
+    EXPECT_TRUE(enabled("mnuSaveAsProject"));
+    EXPECT_TRUE(enabled("mnuCloseProject"));
+    EXPECT_FALSE(window->ToolButton(QStringLiteral("btnSave"))->isEnabled());
+}
+
+TEST_F(SaveProject, TheOverwriteQuestionNoKeepsTheOldProjectAndYesReplacesIt)
+{
+    savedProject(QStringLiteral("A"));
+    const QString file = folder(QStringLiteral("A/Kunden.dlx"));
+    ASSERT_TRUE(project::INIWriteSetting(QStringLiteral("Options"), QStringLiteral("DataDateNotizen"),
+                                         QStringLiteral("01.01.2020"), file));
+    newProject();
+    ui.expectFolder(folder(QStringLiteral("A")))
+        .expectMsgBox(MsgIcon::Question, QStringLiteral("überschrieben werden?"), MsgAnswer::No);
+    run("mnuSaveProject");
+    EXPECT_EQ(window->StatusPanel()->text(),
+              QStringLiteral("Es ist ein Fehler beim Speichern des Projektes \"Kunden\" aufgetreten."));
+    EXPECT_TRUE(read(file).contains("DataDateNotizen"));
+    EXPECT_EQ(modHaupt::Projekt->Ordner(), QString());
+
+    ui.expectFolder(folder(QStringLiteral("A")))
+        .expectMsgBox(MsgIcon::Question, QStringLiteral("überschrieben werden?"), MsgAnswer::Yes);
+    run("mnuSaveProject");
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Das Projekt \"Kunden\" wurde gespeichert."));
+    EXPECT_FALSE(read(file).contains("DataDateNotizen"));
+}
+
+TEST_F(SaveProject, ATableFileThatCannotBeWrittenIsReportedAndLeavesTheWindowUsable)
+{
+    newProject();
+    // The contacts table file cannot be written where a folder of its name stands.
+    QDir(folder(QStringLiteral("A"))).mkpath(QStringLiteral("Kunden_Kontakte.fox/x"));
+    ui.expectFolder(folder(QStringLiteral("A"))).expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Fehler"));
+    run("mnuSaveProject");
+    EXPECT_TRUE(window->Toolbar()->isEnabled());
+    EXPECT_TRUE(enabled("mnuDatei"));
+    EXPECT_FALSE(modHaupt::Projekt->IsSaved());
+    EXPECT_TRUE(modHaupt::Projekt->IsChanged());
+}
+
+using OpenProject = ProjectCommandFixture;
+
+TEST_F(OpenProject, ASavedProjectReopensWithItsStoredContactTable)
+{
+    savedProject(QStringLiteral("A"));
+    window->InfoZoomKontakt()->Table()->AttributeItem(1).setName(QStringLiteral("Unternehmen"));
+    modHaupt::Projekt->DataChanged();
+    run("mnuSaveProject");
+    run("mnuCloseProject");
+    EXPECT_EQ(upperRows(), 0);
+
+    ui.expectFileDialog(QStringList{folder(QStringLiteral("A/Kunden.dlx"))});
+    run("mnuOpenProject");
+    EXPECT_EQ(upperRows(), 60);
+    EXPECT_EQ(upperAttributes(), (QStringList{"Eindeutige ID", "Unternehmen", "Ort"}));
+    EXPECT_EQ(window->StatusPanel()->text(), QString::fromUtf8("Das Projekt \"Kunden\" wurde geöffnet."));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datolux - Kunden"));
+    EXPECT_EQ(window->ACTDBPanel()->text(), QStringLiteral("Einzel.dbf"));
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+    EXPECT_TRUE(modHaupt::Projekt->IsSaved());
+    EXPECT_EQ(window->Kontakte()->UniqueIDFieldName(), QStringLiteral("ACTFieldID|1"));
+    EXPECT_EQ(window->Kontakte()->FieldIDs(), (QVector<qint16>{1, 2, 15}));
+    EXPECT_EQ(window->Kontakte()->DateOfData(), modHaupt::Projekt->FOXKontakt().Datum());
+}
+
+TEST_F(OpenProject, AnotherUserAtTheLoginIsStoredAndLeavesTheProjectChanged)
+{
+    ui.expectFileDialog(QStringList{multiDb()})
+        .expectModal([](QDialog *d) {
+            auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
+            login->txbBenutzername()->setText(QString::fromUtf8("Anna Schäfer"));
+            login->txbKennwort()->setText(QStringLiteral("Kontakt#1"));
+            login->cmdOk()->click();
+            return int(QDialog::Accepted);
+        })
+        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Team"))
+        .expectModal(tick({QStringLiteral("Firma")}))
+        .expectFolder(folder(QStringLiteral("B")));
+    run("mnuNewProject");
+    run("mnuSaveProject");
+    EXPECT_EQ(modHaupt::Projekt->ACTBenutzername(), QString::fromUtf8("Anna Schäfer"));
+
+    // The stored user is tried with an empty password, refused, and another one logs in.
+    ui.expectModal([](QDialog *d) {
+        auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
+        EXPECT_EQ(login->txbBenutzername()->text(), QString::fromUtf8("Anna Schäfer"));
+        login->txbBenutzername()->setText(QString::fromUtf8("Jörg Müller"));
+        login->txbKennwort()->setText(QStringLiteral("Vertrieb#2"));
+        login->cmdOk()->click();
+        return int(QDialog::Accepted);
+    });
+    window->OpenProject(folder(QStringLiteral("B/Team.dlx")));
+    EXPECT_EQ(modHaupt::Projekt->ACTBenutzername(), QString::fromUtf8("Jörg Müller"));
+    EXPECT_TRUE(modHaupt::Projekt->IsChanged());
+    EXPECT_EQ(upperRows(), 130);
+}
+
+TEST_F(OpenProject, ACancelledLoginLeavesNoContactsObjectAndNoTitleChange)
+{
+    ui.expectFileDialog(QStringList{multiDb()})
+        .expectModal([](QDialog *d) {
+            auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
+            login->txbBenutzername()->setText(QString::fromUtf8("Petra Weiß"));
+            login->txbKennwort()->setText(QStringLiteral("Service#3"));
+            login->cmdOk()->click();
+            return int(QDialog::Accepted);
+        })
+        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Team"))
+        .expectModal(tick({QStringLiteral("Firma")}))
+        .expectFolder(folder(QStringLiteral("B")));
+    run("mnuNewProject");
+    run("mnuSaveProject");
+    run("mnuCloseProject");
+    ui.expectModal([](QDialog *d) {
+        d->reject();
+        return int(QDialog::Rejected);
+    });
+    window->OpenProject(folder(QStringLiteral("B/Team.dlx")));
+    EXPECT_EQ(modHaupt::Kontakte, nullptr);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datolux - Unbenannt"));
+    EXPECT_EQ(window->StatusPanel()->text(), QString());
+}
+
+TEST_F(OpenProject, AProjectOnTheCommandLineIsOpenedAtStartUp)
+{
+    savedProject(QStringLiteral("A"));
+    window.reset();
+    modHaupt::UnloadMainWindow();
+    modHaupt::Main(folder(QStringLiteral("A/Kunden.dlx")), environment());
+    mainwindow::frmHaupt *main = modHaupt::MainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(main->InfoZoomKontakt()->Table()->Objects().Count(), 60);
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Datolux - Kunden"));
+    EXPECT_TRUE(modHaupt::Projekt->IsSaved());
+    EXPECT_TRUE(main->Menu(QStringLiteral("mnuData"))->isEnabled());
+}
+
+} // namespace

@@ -1,0 +1,94 @@
+// Save as into another folder with the copies of the lower kinds' table files, and close with the
+// save question.
+#include "ProjectCommandFixture.h"
+
+#include "project/modINIFile.h"
+
+using platform::MsgAnswer;
+using platform::MsgIcon;
+
+namespace {
+
+using SaveAs = ProjectCommandFixture;
+
+TEST_F(SaveAs, CopiesTheProjectFileAndEveryExistingLowerTableFileAndRecordsThem)
+{
+    savedProject(QStringLiteral("A"));
+    // Table files of two lower kinds, and the keys an earlier save of them left in the project file.
+    QFile::copy(folder(QStringLiteral("A/Kunden_Kontakte.fox")), folder(QStringLiteral("A/Kunden_Notizen.fox")));
+    QFile::copy(folder(QStringLiteral("A/Kunden_Kontakte.fox")), folder(QStringLiteral("A/Kunden_Gruppen.fox")));
+    ASSERT_TRUE(project::INIWriteSetting(QStringLiteral("Options"), QStringLiteral("SyncFieldNameNotizen"),
+                                         QStringLiteral("ACTFieldID|6"), folder(QStringLiteral("A/Kunden.dlx"))));
+
+    ui.expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("  Neu  ")).expectFolder(folder(QStringLiteral("B")));
+    run("mnuSaveAsProject");
+    const project::clProjekt &projekt = *modHaupt::Projekt;
+    EXPECT_EQ(projekt.Name(), QStringLiteral("Neu"));
+    EXPECT_EQ(projekt.Ordner(), folder(QStringLiteral("B")));
+    for (const char *file : {"B/Neu.dlx", "B/Neu_Kontakte.fox", "B/Neu_Notizen.fox", "B/Neu_Gruppen.fox"})
+        EXPECT_TRUE(QFile::exists(folder(QLatin1String(file)))) << file;
+    EXPECT_FALSE(QFile::exists(folder(QStringLiteral("B/Neu_Aufgaben.fox"))));
+    EXPECT_EQ(projekt.FOXNotiz().Datei(), folder(QStringLiteral("B/Neu_Notizen.fox")));
+    EXPECT_EQ(projekt.FOXGruppen().Datei(), folder(QStringLiteral("B/Neu_Gruppen.fox")));
+    EXPECT_EQ(projekt.FOXAufgabe().Datei(), QString());
+    EXPECT_TRUE(read(folder(QStringLiteral("B/Neu.dlx"))).contains("SyncFieldNameNotizen=ACTFieldID|6"));
+    EXPECT_TRUE(read(folder(QStringLiteral("B/Neu.dlx"))).contains("ProjectName=Neu"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datolux - Neu"));
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Das Projekt \"Neu\" wurde gespeichert."));
+    EXPECT_TRUE(projekt.IsSaved());
+    EXPECT_FALSE(projekt.IsChanged());
+    // The old project stays where it was.
+    EXPECT_TRUE(read(folder(QStringLiteral("A/Kunden.dlx"))).contains("ProjectName=Kunden"));
+}
+
+TEST_F(SaveAs, ANeverSavedProjectIsSavedUnderTheNewNameWithoutCopies)
+{
+    newProject();
+    ui.expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Erstes")).expectFolder(folder(QStringLiteral("B")));
+    run("mnuSaveAsProject");
+    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Erstes"));
+    EXPECT_TRUE(QFile::exists(folder(QStringLiteral("B/Erstes.dlx"))));
+    EXPECT_TRUE(modHaupt::Projekt->IsSaved());
+}
+
+TEST_F(SaveAs, ACancelledFolderChoiceRestoresTheOldNameAndFolder)
+{
+    savedProject(QStringLiteral("A"));
+    ui.expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Neu")).expectFolder(QString());
+    run("mnuSaveAsProject");
+    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Kunden"));
+    EXPECT_EQ(modHaupt::Projekt->Ordner(), folder(QStringLiteral("A")));
+    EXPECT_EQ(window->StatusPanel()->text(),
+              QStringLiteral("Es ist ein Fehler beim Speichern des Projektes \"Neu\" aufgetreten."));
+}
+
+using CloseProject = ProjectCommandFixture;
+
+TEST_F(CloseProject, AsksToSaveAChangedProjectAndEndsWithTheEmptyProject)
+{
+    newProject();
+    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Sollen zuvor die Änderungen im Projekt \"Kunden\""),
+                    MsgAnswer::Yes)
+        .expectFolder(folder(QStringLiteral("A")));
+    run("mnuCloseProject");
+    EXPECT_TRUE(QFile::exists(folder(QStringLiteral("A/Kunden.dlx"))));
+    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Unbenannt"));
+    EXPECT_EQ(modHaupt::Kontakte, nullptr);
+    EXPECT_EQ(upperRows(), 0);
+    EXPECT_EQ(window->InfoZoomKontakt()->Tag(), QString());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datolux - Unbenannt"));
+    EXPECT_EQ(window->StatusPanel()->text(), QString());
+    EXPECT_FALSE(enabled("mnuCloseProject"));
+    EXPECT_FALSE(enabled("mnuEdit"));
+}
+
+TEST_F(CloseProject, NoToTheSaveQuestionClosesWithoutSaving)
+{
+    newProject();
+    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("gespeichert werden?"), MsgAnswer::No);
+    run("mnuCloseProject");
+    EXPECT_FALSE(QFile::exists(folder(QStringLiteral("A/Kunden.dlx"))));
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+}
+
+} // namespace
