@@ -206,6 +206,7 @@ void frmHaupt::RegisterCommands()
     RegisterProjectCommands();
     ExportCommands::Register(*this);
     PrintCommands::Register(*this);
+    RegisterProjectCommands();
 }
 
 void frmHaupt::RunMenuCommand(const QString &name)
