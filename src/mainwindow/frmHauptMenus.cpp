@@ -206,7 +206,6 @@ void frmHaupt::RegisterCommands()
     RegisterProjectCommands();
     ExportCommands::Register(*this);
     PrintCommands::Register(*this);
-    RegisterProjectCommands();
 }
 
 void frmHaupt::RunMenuCommand(const QString &name)
