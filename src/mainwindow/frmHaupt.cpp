@@ -169,6 +169,7 @@ void frmHaupt::Form_Unload()
     if (m_loaded)
         StoreGeometry();
     modHaupt::UnloadDialogs();
+    UnloadDatenuebersicht();
     modHaupt::ReleaseRecordObjects();
     ResetInfoZoom(m_infoZoomKontakt);
     ResetInfoZoom(m_infoZoomExtra);

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 class InfoZoomControl;
@@ -20,6 +21,7 @@ class QToolBar;
 namespace mainwindow {
 
 class SplitterBar;
+class frmDatenuebersicht;
 class StatusBarPanel;
 
 class frmHaupt final : public QMainWindow
@@ -49,6 +51,8 @@ public:
     void ResetInfoZoom(InfoZoomControl *control);
     // Sets which menu items and toolbar buttons are enabled, and the captions that change.
     void UpdateMenus();
+    // Refills the data overview when it is shown (after new, open, save and every re-read).
+    void UpdateDatenuebersicht();
 
     // Runs the command of a menu item by its name; a failure nobody trapped is reported in one
     // message box and leaves the window usable.
@@ -61,8 +65,9 @@ public:
 
     // The contacts record object (modHaupt::Kontakte), or null.
     records::clKontakte *Kontakte() const;
-    // How the data overview is refreshed after new, open, save and every re-read; set by the overview.
-    void setDataOverviewRefresh(std::function<void()> refresh) { m_dataOverviewRefresh = std::move(refresh); }
+    // The data overview as last filled, or null; the shut-down unloads it.
+    frmDatenuebersicht *Datenuebersicht() const;
+    void UnloadDatenuebersicht();
 
     // Window state.
     InfoZoomControl *InfoZoomKontakt() const { return m_infoZoomKontakt; }
@@ -136,13 +141,15 @@ private:
     bool SaveAsSteps(const QString &oldName, const QString &oldFolder);
     void CopyProjectFile(const QString &source, const QString &dest, bool ask, bool &success);
     void mnuCloseProject_Click();
-    void UpdateDatenuebersicht();
 
     // Contacts commands (frmHauptContacts.cpp).
     void mnuUpdateContacts_Click();
     void mnuChangeContactFields_Click();
     bool ContactsDatabaseOpen();
     void RecordContactsRead();
+
+    // Data overview (frmHauptDataOverview.cpp).
+    void mnuDataChoice_Click();
 
     // Menu state (frmHauptMenuState.cpp).
     void UpdateLowerTableMenus();
@@ -167,7 +174,7 @@ private:
 
     InfoZoomControl *m_activeTable = nullptr;
     bool m_cancelRequested = false;
-    std::function<void()> m_dataOverviewRefresh;
+    QPointer<frmDatenuebersicht> m_datenuebersicht;
     double m_barRatio = 0.5;
     bool m_barCollapsed = false;
     double m_savedBarRatio = 0.5;

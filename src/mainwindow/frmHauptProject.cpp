@@ -45,6 +45,7 @@ void frmHaupt::RegisterProjectCommands()
     AddCommand(QStringLiteral("mnuCloseProject"), [this] { mnuCloseProject_Click(); });
     AddCommand(QStringLiteral("mnuUpdateContacts"), [this] { mnuUpdateContacts_Click(); });
     AddCommand(QStringLiteral("mnuChangeContactFields"), [this] { mnuChangeContactFields_Click(); });
+    AddCommand(QStringLiteral("mnuDataChoice"), [this] { mnuDataChoice_Click(); });
 }
 
 void frmHaupt::SetProjectTitle() { setWindowTitle(QStringLiteral("Datolux - ") + modHaupt::Projekt->Name()); }
@@ -270,12 +271,6 @@ void frmHaupt::mnuCloseProject_Click()
     UpdateMenus();
     SetProjectTitle();
     SetStatusBarText(QString());
-}
-
-void frmHaupt::UpdateDatenuebersicht()
-{
-    if (m_dataOverviewRefresh)
-        m_dataOverviewRefresh();
 }
 
 } // namespace mainwindow

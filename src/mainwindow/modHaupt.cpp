@@ -54,7 +54,8 @@ void ReleaseRecordObjects()
 void UnloadDialogs()
 {
     records::frmFelder::Unload();
-    // The data overview joins here with the command that opens it.
+    if (mainwindow::frmHaupt *window = MainWindow())
+        window->UnloadDatenuebersicht();
 }
 
 QString CommandLineFromArguments(const QStringList &arguments) { return arguments.join(QLatin1Char(' ')); }
