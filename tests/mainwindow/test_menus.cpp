@@ -103,9 +103,9 @@ TEST_F(Menus, EachButtonRunsItsMenuCommandAndNothingElse)
 
 TEST_F(Menus, ACommandNotBuiltYetSaysSoInsteadOfPretending)
 {
-    window->Menu(QStringLiteral("mnuDataChoice"))->trigger();
+    window->RunMenuCommand(QStringLiteral("mnuDeleteNotes"));
     EXPECT_EQ(window->StatusPanel()->text(),
-              QStringLiteral("Der Befehl \"Datenübersicht\" steht noch nicht zur Verfügung!"));
+              QStringLiteral("Der Befehl \"Notizen in ACT! löschen\" steht noch nicht zur Verfügung!"));
     EXPECT_FALSE(modHaupt::Projekt->IsSaved());
     EXPECT_FALSE(modHaupt::Projekt->IsChanged());
 }
