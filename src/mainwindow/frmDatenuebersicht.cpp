@@ -11,10 +11,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -177,6 +179,20 @@ void frmDatenuebersicht::Fill(const DatenuebersichtData &data)
         item->setText(ColProjektdatei, ProjectFileText(row, data.projectSaved));
     }
     project::AutoSizeAllColumns(m_lvDaten);
+    widenToColumns();
+}
+
+// Long table file paths would otherwise hide behind the list's scroll bar; the window grows to
+// show every column, up to the width of its screen.
+void frmDatenuebersicht::widenToColumns()
+{
+    int columns = 2 * m_lvDaten->frameWidth() + 4;
+    for (int i = 0; i < m_lvDaten->columnCount(); ++i)
+        columns += m_lvDaten->columnWidth(i);
+    const QScreen *screen = this->screen();
+    const int limit = screen ? screen->availableGeometry().width() * 9 / 10 : columns;
+    m_lvDaten->setMinimumWidth(qMin(columns, limit));
+    adjustSize();
 }
 
 void frmDatenuebersicht::cmdOK_Click()

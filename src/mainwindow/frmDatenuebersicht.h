@@ -45,6 +45,7 @@ private:
     QGroupBox *buildDatabaseFrame();
     QGroupBox *buildDataFrame();
     void buildIcons();
+    void widenToColumns();
     void cmdOK_Click();
 
     QLineEdit *m_txbACTDBPfad = nullptr;
