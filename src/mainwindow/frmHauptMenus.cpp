@@ -1,6 +1,8 @@
 // The main window's menu tree and toolbar, and the dispatch of both to the commands.
+#include "ActionCommands.h"
 #include "ExportCommands.h"
 #include "PrintCommands.h"
+#include "SyncCommands.h"
 #include "ToolbarIcons.h"
 #include "frmHaupt.h"
 #include "modHaupt.h"
@@ -206,6 +208,8 @@ void frmHaupt::RegisterCommands()
     RegisterProjectCommands();
     ExportCommands::Register(*this);
     PrintCommands::Register(*this);
+    SyncCommands::Register(*this);
+    ActionCommands::Register(*this);
 }
 
 void frmHaupt::RunMenuCommand(const QString &name)

@@ -1,0 +1,132 @@
+// Speed of the synchronisation: 10,000 selected contact IDs against 100,000 notes, in both
+// directions, on tables shown in their controls, with the progress texts letting events run.
+#include "mainwindow/SyncTable.h"
+#include "platform/ScriptedUi.h"
+#include "records/infozoom/InfoZoomControl.h"
+#include "records/infozoom/InfoZoomTable.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLocale>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kContacts = 30000;
+constexpr int kNotes = 100000;
+constexpr int kSelected = 10000;
+
+QString contactId(int i)
+{
+    return QStringLiteral("CO%1").arg(i, 24, 16, QLatin1Char('0')).toUpper();
+}
+
+struct Tables
+{
+    InfoZoomControl contacts;
+    InfoZoomControl notes;
+    InfoZoomAttribute contactId;
+    InfoZoomAttribute noteContact;
+    QLabel status;
+
+    Tables()
+    {
+        contactId = contacts.Table()->Attributes().Add(QStringLiteral("Kontakt-ID"));
+        InfoZoomAttribute name = contacts.Table()->Attributes().Add(QStringLiteral("Firma"));
+        InfoZoomObjects rows = contacts.Table()->Objects();
+        for (int i = 0; i < kContacts; ++i) {
+            InfoZoomObject row = rows.Add();
+            row.setValue(contactId, ::contactId(i));
+            row.setValue(name, QStringLiteral("Firma %1").arg(i));
+        }
+        noteContact = notes.Table()->Attributes().Add(QStringLiteral("Kontakt"));
+        InfoZoomAttribute text = notes.Table()->Attributes().Add(QStringLiteral("Notiz"));
+        InfoZoomObjects noteRows = notes.Table()->Objects();
+        for (int i = 0; i < kNotes; ++i) {
+            InfoZoomObject row = noteRows.Add();
+            // Every third contact has ten notes, so two thirds of a selection of contacts find none.
+            row.setValue(noteContact, ::contactId((i * 3) % kContacts));
+            row.setValue(text, QStringLiteral("Notiz %1").arg(i));
+        }
+        contacts.resize(1200, 500);
+        notes.resize(1200, 500);
+        contacts.show();
+        notes.show();
+        QApplication::processEvents();
+    }
+};
+
+Tables &tables()
+{
+    static Tables t;
+    return t;
+}
+
+void progress(QLabel &status, const QString &text)
+{
+    status.setText(text);
+    QApplication::processEvents();
+}
+
+// Source: the contacts' ID with 10,000 selected contacts; destination: the notes' contact column.
+void BM_NotesFromContacts(benchmark::State &state)
+{
+    Tables &t = tables();
+    qint32 found = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        t.notes.Table()->ShowAll();
+        t.contacts.Table()->ResetSelection();
+        for (int i = 0; i < kSelected; ++i)
+            t.contactId.SelectValue(contactId(i * 2), true);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        found =
+            mainwindow::SyncTable(t.notes.Table(), t.contactId, t.noteContact, false, true, [&t](const QString &text) {
+                progress(t.status, text);
+            }).found;
+        QApplication::processEvents();
+    }
+    state.counters["found"] = found;
+    state.counters["rows in view"] = t.notes.Table()->CurrentObjects().Count();
+}
+BENCHMARK(BM_NotesFromContacts)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Source: the notes' contact column with 10,000 selected contacts; destination: the contacts' ID.
+void BM_ContactsFromNotes(benchmark::State &state)
+{
+    Tables &t = tables();
+    qint32 found = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        t.contacts.Table()->ShowAll();
+        t.notes.Table()->ResetSelection();
+        for (int i = 0; i < kSelected; ++i)
+            t.noteContact.SelectValue(contactId(i * 3), true);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        found = mainwindow::SyncTable(t.contacts.Table(), t.noteContact, t.contactId, false, true,
+                                      [&t](const QString &text) { progress(t.status, text); })
+                    .found;
+        QApplication::processEvents();
+    }
+    state.counters["found"] = found;
+    state.counters["rows in view"] = t.contacts.Table()->CurrentObjects().Count();
+}
+BENCHMARK(BM_ContactsFromNotes)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    platform::ScriptedUi ui;
+    platform::setUi(&ui);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    platform::setUi(nullptr);
+    return 0;
+}

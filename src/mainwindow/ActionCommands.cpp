@@ -1,0 +1,90 @@
+// The ACT! actions on the selection.
+#include "ActionCommands.h"
+
+#include "ExportCommands.h"
+#include "frmHaupt.h"
+#include "modHaupt.h"
+
+#include "records/RecordClassBase.h"
+#include "records/clKontakte.h"
+#include "records/infozoom/InfoZoomControl.h"
+#include "records/infozoom/InfoZoomTable.h"
+
+namespace mainwindow {
+
+namespace {
+
+InfoZoomObject onlyObject(InfoZoomObjects objects)
+{
+    if (objects.Count() != 1)
+        return {};
+    objects.Reset();
+    return objects.NextObject();
+}
+
+// The text of the row's value in an attribute; a missing attribute gives "".
+QString valueText(const InfoZoomObject &row, const InfoZoomAttribute &attribute)
+{
+    if (attribute.isNull())
+        return QString();
+    return ExportCommands::ValueText(row.Value(attribute));
+}
+
+} // namespace
+
+ActionCommands::ActionCommands(frmHaupt &window) : QObject(&window), m_window(window) {}
+
+ActionCommands *ActionCommands::Register(frmHaupt &window)
+{
+    auto *c = new ActionCommands(window);
+    window.AddCommand(QStringLiteral("mnuACTSuche"), [c] { c->mnuACTSuche_Click(); });
+    return c;
+}
+
+InfoZoomObject ActionCommands::ChosenRow(InfoZoomTable *table)
+{
+    if (InfoZoomObject row = onlyObject(table->SelectedObjects()))
+        return row;
+    return onlyObject(table->CurrentObjects());
+}
+
+void ActionCommands::RunLookup(const Texts &texts, const std::function<bool()> &createSearch)
+{
+    m_window.SetStatusBarText(texts.start);
+    m_window.EnableControls(false, false);
+    const bool ok = createSearch();
+    m_window.SetStatusBarText(ok ? texts.success : texts.failure);
+    m_window.EnableControls(true, false);
+    m_window.UpdateMenus();
+}
+
+void ActionCommands::RunDisplay(const records::RecordClassBase *record, const Texts &texts,
+                                const std::function<bool(const QString &, const QString &)> &show)
+{
+    const InfoZoomObject row = ChosenRow(m_window.InfoZoomExtra()->Table());
+    if (row) {
+        m_window.SetStatusBarText(texts.start);
+        m_window.EnableControls(false, false);
+        // Without its ID attribute (the user removed it) the row names no record to show.
+        const InfoZoomAttribute uniqueId = record ? record->UniqueIDAttribute() : InfoZoomAttribute();
+        bool ok = false;
+        if (!uniqueId.isNull())
+            ok = show(valueText(row, uniqueId), valueText(row, record->SyncFieldAttribute()));
+        m_window.SetStatusBarText(ok ? texts.success : texts.failure);
+    }
+    m_window.EnableControls(true, false);
+    m_window.UpdateMenus();
+}
+
+void ActionCommands::mnuACTSuche_Click()
+{
+    RunLookup({QStringLiteral("Es wird eine Suche in ACT! gebildet..."),
+               QStringLiteral("Es wurde eine Suche in ACT! gebildet."),
+               QStringLiteral("Es konnte keine Suche in ACT! erstellt werden.")},
+              [this] {
+                  records::clKontakte *kontakte = m_window.Kontakte();
+                  return kontakte && kontakte->CreateACTSearch();
+              });
+}
+
+} // namespace mainwindow

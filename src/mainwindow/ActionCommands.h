@@ -1,0 +1,60 @@
+// The ACT! actions on the selection: a lookup of the contacts (or groups) selected in a table, and
+// the display of the one note, sale or activity chosen in the lower table, framed by status texts
+// with menus and toolbar disabled while ACT! works.
+#pragma once
+
+#include "records/infozoom/InfoZoomObject.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class InfoZoomTable;
+
+namespace records {
+class RecordClassBase;
+}
+
+namespace mainwindow {
+
+class frmHaupt;
+
+class ActionCommands final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(ActionCommands)
+
+public:
+    struct Texts
+    {
+        QString start;
+        QString success;
+        QString failure;
+    };
+
+    // Registers mnuACTSuche (and the display commands of the kinds this build knows) with the
+    // window, which owns the object.
+    static ActionCommands *Register(frmHaupt &window);
+
+    // The row a display command works on: the one selected row, else the one row of the current
+    // view, else the empty handle.
+    static InfoZoomObject ChosenRow(InfoZoomTable *table);
+
+    // The lookup frame: start text, controls off, createSearch, its success or failure text,
+    // controls on.
+    void RunLookup(const Texts &texts, const std::function<bool()> &createSearch);
+    // The display frame over the lower table's chosen row: show gets the texts of the row's values
+    // in the record object's unique-ID and sync attributes. Without a row nothing but the enabling
+    // of the controls happens.
+    void RunDisplay(const records::RecordClassBase *record, const Texts &texts,
+                    const std::function<bool(const QString &id, const QString &relationId)> &show);
+
+    void mnuACTSuche_Click();
+
+private:
+    explicit ActionCommands(frmHaupt &window);
+
+    frmHaupt &m_window;
+};
+
+} // namespace mainwindow
