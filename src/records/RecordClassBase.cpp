@@ -128,7 +128,7 @@ QVariant RecordClassBase::valueOf(int i, const QString &text)
     case FieldTypeCode::IdOrName:
         return idValue(i, text);
     default:
-        return text;
+        return textValue(i, text);
     }
 }
 
@@ -193,6 +193,7 @@ bool RecordClassBase::transfer(RecordSource &source)
     QStringList values;
     for (long r = 1; r <= n; ++r) {
         const long code = source.GetDataEx(m_fieldIDs, values);
+        bool written = false;
         if (code != 0) {
             if (!continueAfterBadRecord(code, r)) {
                 display.release();
@@ -202,13 +203,14 @@ bool RecordClassBase::transfer(RecordSource &source)
             InfoZoomObject row = objects.Add();
             for (int i = 0; i < m_fieldCount; ++i)
                 row.setValue(m_columns.at(i), valueOf(i, values.at(i)));
-            if (r % m_kind.progressInterval == 0) {
-                if (m_cancel) {
-                    display.release();
-                    return false;
-                }
-                SetStatus(m_kind.transferText + QString::number(r) + QLatin1Char('/') + total);
+            written = true;
+        }
+        if ((written || m_progressAfterSkipped) && r % m_kind.progressInterval == 0) {
+            if (m_cancel) {
+                display.release();
+                return false;
             }
+            SetStatus(m_kind.transferText + QString::number(r) + QLatin1Char('/') + total);
         }
         source.MoveNext();
     }

@@ -85,6 +85,9 @@ protected:
     virtual void assignRole(int i, const QString &importName) {}
     // The value of a field of code 4 (an ID or a looked-up name).
     virtual QVariant idValue(int i, const QString &text) { return text; }
+    // The value of a text field (code 0); a class that shows only part of a text or a code's name
+    // overrides it.
+    virtual QVariant textValue(int i, const QString &text) { return text; }
     // The value written for field i.
     QVariant valueOf(int i, const QString &text);
     // The BadRecordQuestion; true to skip the record and go on.
@@ -105,6 +108,9 @@ protected:
     QDateTime m_dateOfData;
     bool m_cancel = false;
     QLabel *m_status = nullptr;
+    // True for a kind whose progress text and cancel test also follow a record skipped after the
+    // bad-record question; by default they follow written records only.
+    bool m_progressAfterSkipped = false;
 
 private:
     InfoZoomAttribute attributeByImportName(const QString &name) const;

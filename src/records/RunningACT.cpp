@@ -14,6 +14,9 @@ public:
     QString ACTDatenbank() override { return m_app.ACTDatenbank(); }
     bool CreateContactSearch(const QString &ids) override { return m_app.CreateContactSearch(ids); }
     void Zeigen() override { m_app.Zeigen(); }
+    bool ShowNoteByUniqueID(const QString &id) override { return m_app.ShowNoteByUniqueID(id); }
+    bool ShowSaleByUniqueID(const QString &id) override { return m_app.ShowSaleByUniqueID(id); }
+    bool ShowActivityByUniqueID(const QString &id) override { return m_app.ShowActivityByUniqueID(id); }
 
 private:
     actlink::clACTApplication m_app;

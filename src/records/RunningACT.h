@@ -20,6 +20,11 @@ public:
     virtual bool CreateContactSearch(const QString &ids) = 0;
     // Brings ACT!'s window forward.
     virtual void Zeigen() = 0;
+    // Shows the note, sale or activity with this 12-character ID on its tab of the current
+    // contact; true when ACT! found it. A double that shows no records keeps the default.
+    virtual bool ShowNoteByUniqueID(const QString &id) { return false; }
+    virtual bool ShowSaleByUniqueID(const QString &id) { return false; }
+    virtual bool ShowActivityByUniqueID(const QString &id) { return false; }
 
     // A new wrapper from the installed factory (the application wrapper when none is installed).
     static std::unique_ptr<RunningACT> create();

@@ -1,0 +1,139 @@
+// The shared part of the notes, sales and activities record classes: Init, the fixed field set with
+// the users, reading, loading and the show operation towards the running ACT!.
+#include "ActRecordClass.h"
+
+#include "ActTableSource.h"
+#include "RunningACT.h"
+#include "actlink/clUniqueIDConverter.h"
+#include "actserver/ACTDatabaseObject.h"
+#include "platform/UiServices.h"
+
+#include <functional>
+
+namespace records {
+
+namespace {
+
+// Clears the table's status line however the show operation ends.
+class ClearStatusOnExit
+{
+public:
+    explicit ClearStatusOnExit(std::function<void()> clear) : m_clear(std::move(clear)) {}
+    ~ClearStatusOnExit() { m_clear(); }
+
+private:
+    std::function<void()> m_clear;
+};
+
+} // namespace
+
+ActRecordClass::ActRecordClass(TableKind kind) : RecordClassBase(kind) {}
+
+ActRecordClass::~ActRecordClass()
+{
+    releaseControl();
+    m_fields.reset();
+    m_table.reset();
+}
+
+bool ActRecordClass::Init(InfoZoomControl *izControl, QLabel *Status,
+                          std::shared_ptr<actserver::ACTDatabaseObject> ACTOLEDatabase)
+{
+    m_database = std::move(ACTOLEDatabase);
+    m_fields.reset();
+    m_table.reset();
+    if (m_database) {
+        m_table = tableOf(*m_database);
+        if (m_table)
+            m_fields = std::make_unique<actserver::ACTFields>(m_table->Fields());
+    }
+    keepControl(izControl, Status);
+    return true;
+}
+
+bool ActRecordClass::setFixedFields(const FixedField *fields, int count)
+{
+    if (!m_database) {
+        platform::ui().msgBox(QStringLiteral("Es ist keine ACT!-Datenbank geöffnet."), platform::MsgIcon::Information);
+        return false;
+    }
+    QStringList labels;
+    QVector<qint16> ids;
+    QVector<int> types;
+    for (int i = 0; i < count; ++i) {
+        labels << (m_fields ? m_fields->Label(fields[i].id) : QString());
+        ids << fields[i].id;
+        types << fields[i].type;
+    }
+    setFieldArrays(labels, ids, types);
+    m_users.clear();
+    const actserver::ACTUsers users = m_database->Users();
+    for (int u = 1; u <= users.Count(); ++u)
+        m_users.insert(users.UniqueID(u), users.Name(u));
+    m_usersBuilt = true;
+    return true;
+}
+
+QString ActRecordClass::userName(const QString &userId) const
+{
+    const auto it = m_users.constFind(userId);
+    return it != m_users.constEnd() ? it.value() : QStringLiteral("Unbekannt");
+}
+
+void ActRecordClass::ShowData()
+{
+    if (m_fieldCount == 0)
+        return;
+    ActTableSource source(m_table.get());
+    showDataFrame(source);
+}
+
+void ActRecordClass::LoadData(const QString &sFoxDatei)
+{
+    loadDataFrame(sFoxDatei, [] { return true; });
+}
+
+bool ActRecordClass::showInACT(const QString &sRecordID, const QString &sRelationID, const QString &idTyp,
+                               const QString &searchText, ShowByUniqueID show)
+{
+    ClearStatusOnExit clear([this] { SetStatus(QString()); });
+    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
+    const std::unique_ptr<RunningACT> act = RunningACT::create();
+    if (!act->ACTgestartet()) {
+        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
+        return false;
+    }
+    if (act->ACTDatenbank().isEmpty()) {
+        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
+                              platform::MsgIcon::Information);
+        return false;
+    }
+    const actlink::clUniqueIDConverter converter;
+    if (converter.GetIDTyp(sRecordID) != idTyp)
+        return false;
+    SetStatus(QStringLiteral("Suche Kontakt..."));
+    if (!act->CreateContactSearch(converter.ToUniqueID(sRelationID)))
+        return false;
+    platform::DoEvents();
+    SetStatus(searchText);
+    if (!((*act).*show)(converter.ToUniqueID(sRecordID)))
+        return false;
+    act->Zeigen();
+    return true;
+}
+
+bool ActRecordClass::isBlank(const QString &text)
+{
+    for (const QChar c : text)
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+QString ActRecordClass::firstLine(const QString &text)
+{
+    const qsizetype end = text.indexOf(QLatin1String("\r\n"));
+    return end < 0 ? text : text.left(end);
+}
+
+} // namespace records

@@ -1,0 +1,73 @@
+// What the record classes of one ACT! table of the lower table share: the database object handed
+// over by the contacts, the table and its fields taken at Init, a fixed field set with the user
+// names, reading and loading, and showing one record in the running ACT!.
+#pragma once
+
+#include "RecordClassBase.h"
+#include "actserver/ACTFields.h"
+
+#include <memory>
+
+class QLabel;
+
+namespace actserver {
+class ACTDatabaseObject;
+class ACTTable;
+} // namespace actserver
+
+namespace records {
+
+class RunningACT;
+
+class ActRecordClass : public RecordClassBase
+{
+public:
+    // One field of a class's fixed field set.
+    struct FixedField
+    {
+        qint16 id;
+        int type; // FieldTypeCode
+    };
+
+    ~ActRecordClass() override;
+
+    // Keeps the control, the status panel and the database object (may be null), takes the
+    // kind's table and its fields from the database, and sets the table up. Always true.
+    bool Init(InfoZoomControl *izControl, QLabel *Status, std::shared_ptr<actserver::ACTDatabaseObject> ACTOLEDatabase);
+    // Reads every record of the table anew; does nothing before the field set-up.
+    void ShowData();
+    // Loads a stored table file of the kind; the caller sets date and import names afterwards.
+    void LoadData(const QString &sFoxDatei);
+
+protected:
+    explicit ActRecordClass(TableKind kind);
+
+    // The kind's table of the database.
+    virtual std::shared_ptr<actserver::ACTTable> tableOf(actserver::ACTDatabaseObject &database) const = 0;
+
+    // The field set-up: without a database the notice and false, the fields left as they were;
+    // else the fields with their labels from the table and the users of the database.
+    bool setFixedFields(const FixedField *fields, int count);
+    // The name of the user with this unique ID; "Unbekannt" for an ID the database lacks.
+    QString userName(const QString &userId) const;
+
+    // Which show operation of the running ACT! a class uses.
+    using ShowByUniqueID = bool (RunningACT::*)(const QString &);
+    // Shows the record sRecordID (a HexID of type idTyp) of the contact sRelationID (a HexID) in
+    // the running ACT!: the two notices when ACT! does not run or has no database open, false
+    // without a message for an ID of another type, a failed lookup or a record ACT! does not find.
+    // searchText is the status text before the record is looked for.
+    bool showInACT(const QString &sRecordID, const QString &sRelationID, const QString &idTyp,
+                   const QString &searchText, ShowByUniqueID show);
+
+    // True for an empty text or one of blanks only (a record of a group, not of a contact).
+    static bool isBlank(const QString &text);
+    // The text up to its first line break (CR LF); the whole text when it has none.
+    static QString firstLine(const QString &text);
+
+    std::shared_ptr<actserver::ACTDatabaseObject> m_database;
+    std::shared_ptr<actserver::ACTTable> m_table;
+    std::unique_ptr<actserver::ACTFields> m_fields;
+};
+
+} // namespace records
