@@ -1,6 +1,7 @@
 // The main window's menu tree and toolbar, and the dispatch of both to the commands.
 #include "ActionCommands.h"
 #include "ExportCommands.h"
+#include "NotesSalesCommands.h"
 #include "PrintCommands.h"
 #include "SyncCommands.h"
 #include "ToolbarIcons.h"
@@ -210,6 +211,7 @@ void frmHaupt::RegisterCommands()
     PrintCommands::Register(*this);
     SyncCommands::Register(*this);
     ActionCommands::Register(*this);
+    NotesSalesCommands::Register(*this);
 }
 
 void frmHaupt::RunMenuCommand(const QString &name)
