@@ -6,7 +6,9 @@
 #include "modHaupt.h"
 
 #include "records/RecordClassBase.h"
+#include "records/clAuftraege.h"
 #include "records/clKontakte.h"
+#include "records/clNotizen.h"
 #include "records/infozoom/InfoZoomControl.h"
 #include "records/infozoom/InfoZoomTable.h"
 
@@ -38,6 +40,8 @@ ActionCommands *ActionCommands::Register(frmHaupt &window)
 {
     auto *c = new ActionCommands(window);
     window.AddCommand(QStringLiteral("mnuACTSuche"), [c] { c->mnuACTSuche_Click(); });
+    window.AddCommand(QStringLiteral("mnuShowNote"), [c] { c->mnuShowNote_Click(); });
+    window.AddCommand(QStringLiteral("mnuShowSale"), [c] { c->mnuShowSale_Click(); });
     return c;
 }
 
@@ -85,6 +89,27 @@ void ActionCommands::mnuACTSuche_Click()
                   records::clKontakte *kontakte = m_window.Kontakte();
                   return kontakte && kontakte->CreateACTSearch();
               });
+}
+
+void ActionCommands::mnuShowNote_Click()
+{
+    records::clNotizen *notizen = dynamic_cast<records::clNotizen *>(modHaupt::Notizen.get());
+    RunDisplay(notizen,
+               {QStringLiteral("Es wird die ausgewählte Notiz in ACT! angezeigt..."),
+                QStringLiteral("Die Notiz wurde in ACT! angezeigt."),
+                QStringLiteral("Die Notiz konnte nicht in ACT! angezeigt werden.")},
+               [notizen](const QString &id, const QString &relationId) { return notizen->ShowNote(id, relationId); });
+}
+
+void ActionCommands::mnuShowSale_Click()
+{
+    records::clAuftraege *auftraege = dynamic_cast<records::clAuftraege *>(modHaupt::Auftraege.get());
+    RunDisplay(
+        auftraege,
+        {QStringLiteral("Es wird der ausgewählte Auftrag in ACT! angezeigt..."),
+         QStringLiteral("Der Auftrag wurde in ACT! angezeigt."),
+         QStringLiteral("Der Auftrag konnte nicht in ACT! angezeigt werden.")},
+        [auftraege](const QString &id, const QString &relationId) { return auftraege->ShowSale(id, relationId); });
 }
 
 } // namespace mainwindow

@@ -32,8 +32,7 @@ public:
         QString failure;
     };
 
-    // Registers mnuACTSuche (and the display commands of the kinds this build knows) with the
-    // window, which owns the object.
+    // Registers mnuACTSuche, mnuShowNote and mnuShowSale with the window, which owns the object.
     static ActionCommands *Register(frmHaupt &window);
 
     // The row a display command works on: the one selected row, else the one row of the current
@@ -50,6 +49,8 @@ public:
                     const std::function<bool(const QString &id, const QString &relationId)> &show);
 
     void mnuACTSuche_Click();
+    void mnuShowNote_Click();
+    void mnuShowSale_Click();
 
 private:
     explicit ActionCommands(frmHaupt &window);

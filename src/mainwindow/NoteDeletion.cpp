@@ -8,6 +8,7 @@
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 #include "project/clProjekt.h"
+#include "records/clNotizen.h"
 #include "records/infozoom/InfoZoomControl.h"
 #include "records/infozoom/InfoZoomTable.h"
 
@@ -34,6 +35,20 @@ QList<quint32> selectedRows(InfoZoomTable *table)
 } // namespace
 
 NoteDeletion::NoteDeletion(frmHaupt &window) : QObject(&window), m_window(window) {}
+
+NoteDeletion *NoteDeletion::Register(frmHaupt &window)
+{
+    auto *c = new NoteDeletion(window);
+    window.AddCommand(QStringLiteral("mnuDeleteNotes"), [c] { c->mnuDeleteNotes_Click(); });
+    return c;
+}
+
+void NoteDeletion::mnuDeleteNotes_Click()
+{
+    records::clNotizen *notizen = dynamic_cast<records::clNotizen *>(modHaupt::Notizen.get());
+    DeleteSelectedNotes(notizen ? notizen->UniqueIDAttribute() : InfoZoomAttribute(),
+                        [notizen](const QString &uniqueId) { return notizen->DeleteNote(uniqueId); });
+}
 
 void NoteDeletion::DeleteSelectedNotes(const InfoZoomAttribute &uniqueIdAttribute, const DeleteNote &deleteNote)
 {

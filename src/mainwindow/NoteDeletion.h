@@ -29,6 +29,11 @@ public:
 
     explicit NoteDeletion(frmHaupt &window);
 
+    // Registers mnuDeleteNotes with the window, which owns the object.
+    static NoteDeletion *Register(frmHaupt &window);
+    // Deletes the selected notes through the notes record object.
+    void mnuDeleteNotes_Click();
+
     // The command from the lower table's tag on, with the notes' unique-ID attribute and the
     // deletion of one note given by the caller. A missing attribute raises error 91 before the
     // question.

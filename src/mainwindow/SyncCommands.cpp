@@ -151,6 +151,7 @@ bool SyncCommands::SyncContactsFromExtraData(bool mark, bool zoom)
     const InfoZoomAttributeNode source = FindAttribute(m_window.InfoZoomExtra()->Table()->Attributes(), sourceName);
     if (!source)
         return Fail(sourceAttributeMissing(sourceName));
+    const SyncDisplayPause pause(m_window.InfoZoomKontakt(), m_window.InfoZoomExtra());
     SyncTable(upper, InfoZoomAttribute(source), InfoZoomAttribute(dest), mark, zoom,
               [this](const QString &text) { m_window.SetStatusBarText(text); });
     return true;
@@ -176,6 +177,7 @@ bool SyncCommands::SyncExtraDataFromContacts(bool mark, bool zoom)
     const InfoZoomAttributeNode source = FindAttribute(m_window.InfoZoomKontakt()->Table()->Attributes(), sourceName);
     if (!source)
         return Fail(sourceAttributeMissing(sourceName));
+    const SyncDisplayPause pause(m_window.InfoZoomKontakt(), m_window.InfoZoomExtra());
     SyncTable(extra, InfoZoomAttribute(source), InfoZoomAttribute(dest), mark, zoom,
               [this](const QString &text) { m_window.SetStatusBarText(text); });
     return true;

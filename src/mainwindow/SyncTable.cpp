@@ -5,6 +5,7 @@
 
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
+#include "records/infozoom/InfoZoomControl.h"
 #include "records/infozoom/InfoZoomTable.h"
 #include "records/infozoom/TableErrors.h"
 
@@ -53,6 +54,20 @@ SyncCounts SyncTable(InfoZoomTable *table, const InfoZoomAttribute &sourceAttrib
         ApplySyncMode(*table, mark, zoom);
     table->setStatusText(SyncSummary(counts));
     return counts;
+}
+
+SyncDisplayPause::SyncDisplayPause(InfoZoomControl *first, InfoZoomControl *second) : m_controls{first, second}
+{
+    for (int i = 0; i < 2; ++i) {
+        m_wasEnabled[i] = m_controls[i]->DisplayEnabled();
+        m_controls[i]->setDisplayEnabled(false);
+    }
+}
+
+SyncDisplayPause::~SyncDisplayPause()
+{
+    for (int i = 0; i < 2; ++i)
+        m_controls[i]->setDisplayEnabled(m_wasEnabled[i]);
 }
 
 QString SyncSummary(const SyncCounts &counts)

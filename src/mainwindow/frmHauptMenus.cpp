@@ -1,6 +1,7 @@
 // The main window's menu tree and toolbar, and the dispatch of both to the commands.
 #include "ActionCommands.h"
 #include "ExportCommands.h"
+#include "NoteDeletion.h"
 #include "NotesSalesCommands.h"
 #include "PrintCommands.h"
 #include "SyncCommands.h"
@@ -212,6 +213,7 @@ void frmHaupt::RegisterCommands()
     SyncCommands::Register(*this);
     ActionCommands::Register(*this);
     NotesSalesCommands::Register(*this);
+    NoteDeletion::Register(*this);
 }
 
 void frmHaupt::RunMenuCommand(const QString &name)

@@ -103,9 +103,9 @@ TEST_F(Menus, EachButtonRunsItsMenuCommandAndNothingElse)
 
 TEST_F(Menus, ACommandNotBuiltYetSaysSoInsteadOfPretending)
 {
-    window->RunMenuCommand(QStringLiteral("mnuDeleteNotes"));
+    window->RunMenuCommand(QStringLiteral("mnuShowActivity"));
     EXPECT_EQ(window->StatusPanel()->text(),
-              QStringLiteral("Der Befehl \"Notizen in ACT! löschen\" steht noch nicht zur Verfügung!"));
+              QStringLiteral("Der Befehl \"Aufgabe in ACT! anzeigen\" steht noch nicht zur Verfügung!"));
     EXPECT_FALSE(modHaupt::Projekt->IsSaved());
     EXPECT_FALSE(modHaupt::Projekt->IsChanged());
 }

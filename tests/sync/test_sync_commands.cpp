@@ -25,6 +25,10 @@ TEST_F(SyncCommandsTest, ZoomToContactsOfThreeSelectedNotes)
     EXPECT_EQ(upper()->StatusText(), QStringLiteral("3 gefundene(s) Objekt(e) wurden markiert"));
     EXPECT_EQ(status(), QStringLiteral("Es wurde auf die Kontakte in Abhängigkeit der Notizen-Auswahl gezoomt."));
     EXPECT_TRUE(controlsEnabled());
+    // The views, paused while the values were selected, follow the tables again.
+    EXPECT_TRUE(window->InfoZoomKontakt()->DisplayEnabled());
+    EXPECT_TRUE(window->InfoZoomExtra()->DisplayEnabled());
+    EXPECT_TRUE(upper()->ViewUpdated());
     // The lower table keeps its selection; nothing was flagged there.
     EXPECT_EQ(m_sync.SelectedValues().Count(), 3);
 }
