@@ -1,0 +1,207 @@
+// End to end beside a running ACT!: a project over the database actserver has open, its notes read,
+// the contacts of three notes zoomed to and looked up in ACT!, one note shown there, and two notes
+// deleted, with python3-dbfread confirming that exactly those two left the notes file.
+#include "mainwindow_project/ProjectCommandFixture.h"
+
+#include "actlink/clACTApplication.h"
+#include "actlink/clUniqueIDConverter.h"
+#include "actserver/ActDatabaseFiles.h"
+#include "actserver/app/ActBusNames.h"
+#include "records/clNotizen.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QSet>
+#include <QThread>
+
+namespace {
+
+using platform::MsgAnswer;
+using platform::MsgIcon;
+
+bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(50);
+    }
+    return true;
+}
+
+// What the running ACT! shows: its lookup, active tab and chosen record.
+QVariantMap windowState()
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(actserver::bus::serviceName(), actserver::bus::applicationPath(),
+                                                       QString::fromLatin1(actserver::bus::kApplicationInterface),
+                                                       QStringLiteral("WindowState"));
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
+    return reply.type() == QDBusMessage::ReplyMessage ? qdbus_cast<QVariantMap>(reply.arguments().value(0))
+                                                      : QVariantMap();
+}
+
+// The IDs of the live records of a notes file, read by the independent dBase reader. Its memo
+// texts are not read: ACT! names the memo file of a notes table ".hdt", where dbfread would look
+// for a ".fpt" of the same name and find the contacts' one.
+QSet<QString> notesByDbfread(const QString &file)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import sys, dbfread\n"
+                                 "class NoMemo(dbfread.FieldParser):\n"
+                                 "    def parseM(self, field, data):\n"
+                                 "        return None\n"
+                                 "for r in dbfread.DBF(sys.argv[1], encoding='cp1252', parserclass=NoMemo):\n"
+                                 "    print(r['UNIQUE_ID'].strip())\n"),
+                  file});
+    EXPECT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    QSet<QString> ids;
+    for (const QByteArray &line : python.readAllStandardOutput().split('\n'))
+        if (!line.trimmed().isEmpty())
+            ids.insert(QString::fromUtf8(line.trimmed()));
+    return ids;
+}
+
+QSet<QString> asSet(const QStringList &list)
+{
+    return QSet<QString>(list.begin(), list.end());
+}
+
+class LinkedTablesBesideACT : public ProjectCommandFixture
+{
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || !QDBusConnection::sessionBus().isConnected())
+            GTEST_SKIP() << "needs an X display and a session bus";
+        ProjectCommandFixture::SetUp();
+        qputenv("DATOLUX_ACT_SERVICE", "org.datolux.ACT.sync" + QByteArray::number(QCoreApplication::applicationPid()));
+        ASSERT_TRUE(m_dir.isValid());
+        m_base = m_dir.filePath(QStringLiteral("LINK"));
+        ASSERT_EQ(QProcess::execute(QStringLiteral(ACTSERVER_PATH),
+                                    {QStringLiteral("--create-demo"), m_base, QStringLiteral("--contacts"),
+                                     QStringLiteral("40"), QStringLiteral("--single-user")}),
+                  0);
+        m_server.setProcessChannelMode(QProcess::ForwardedChannels);
+        m_server.start(QStringLiteral(ACTSERVER_PATH), {database()});
+        ASSERT_TRUE(m_server.waitForStarted());
+        actlink::clACTApplication act;
+        ASSERT_TRUE(waitFor([&act] { return act.ACTgestartet(); })) << "no ACT! window appeared";
+        ASSERT_TRUE(waitFor([] {
+            return QDBusConnection::sessionBus()
+                .interface()
+                ->isServiceRegistered(actserver::bus::serviceName())
+                .value();
+        }));
+    }
+    void TearDown() override
+    {
+        if (m_server.state() != QProcess::NotRunning) {
+            m_server.kill();
+            m_server.waitForFinished();
+        }
+        ProjectCommandFixture::TearDown();
+    }
+    QString database() const { return m_base + QStringLiteral(".dbf"); }
+
+    static QStringList column(InfoZoomObjects set, const InfoZoomAttribute &attribute)
+    {
+        QStringList values;
+        set.Reset();
+        for (int i = set.Count(); i > 0; --i)
+            values << set.NextObject().Value(attribute).toString();
+        return values;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_base;
+    QProcess m_server;
+};
+
+TEST_F(LinkedTablesBesideACT, ZoomLookUpShowAndDeleteNotes)
+{
+    const actlink::clUniqueIDConverter converter;
+    // A new project takes the database open in ACT!.
+    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Soll die aktuelle ACT!-Datenbank verwendet werden?"),
+                    MsgAnswer::Yes)
+        .expectInputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"), QStringLiteral("Verknuepft"))
+        .expectModal(tick({QStringLiteral("Firma"), QStringLiteral("Ort")}));
+    run("mnuNewProject");
+    ASSERT_NE(window->Kontakte(), nullptr);
+    ASSERT_TRUE(window->Kontakte()->IsDatabaseOpen());
+    run("mnuUpdateNotes");
+    auto *notes = dynamic_cast<records::clNotizen *>(modHaupt::Notizen.get());
+    ASSERT_NE(notes, nullptr);
+    InfoZoomTable *lower = window->InfoZoomExtra()->Table();
+    InfoZoomTable *upper = window->InfoZoomKontakt()->Table();
+    InfoZoomAttribute noteId = notes->UniqueIDAttribute();
+    InfoZoomAttribute noteContact = notes->SyncFieldAttribute();
+    const QStringList ids = column(lower->Objects(), noteId);
+    const QStringList contactsOfNotes = column(lower->Objects(), noteContact);
+    ASSERT_GE(ids.size(), 10);
+
+    // Three notes of three different contacts: their contacts are zoomed to.
+    QStringList three;
+    QStringList threeContacts;
+    for (int i = 0; i < ids.size() && three.size() < 3; ++i)
+        if (contactsOfNotes.at(i).startsWith(QLatin1String("CO")) && !threeContacts.contains(contactsOfNotes.at(i))) {
+            three << ids.at(i);
+            threeContacts << contactsOfNotes.at(i);
+        }
+    ASSERT_EQ(threeContacts.size(), 3);
+    for (const QString &contact : threeContacts)
+        noteContact.SelectValue(contact, true);
+    run("mnuZoomContacts");
+    InfoZoomAttribute contactId = window->Kontakte()->UniqueIDAttribute();
+    EXPECT_EQ(asSet(column(upper->CurrentObjects(), contactId)), asSet(threeContacts));
+
+    // The lookup of the contacts now shown, built in ACT!.
+    for (const QString &contact : column(upper->CurrentObjects(), contactId))
+        contactId.SelectValue(contact, true);
+    run("mnuACTSuche");
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Es wurde eine Suche in ACT! gebildet."));
+    QSet<QString> expectedLookup;
+    for (const QString &contact : threeContacts)
+        expectedLookup.insert(converter.ToUniqueID(contact));
+    EXPECT_EQ(asSet(windowState().value(QStringLiteral("lookup")).toStringList()), expectedLookup);
+
+    // One note shown in ACT!: its tab is active and its row chosen.
+    lower->ResetSelection();
+    noteId.SelectValue(three.first(), true);
+    run("mnuShowNote");
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Die Notiz wurde in ACT! angezeigt."));
+    const QVariantMap shown = windowState();
+    EXPECT_EQ(shown.value(QStringLiteral("activeTab")).toString(), QStringLiteral("Notizen/Protokoll"));
+    EXPECT_EQ(shown.value(QStringLiteral("selectedId")).toString(), converter.ToUniqueID(three.first()));
+
+    // Two notes deleted: exactly they leave the notes file.
+    const QString notesFile = actserver::ActDatabaseFiles(database()).tableFile(actserver::ActTableKind::Notes);
+    const QSet<QString> before = notesByDbfread(notesFile);
+    ASSERT_EQ(before.size(), ids.size());
+    const QStringList victims{ids.at(ids.size() - 1), ids.at(ids.size() / 2)};
+    lower->ResetSelection();
+    for (const QString &victim : victims)
+        noteId.SelectValue(victim, true);
+    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Sind Sie sicher das 2 Notiz(en)"), MsgAnswer::Yes);
+    run("mnuDeleteNotes");
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Es wurden 2 Einträge von 2 gelöscht. (0 Fehler)"));
+    QSet<QString> gone;
+    for (const QString &victim : victims)
+        gone.insert(converter.ToUniqueID(victim).trimmed());
+    const QSet<QString> after = notesByDbfread(notesFile);
+    EXPECT_EQ(before - after, gone);
+    EXPECT_TRUE((after - before).isEmpty());
+    EXPECT_EQ(lower->Objects().Count(), ids.size() - 2);
+}
+
+} // namespace
