@@ -1,0 +1,104 @@
+// The external-data read into the lower table: SetADOFields and ShowData of 100,000 rows x 20
+// columns (whole numbers, decimals, texts, dates, a Boolean) from the SQLite ODBC driver into a
+// fresh table, and isql fetching the same query to /dev/null in the same run.
+#include "AdoBenchData.h"
+#include "platform/ScriptedUi.h"
+#include "records/clADODaten.h"
+#include "records/infozoom/InfoZoomControl.h"
+#include "records/infozoom/InfoZoomTable.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace {
+
+using adobench::connectionString;
+using adobench::kQuery;
+using adobench::kRows;
+
+// What the re-read command does: the columns (the query's first run), then ShowData (its second
+// run and the transfer) into a fresh lower table.
+void BM_ShowData100kx20(benchmark::State &state)
+{
+    const QString text = connectionString();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto control = std::make_unique<InfoZoomControl>();
+        auto ado = std::make_unique<records::clADODaten>();
+        ado->Init(control.get(), nullptr);
+        ado->setConnectionString(text);
+        ado->setSQLString(QString::fromLatin1(kQuery));
+        state.ResumeTiming();
+        if (!ado->SetADOFields()) {
+            state.SkipWithError("SetADOFields failed");
+            break;
+        }
+        ado->ShowData();
+        state.PauseTiming();
+        if (control->Table()->Objects().Count() != kRows || control->Table()->StatusText() != QStringLiteral("Fertig."))
+            state.SkipWithError("not every row arrived");
+        ado.reset();
+        control.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rows/s"] = benchmark::Counter(double(kRows), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_ShowData100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// ShowData alone (the columns already known), to separate the transfer from the first run.
+void BM_ShowDataOnly100kx20(benchmark::State &state)
+{
+    const QString text = connectionString();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto control = std::make_unique<InfoZoomControl>();
+        auto ado = std::make_unique<records::clADODaten>();
+        ado->Init(control.get(), nullptr);
+        ado->setConnectionString(text);
+        ado->setSQLString(QString::fromLatin1(kQuery));
+        ado->SetADOFields();
+        state.ResumeTiming();
+        ado->ShowData();
+        state.PauseTiming();
+        if (control->Table()->Objects().Count() != kRows)
+            state.SkipWithError("not every row arrived");
+        ado.reset();
+        control.reset();
+        state.ResumeTiming();
+    }
+    state.counters["rows/s"] = benchmark::Counter(double(kRows), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_ShowDataOnly100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The same query through unixODBC's isql, its output thrown away.
+void BM_IsqlToDevNull(benchmark::State &state)
+{
+    const QString text = connectionString();
+    const QByteArray command = QStringLiteral("echo '%1' | isql -k '%2' -b -d, > /dev/null")
+                                   .arg(QString::fromLatin1(kQuery), text)
+                                   .toLocal8Bit();
+    for (auto _ : state) {
+        if (std::system(command.constData()) != 0)
+            state.SkipWithError("isql failed");
+    }
+    state.counters["rows/s"] = benchmark::Counter(double(kRows), benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_IsqlToDevNull)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    platform::ScriptedUi ui;
+    platform::setUi(&ui);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    platform::setUi(nullptr);
+    return 0;
+}

@@ -1,0 +1,193 @@
+// ADO column types and values in the external-data table and in the data source dialog's test list.
+#include "ADOValues.h"
+
+#include "FieldValues.h"
+#include "ado/DataTypeEnum.h"
+#include "project/VbDate.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <QTime>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace records {
+
+namespace {
+
+// The number a text holds: C notation first ("12.5"), then the user's ("12,5").
+std::optional<double> numberInText(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    double value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok)
+        value = QLocale().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+// A value that reads as a number; Booleans count as -1 and 0, as they convert in VB.
+std::optional<double> numberOf(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+        return value.toBool() ? -1.0 : 0.0;
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::ULong:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        const double number = value.toDouble();
+        return std::isfinite(number) ? std::optional<double>(number) : std::nullopt;
+    }
+    case QMetaType::QString:
+        return numberInText(value.toString());
+    default:
+        return std::nullopt;
+    }
+}
+
+QVariant wholeNumber(const QVariant &value)
+{
+    if (value.typeId() == QMetaType::LongLong) {
+        const qlonglong whole = value.toLongLong();
+        if (whole >= std::numeric_limits<int>::min() && whole <= std::numeric_limits<int>::max())
+            return int(whole);
+        return whole;
+    }
+    const std::optional<double> number = numberOf(value);
+    if (!number)
+        return -1;
+    const double rounded = std::nearbyint(*number); // the default rounding mode sends halves to even
+    if (rounded >= std::numeric_limits<int>::min() && rounded <= std::numeric_limits<int>::max())
+        return int(rounded);
+    if (std::fabs(rounded) < 9.2e18)
+        return qlonglong(rounded);
+    return rounded;
+}
+
+QVariant decimalNumber(const QVariant &value)
+{
+    const std::optional<double> number = numberOf(value);
+    if (!number)
+        return -1;
+    return DecimalValue(QString::number(*number, 'g', 17));
+}
+
+QVariant dateText(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QDateTime:
+        return DateTimeText(value.toDateTime());
+    case QMetaType::QDate:
+        return DateTimeText(QDateTime(value.toDate(), QTime(0, 0, 0)));
+    case QMetaType::QTime:
+        return DateTimeText(QDateTime(QDate(1899, 12, 30), value.toTime()));
+    default: {
+        const QString text = ADOValueText(value);
+        const std::optional<QDateTime> date = project::TextToDate(text);
+        return date ? DateTimeText(*date) : text;
+    }
+    }
+}
+
+} // namespace
+
+bool ADOTypeHasScale(int adoType)
+{
+    return adoType == ado::adSingle || adoType == ado::adDouble || adoType == ado::adCurrency ||
+           adoType == ado::adDecimal || adoType == ado::adNumeric;
+}
+
+int ADOFieldTypeCode(int adoType, int numericScale)
+{
+    switch (adoType) {
+    case ado::adSmallInt:
+    case ado::adInteger:
+    case ado::adTinyInt:
+    case ado::adUnsignedTinyInt:
+    case ado::adUnsignedSmallInt:
+    case ado::adUnsignedInt:
+    case ado::adBigInt:
+    case ado::adUnsignedBigInt:
+        return FieldTypeCode::WholeNumber;
+    case ado::adSingle:
+    case ado::adDouble:
+    case ado::adCurrency:
+    case ado::adDecimal:
+    case ado::adNumeric:
+        return numericScale > 0 ? FieldTypeCode::Decimal : FieldTypeCode::WholeNumber;
+    case ado::adDate:
+    case ado::adDBDate:
+    case ado::adDBTimeStamp:
+        return FieldTypeCode::DateTime;
+    case ado::adBoolean:
+    case ado::adGUID:
+    case ado::adBinary:
+    case ado::adChar:
+    case ado::adWChar:
+    case ado::adVarChar:
+    case ado::adLongVarChar:
+    case ado::adVarWChar:
+    case ado::adLongVarWChar:
+        return FieldTypeCode::Text;
+    default:
+        return -1;
+    }
+}
+
+QVariant ADOCellValue(int code, const QVariant &value)
+{
+    const bool null = !value.isValid() || value.isNull();
+    switch (code) {
+    case FieldTypeCode::WholeNumber:
+        return null ? QVariant(0) : wholeNumber(value);
+    case FieldTypeCode::Decimal:
+        return null ? QVariant(0) : decimalNumber(value);
+    case FieldTypeCode::DateTime:
+        return null ? QVariant(QString()) : dateText(value);
+    default:
+        return ADOValueText(value);
+    }
+}
+
+QString ADOValueText(const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return QString();
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return value.toString();
+    case QMetaType::Bool:
+        return value.toBool() ? QStringLiteral("Wahr") : QStringLiteral("Falsch");
+    case QMetaType::Double:
+    case QMetaType::Float: {
+        QLocale locale;
+        locale.setNumberOptions(QLocale::OmitGroupSeparator);
+        return locale.toString(value.toDouble(), 'g', 15);
+    }
+    case QMetaType::QDateTime:
+        return project::DateToText(value.toDateTime());
+    case QMetaType::QDate:
+        return project::DateToText(QDateTime(value.toDate(), QTime(0, 0, 0)));
+    case QMetaType::QTime:
+        return value.toTime().toString(QStringLiteral("HH:mm:ss"));
+    case QMetaType::QByteArray:
+        return QString::fromLatin1(value.toByteArray().toHex().toUpper());
+    default:
+        return value.toString();
+    }
+}
+
+} // namespace records
