@@ -1,5 +1,6 @@
 // The main window's menu tree and toolbar, and the dispatch of both to the commands.
 #include "ActionCommands.h"
+#include "ADOCommands.h"
 #include "ExportCommands.h"
 #include "NoteDeletion.h"
 #include "NotesSalesCommands.h"
@@ -210,6 +211,7 @@ void frmHaupt::RegisterCommands()
     RegisterProjectCommands();
     ExportCommands::Register(*this);
     PrintCommands::Register(*this);
+    ADOCommands::Register(*this);
     SyncCommands::Register(*this);
     ActionCommands::Register(*this);
     NotesSalesCommands::Register(*this);
