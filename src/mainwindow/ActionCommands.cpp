@@ -62,10 +62,24 @@ void ActionCommands::RunLookup(const Texts &texts, const std::function<bool()> &
     m_window.UpdateMenus();
 }
 
-void ActionCommands::RunDisplay(const records::RecordClassBase *record, const Texts &texts,
-                                const std::function<bool(const QString &, const QString &)> &show)
+InfoZoomObject ActionCommands::ChosenRecordRow(InfoZoomTable *table, const InfoZoomAttribute &uniqueId)
 {
-    const InfoZoomObject row = ChosenRow(m_window.InfoZoomExtra()->Table());
+    if (InfoZoomObject row = ChosenRow(table))
+        return row;
+    if (uniqueId.isNull() || uniqueId.SelectedValues().Count() != 1)
+        return {};
+    InfoZoomObjects selected = table->SelectedObjects();
+    selected.Reset();
+    return selected.Count() > 0 ? selected.NextObject() : InfoZoomObject();
+}
+
+void ActionCommands::RunDisplay(const records::RecordClassBase *record, const Texts &texts,
+                                const std::function<bool(const QString &, const QString &)> &show,
+                                bool oneIdValueSuffices)
+{
+    InfoZoomTable *table = m_window.InfoZoomExtra()->Table();
+    const InfoZoomObject row =
+        oneIdValueSuffices && record ? ChosenRecordRow(table, record->UniqueIDAttribute()) : ChosenRow(table);
     if (row) {
         m_window.SetStatusBarText(texts.start);
         m_window.EnableControls(false, false);

@@ -3,6 +3,7 @@
 // with menus and toolbar disabled while ACT! works.
 #pragma once
 
+#include "records/infozoom/InfoZoomAttribute.h"
 #include "records/infozoom/InfoZoomObject.h"
 
 #include <QObject>
@@ -38,15 +39,20 @@ public:
     // The row a display command works on: the one selected row, else the one row of the current
     // view, else the empty handle.
     static InfoZoomObject ChosenRow(InfoZoomTable *table);
+    // ChosenRow, else, when exactly one value of the record's ID attribute is selected, the first
+    // selected row: one record shown as several rows (an activity with each of its contacts) is
+    // still one record to show.
+    static InfoZoomObject ChosenRecordRow(InfoZoomTable *table, const InfoZoomAttribute &uniqueId);
 
     // The lookup frame: start text, controls off, createSearch, its success or failure text,
     // controls on.
     void RunLookup(const Texts &texts, const std::function<bool()> &createSearch);
     // The display frame over the lower table's chosen row: show gets the texts of the row's values
     // in the record object's unique-ID and sync attributes. Without a row nothing but the enabling
-    // of the controls happens.
+    // of the controls happens. oneIdValueSuffices chooses the row by ChosenRecordRow.
     void RunDisplay(const records::RecordClassBase *record, const Texts &texts,
-                    const std::function<bool(const QString &id, const QString &relationId)> &show);
+                    const std::function<bool(const QString &id, const QString &relationId)> &show,
+                    bool oneIdValueSuffices = false);
 
     void mnuACTSuche_Click();
     void mnuShowNote_Click();

@@ -104,6 +104,44 @@ TEST_F(DisplayCommands, TwoSelectedRowsOfWhichTheViewHoldsOneShowThatRow)
     EXPECT_EQ(m_shown, QStringList{noteId(3) + QLatin1Char('/') + contactId(4)});
 }
 
+// An activity shows as one row per contact, all with its ID.
+TEST_F(DisplayCommands, OneSelectedIdOfSeveralRowsIsOneRecordWhereTheCommandAllowsIt)
+{
+    InfoZoomObjects rows = lower()->Objects();
+    rows.Reset();
+    rows.NextObject();
+    rows.NextObject();
+    // Rows 2 to 4 become one record, with the contacts 4, 4 and 8.
+    rows.NextObject().setValue(m_lowerId, noteId(2));
+    rows.NextObject().setValue(m_lowerId, noteId(2));
+    select(m_lowerId, {noteId(2)});
+    ASSERT_EQ(lower()->SelectedObjects().Count(), 3);
+    display();
+    EXPECT_TRUE(m_shown.isEmpty());
+
+    m_actions->RunDisplay(
+        &m_record, kTexts,
+        [&](const QString &id, const QString &relation) {
+            m_shown << id + QLatin1Char('/') + relation;
+            return true;
+        },
+        true);
+    EXPECT_EQ(m_shown, QStringList{noteId(2) + QLatin1Char('/') + contactId(4)});
+    EXPECT_EQ(status(), kTexts.success);
+
+    // Two IDs selected: no single record, nothing shown.
+    m_shown.clear();
+    select(m_lowerId, {noteId(1)});
+    m_actions->RunDisplay(
+        &m_record, kTexts,
+        [&](const QString &, const QString &) {
+            m_shown << QStringLiteral("called");
+            return true;
+        },
+        true);
+    EXPECT_TRUE(m_shown.isEmpty());
+}
+
 TEST_F(DisplayCommands, ARowWithoutItsIdAttributeNamesNoRecord)
 {
     select(m_lowerId, {noteId(1)});

@@ -1,0 +1,119 @@
+// External data from an SQLite file linked with the contacts on the company name, not on the ID:
+// both directions of the synchronisation through the link the user chose.
+#include "SqliteFile.h"
+#include "mainwindow_project/ProjectCommandFixture.h"
+
+#include "mainwindow/StatusBarPanel.h"
+#include "records/clADODaten.h"
+#include "records/frmAttributeZuordnung.h"
+#include "records/frmDatenquelle.h"
+
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QSet>
+
+namespace {
+
+using platform::MsgAnswer;
+using platform::MsgIcon;
+
+class ExternalDataSync : public ProjectCommandFixture
+{
+protected:
+    void SetUp() override
+    {
+        ProjectCommandFixture::SetUp();
+        newProject();
+        m_firma = attributeNamed(upper(), QStringLiteral("Firma"));
+        ASSERT_FALSE(m_firma.isNull());
+        const QStringList companies = column(upper()->Objects(), m_firma);
+        ASSERT_GE(companies.size(), 3);
+        m_companies = companies.mid(0, 3);
+        // Two orders of the first company, one of the second, one of a company the contacts lack.
+        const QString database = m_work.filePath(QStringLiteral("extern.db"));
+        QString script = QStringLiteral("CREATE TABLE umsatz(kunde TEXT, betrag REAL);");
+        for (const QString &kunde :
+             {m_companies.at(0), m_companies.at(0), m_companies.at(1), QStringLiteral("Fremd AG")})
+            script += QStringLiteral("INSERT INTO umsatz VALUES('%1', 10.5);").arg(QString(kunde).replace("'", "''"));
+        adotest::runSqlite(database, script);
+        ui.expectModal([database](QDialog *d) {
+              auto *dialog = dynamic_cast<records::frmDatenquelle *>(d);
+              dialog->SetConnectionString(adotest::sqliteConnectionString(database));
+              dialog->txbSQLString()->setPlainText(QStringLiteral("SELECT kunde, betrag FROM umsatz"));
+              dialog->cmdOK_Click();
+              return dialog->result();
+          })
+            .expectMsgBox(MsgIcon::Question, QStringLiteral("Wollen Sie ein Attribute der externen Daten"),
+                          MsgAnswer::Yes)
+            .expectModal([](QDialog *d) {
+                auto *dialog = dynamic_cast<records::frmAttributeZuordnung *>(d);
+                dialog->cbxADODatenAttribut()->setCurrentText(QStringLiteral("kunde"));
+                dialog->cbxKontaktAttribut()->setCurrentText(QStringLiteral("Firma"));
+                dialog->cmdOK_Click();
+                return dialog->result();
+            });
+        run("mnuUpdateADOData");
+        ASSERT_EQ(window->InfoZoomExtra()->Tag(), QStringLiteral("ADODaten"));
+        ASSERT_EQ(modHaupt::Projekt->FOXADODaten().UniqueIDFeldName(), m_firma.ImportName());
+        m_kunde = attributeNamed(lower(), QStringLiteral("kunde"));
+        ASSERT_FALSE(m_kunde.isNull());
+    }
+
+    InfoZoomTable *upper() const { return window->InfoZoomKontakt()->Table(); }
+    InfoZoomTable *lower() const { return window->InfoZoomExtra()->Table(); }
+    static InfoZoomAttribute attributeNamed(InfoZoomTable *table, const QString &name)
+    {
+        for (int i = 0; i < table->AttributeList().Count(); ++i)
+            if (table->AttributeItem(i).Name() == name && table->AttributeItem(i).NodeType() == 1)
+                return InfoZoomAttribute(table->AttributeItem(i));
+        return {};
+    }
+    static QStringList column(InfoZoomObjects set, const InfoZoomAttribute &attribute)
+    {
+        QStringList values;
+        set.Reset();
+        for (int i = set.Count(); i > 0; --i)
+            values << set.NextObject().Value(attribute).toString();
+        return values;
+    }
+
+    InfoZoomAttribute m_firma;
+    InfoZoomAttribute m_kunde;
+    QStringList m_companies;
+};
+
+TEST_F(ExternalDataSync, ContactsOfTheSelectedCustomersThroughTheLinkedCompany)
+{
+    for (const QString &kunde : {m_companies.at(0), QStringLiteral("Fremd AG")})
+        m_kunde.SelectValue(kunde, true);
+    run("mnuZoomContacts");
+    const QStringList shown = column(upper()->CurrentObjects(), m_firma);
+    ASSERT_FALSE(shown.isEmpty());
+    EXPECT_EQ(QSet<QString>(shown.begin(), shown.end()), QSet<QString>{m_companies.at(0)});
+    EXPECT_EQ(upper()->StatusText(), QStringLiteral("1 gefundene(s) Objekt(e) wurden markiert, und 1 nicht "
+                                                    "gefundene(s) Objekt(e) wurde(n) markiert"));
+    EXPECT_EQ(window->StatusPanel()->text(),
+              QStringLiteral("Es wurde auf die Kontakte in Abhängigkeit der ADODaten-Auswahl gezoomt."));
+    // The customer without a contact is flagged in the external data.
+    InfoZoomValues values = m_kunde.SelectedValues();
+    values.Reset();
+    QStringList flagged;
+    for (int i = values.Count(); i > 0; --i) {
+        InfoZoomValue value = values.NextValue();
+        if (value.Marked())
+            flagged << value.Value().toString();
+    }
+    EXPECT_EQ(flagged, QStringList{QStringLiteral("Fremd AG")});
+}
+
+TEST_F(ExternalDataSync, OrdersOfTheSelectedContactsThroughTheLinkedCompany)
+{
+    m_firma.SelectValue(m_companies.at(0), true);
+    m_firma.SelectValue(m_companies.at(2), true);
+    run("mnuZoomExtraData");
+    EXPECT_EQ(column(lower()->CurrentObjects(), m_kunde), (QStringList{m_companies.at(0), m_companies.at(0)}));
+    EXPECT_EQ(window->StatusPanel()->text(),
+              QStringLiteral("Es wurde auf die ADODaten in Abhängigkeit der Kontakte-Auswahl gezoomt."));
+}
+
+} // namespace
