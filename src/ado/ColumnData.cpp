@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
+#include <QTimeZone>
 #include <cstring>
 
 namespace ado {
@@ -152,7 +153,10 @@ QVariant ColumnData::value(qsizetype row) const
         const qint64 packed = m_numbers[i];
         const qint64 days = packed / kMsecsPerDay;
         const int msecs = int(packed % kMsecsPerDay);
-        return QVariant(QDateTime(QDate::fromJulianDay(days), QTime::fromMSecsSinceStartOfDay(msecs)));
+        // In the system's time zone, looked up once: a date-time in plain local time asks the C library,
+        // which reads the zone file again for every value when TZ is not set.
+        static const QTimeZone systemZone = QTimeZone::systemTimeZone();
+        return QVariant(QDateTime(QDate::fromJulianDay(days), QTime::fromMSecsSinceStartOfDay(msecs), systemZone));
     }
     case Kind::Text: {
         const qint64 begin = i == 0 ? 0 : m_numbers[i - 1];

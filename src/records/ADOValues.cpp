@@ -85,15 +85,22 @@ QVariant decimalNumber(const QVariant &value)
     return DecimalValue(QString::number(*number, 'g', 17));
 }
 
+// A date-time of the calendar only: no time zone is asked (a plain local date-time costs a look at
+// the zone file per value), and the texts below take nothing but its date and time.
+QDateTime calendarDateTime(const QDate &date, const QTime &time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
 QVariant dateText(const QVariant &value)
 {
     switch (value.typeId()) {
     case QMetaType::QDateTime:
         return DateTimeText(value.toDateTime());
     case QMetaType::QDate:
-        return DateTimeText(QDateTime(value.toDate(), QTime(0, 0, 0)));
+        return DateTimeText(calendarDateTime(value.toDate(), QTime(0, 0, 0)));
     case QMetaType::QTime:
-        return DateTimeText(QDateTime(QDate(1899, 12, 30), value.toTime()));
+        return DateTimeText(calendarDateTime(QDate(1899, 12, 30), value.toTime()));
     default: {
         const QString text = ADOValueText(value);
         const std::optional<QDateTime> date = project::TextToDate(text);
@@ -180,7 +187,7 @@ QString ADOValueText(const QVariant &value)
     case QMetaType::QDateTime:
         return project::DateToText(value.toDateTime());
     case QMetaType::QDate:
-        return project::DateToText(QDateTime(value.toDate(), QTime(0, 0, 0)));
+        return project::DateToText(calendarDateTime(value.toDate(), QTime(0, 0, 0)));
     case QMetaType::QTime:
         return value.toTime().toString(QStringLiteral("HH:mm:ss"));
     case QMetaType::QByteArray:

@@ -42,6 +42,7 @@ frmDatenquelle::frmDatenquelle(QWidget *parent) : QDialog(parent)
     m_lbInfo->setText(QString());
     ShowMessageInList(QStringLiteral("Klicken Sie auf \"Testen\" um die Datenabfrage auszuführen.") + kCrLf +
                       QStringLiteral("Es werden maximal die ersten 100 Datesätze eingelesen."));
+    project::AutoSizeAllColumns(m_lvTest);
     m_txbConnectionString->clear();
     m_txbSQLString->clear();
 }

@@ -69,6 +69,9 @@ TEST_F(DatenquelleDialog, LoadsWithItsCaptionsAndTheHintInTheList)
     EXPECT_EQ(headers(), QStringList{QStringLiteral(" ")});
     EXPECT_EQ(listTexts(), (QStringList{QStringLiteral("Klicken Sie auf \"Testen\" um die Datenabfrage auszuführen."),
                                         QStringLiteral("Es werden maximal die ersten 100 Datesätze eingelesen.")}));
+    // The column is fitted to the longer line of the hint.
+    EXPECT_GE(m_dialog.lvTest()->header()->sectionSize(0),
+              m_dialog.lvTest()->fontMetrics().horizontalAdvance(listTexts().at(0)));
     EXPECT_TRUE(m_dialog.txbConnectionString()->text().isEmpty());
     EXPECT_TRUE(m_dialog.txbSQLString()->toPlainText().isEmpty());
     EXPECT_EQ(m_dialog.cmdOKTag(), QString());
