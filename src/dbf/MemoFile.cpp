@@ -119,25 +119,41 @@ void MemoFile::open(const QString &path, LockedFile::Mode mode)
 
 QByteArray MemoFile::read(quint32 block) const
 {
-    const qint64 size = m_file.size();
     const qint64 pos = qint64(block) * m_blockSize;
     if (pos < kHeaderSize)
         damaged(QStringLiteral("der Verweis auf Block %1 zeigt in den Dateikopf").arg(block));
+    if (m_format == Format::FoxPro)
+        return readFoxPro(block);
+    const qint64 size = m_file.size();
     if (pos >= size)
         damaged(QStringLiteral("der Verweis auf Block %1 liegt hinter dem Dateiende (%2 Bytes)").arg(block).arg(size));
-    return m_format == Format::FoxPro ? readFoxPro(block, size) : readDBase(block, size);
+    return readDBase(block, size);
 }
 
-QByteArray MemoFile::readFoxPro(quint32 block, qint64 fileSize) const
+// One read takes the block's head and, for most memos, the whole text; the file's size is asked
+// only when a read comes back short, to tell a pointer past the end from a memo cut short. A
+// table read asks for thousands of memos, and each system call counts.
+QByteArray MemoFile::readFoxPro(quint32 block) const
 {
     const qint64 pos = qint64(block) * m_blockSize;
-    char head[8];
-    m_file.readExactly(pos, head, 8, QStringLiteral("Memo-Block %1 ist abgeschnitten").arg(block));
-    const quint32 len = be32(head + 4);
-    if (pos + 8 + qint64(len) > fileSize)
+    char buffer[kFoxProChunk];
+    const qint64 got = m_file.readAt(pos, buffer, kFoxProChunk);
+    if (got < 8) {
+        const qint64 size = m_file.size();
+        if (pos >= size)
+            damaged(QStringLiteral("der Verweis auf Block %1 liegt hinter dem Dateiende (%2 Bytes)").arg(block).arg(size));
+        throw DbfError(DbfError::Kind::Damaged, m_file.path(), QStringLiteral("Memo-Block %1 ist abgeschnitten").arg(block));
+    }
+    const quint32 len = be32(buffer + 4);
+    if (8 + qint64(len) <= got)
+        return QByteArray(buffer + 8, qsizetype(len));
+    if (pos + 8 + qint64(len) > m_file.size())
         damaged(QStringLiteral("das Memo in Block %1 ist länger (%2 Bytes) als die Datei").arg(block).arg(len));
     QByteArray data(qsizetype(len), Qt::Uninitialized);
-    m_file.readExactly(pos + 8, data.data(), len, QStringLiteral("Memo-Block %1 ist abgeschnitten").arg(block));
+    const qint64 first = got - 8;
+    memcpy(data.data(), buffer + 8, size_t(first));
+    m_file.readExactly(pos + got, data.data() + first, qint64(len) - first,
+                       QStringLiteral("Memo-Block %1 ist abgeschnitten").arg(block));
     return data;
 }
 

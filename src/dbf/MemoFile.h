@@ -17,6 +17,8 @@ public:
     static constexpr int kHeaderSize = 512;
     static constexpr int kDBaseBlockSize = 512;
     static constexpr int kFoxProBlockSize = 64;
+    // How much of a FoxPro memo the first read takes along with the block's head.
+    static constexpr int kFoxProChunk = 512;
 
     MemoFile() = default;
 
@@ -43,7 +45,7 @@ public:
     quint32 append(const QByteArray &data);
 
 private:
-    QByteArray readFoxPro(quint32 block, qint64 fileSize) const;
+    QByteArray readFoxPro(quint32 block) const;
     QByteArray readDBase(quint32 block, qint64 fileSize) const;
     [[noreturn]] void damaged(const QString &problem) const;
 
