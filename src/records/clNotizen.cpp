@@ -72,8 +72,18 @@ const NoteType kNoteTypes[] = {
 // one that is no number.
 int typeCode(const QString &text)
 {
+    // The table delivers plain digits; only another form goes the slow way of a number reading.
+    const QString trimmed = text.trimmed();
+    if (!trimmed.isEmpty() && trimmed.size() <= 4) {
+        int code = 0;
+        qsizetype i = 0;
+        for (; i < trimmed.size() && trimmed.at(i).isDigit() && trimmed.at(i).unicode() < 128; ++i)
+            code = code * 10 + (trimmed.at(i).unicode() - '0');
+        if (i == trimmed.size())
+            return code;
+    }
     bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
+    const double value = trimmed.toDouble(&ok);
     if (!ok || !std::isfinite(value) || std::fabs(value) > 1e6)
         return -1;
     return int(std::nearbyint(value));
