@@ -57,7 +57,28 @@ void frmDatenquelle::buildUi()
 {
     setWindowTitle(QStringLiteral("Eingabe der externen Datenquelle"));
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(buildSourceFrame());
+    layout->addWidget(buildSqlFrame(), 1);
 
+    m_cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), "cmdOK");
+    m_cmdAbbruch = named(new QPushButton(QStringLiteral("&Abbruch"), this), "cmdAbbruch");
+    m_cmdOK->setAutoDefault(false);
+    m_cmdAbbruch->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(m_cmdOK);
+    buttons->addWidget(m_cmdAbbruch);
+    layout->addLayout(buttons);
+    resize(640, 480);
+
+    connect(m_cmdConnectionString, &QPushButton::clicked, this, [this] { cmdConnectionString_Click(); });
+    connect(m_cmdTesten, &QPushButton::clicked, this, [this] { cmdTesten_Click(); });
+    connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(m_cmdAbbruch, &QPushButton::clicked, this, [this] { cmdAbbruch_Click(); });
+}
+
+QWidget *frmDatenquelle::buildSourceFrame()
+{
     m_frDatenquelle = named(new QGroupBox(QStringLiteral("Datenquelle (OLE-DB)"), this), "frDatenquelle");
     auto *sourceRow = new QHBoxLayout(m_frDatenquelle);
     // The field shows the masked string; what counts is the kept one, so it is not typed into.
@@ -66,8 +87,11 @@ void frmDatenquelle::buildUi()
     m_cmdConnectionString = named(new QPushButton(QStringLiteral("Ä&ndern"), m_frDatenquelle), "cmdConnectionString");
     sourceRow->addWidget(m_txbConnectionString, 1);
     sourceRow->addWidget(m_cmdConnectionString);
-    layout->addWidget(m_frDatenquelle);
+    return m_frDatenquelle;
+}
 
+QWidget *frmDatenquelle::buildSqlFrame()
+{
     m_frSQL = named(new QGroupBox(QStringLiteral("&Datenabfrage (SQL)"), this), "frSQL");
     auto *sqlLayout = new QVBoxLayout(m_frSQL);
     m_txbSQLString = named(new QPlainTextEdit(m_frSQL), "txbSQLString");
@@ -88,23 +112,7 @@ void frmDatenquelle::buildUi()
     sqlLayout->addWidget(m_txbSQLString);
     sqlLayout->addLayout(testRow);
     sqlLayout->addWidget(m_lvTest, 1);
-    layout->addWidget(m_frSQL, 1);
-
-    m_cmdOK = named(new QPushButton(QStringLiteral("&OK"), this), "cmdOK");
-    m_cmdAbbruch = named(new QPushButton(QStringLiteral("&Abbruch"), this), "cmdAbbruch");
-    m_cmdOK->setAutoDefault(false);
-    m_cmdAbbruch->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_cmdOK);
-    buttons->addWidget(m_cmdAbbruch);
-    layout->addLayout(buttons);
-    resize(640, 480);
-
-    connect(m_cmdConnectionString, &QPushButton::clicked, this, [this] { cmdConnectionString_Click(); });
-    connect(m_cmdTesten, &QPushButton::clicked, this, [this] { cmdTesten_Click(); });
-    connect(m_cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
-    connect(m_cmdAbbruch, &QPushButton::clicked, this, [this] { cmdAbbruch_Click(); });
+    return m_frSQL;
 }
 
 void frmDatenquelle::SetConnectionString(const QString &sConnectionString)

@@ -68,6 +68,8 @@ protected:
 
 private:
     void buildUi();
+    QWidget *buildSourceFrame();
+    QWidget *buildSqlFrame();
     // Clears the list and shows a message in one column headed by a blank.
     void ShowMessageInList(const QString &message);
     void ShowErrorInList(long number, const QString &description);

@@ -304,4 +304,29 @@ TEST_F(AdoCommands, AfterAReadTheReReadUsesTheLoadedObjectAndKeepsTheLink)
     EXPECT_EQ(mainwindow::ADOCommands::ADODaten()->SyncFieldName(), QStringLiteral("ACTFieldID|jahr"));
 }
 
+TEST_F(AdoCommands, TheCancelPanelEndsTheTransferAndTheReadIsStillRecorded)
+{
+    QString more = QStringLiteral("BEGIN;");
+    for (int i = 0; i < 90; ++i)
+        more += QStringLiteral("INSERT INTO umsatz VALUES('Mehr %1', 1, 2020);").arg(i);
+    adotest::runSqlite(m_database, more + QStringLiteral("COMMIT;"));
+    savedProject(QStringLiteral("A"));
+    InfoZoomTable *table = window->InfoZoomExtra()->Table();
+    ui.onDoEvents = [this, table] {
+        if (table->StatusText() == QStringLiteral("Übertrage externe Daten... (1/120)"))
+            window->StatusBar_PanelClick(QStringLiteral("Abbruch"));
+    };
+    ui.expectModal(enterSource(source(), QStringLiteral("SELECT * FROM umsatz")))
+        .expectMsgBox(MsgIcon::Question, kLinkQuestion, MsgAnswer::No);
+    run("mnuUpdateADOData");
+    ui.onDoEvents = nullptr;
+    EXPECT_EQ(lowerRows(), 53);
+    EXPECT_EQ(table->StatusText(),
+              QStringLiteral("Aktion wurde abgebrochen! Es wurden nicht alle externen Daten eingelesen!"));
+    EXPECT_EQ(fox().SQLString(), QStringLiteral("SELECT * FROM umsatz"));
+    EXPECT_EQ(fox().Datum(), mainwindow::ADOCommands::ADODaten()->DateOfData());
+    EXPECT_TRUE(window->Toolbar()->isEnabled());
+    EXPECT_EQ(window->StatusPanel()->text(), kRereadDone);
+}
+
 } // namespace
