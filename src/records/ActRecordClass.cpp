@@ -7,6 +7,7 @@
 #include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "platform/UiServices.h"
+#include "platform/VbError.h"
 
 #include <functional>
 
@@ -44,8 +45,13 @@ bool ActRecordClass::Init(InfoZoomControl *izControl, QLabel *Status,
     m_table.reset();
     if (m_database) {
         m_table = tableOf(*m_database);
-        if (m_table)
-            m_fields = std::make_unique<actserver::ACTFields>(m_table->Fields());
+        // A table file that cannot be opened is reported by the field set-up, which asks again.
+        try {
+            if (m_table)
+                m_fields = std::make_unique<actserver::ACTFields>(m_table->Fields());
+        } catch (const platform::VbError &) {
+            m_fields.reset();
+        }
     }
     keepControl(izControl, Status);
     return true;
@@ -57,6 +63,8 @@ bool ActRecordClass::setFixedFields(const FixedField *fields, int count)
         platform::ui().msgBox(QStringLiteral("Es ist keine ACT!-Datenbank geöffnet."), platform::MsgIcon::Information);
         return false;
     }
+    if (!m_fields && m_table)
+        m_fields = std::make_unique<actserver::ACTFields>(m_table->Fields());
     QStringList labels;
     QVector<qint16> ids;
     QVector<int> types;

@@ -32,7 +32,8 @@ public:
     ~ActRecordClass() override;
 
     // Keeps the control, the status panel and the database object (may be null), takes the
-    // kind's table and its fields from the database, and sets the table up. Always true.
+    // kind's table and its fields from the database, and sets the table up. Always true; a table
+    // file that cannot be opened throws from the field set-up.
     bool Init(InfoZoomControl *izControl, QLabel *Status, std::shared_ptr<actserver::ACTDatabaseObject> ACTOLEDatabase);
     // Reads every record of the table anew; does nothing before the field set-up.
     void ShowData();
@@ -46,7 +47,8 @@ protected:
     virtual std::shared_ptr<actserver::ACTTable> tableOf(actserver::ACTDatabaseObject &database) const = 0;
 
     // The field set-up: without a database the notice and false, the fields left as they were;
-    // else the fields with their labels from the table and the users of the database.
+    // else the fields with their labels from the table and the users of the database. Throws
+    // platform::VbError when the table file cannot be opened.
     bool setFixedFields(const FixedField *fields, int count);
     // The name of the user with this unique ID; "Unbekannt" for an ID the database lacks.
     QString userName(const QString &userId) const;

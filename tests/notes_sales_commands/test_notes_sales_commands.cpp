@@ -4,6 +4,7 @@
 #include "mainwindow_project/ProjectCommandFixture.h"
 
 #include "actserver/ACTDatabaseObject.h"
+#include "actserver/ActDatabaseFiles.h"
 #include "mainwindow/StatusBarPanel.h"
 #include "project/clFOX.h"
 #include "records/clAuftraege.h"
@@ -167,6 +168,28 @@ TEST_F(NotesSalesCommands, WithoutAnOpenDatabaseTheRereadTellsAndRecordsNothing)
     EXPECT_FALSE(modHaupt::Projekt->IsChanged());
     EXPECT_EQ(lower().Tag(), QString());
     EXPECT_TRUE(window->Toolbar()->isEnabled());
+}
+
+TEST_F(NotesSalesCommands, AMissingNotesFileIsReportedAndTheWindowStaysUsable)
+{
+    // A copy of the database whose notes file is gone.
+    const QDir source = QFileInfo(singleDb()).dir();
+    QDir(m_work.path()).mkpath(QStringLiteral("db"));
+    for (const QString &file : source.entryList({QStringLiteral("Einzel.*")}, QDir::Files))
+        ASSERT_TRUE(QFile::copy(source.filePath(file), folder(QStringLiteral("db/") + file)));
+    const QString database = folder(QStringLiteral("db/Einzel.dbf"));
+    newProject(database);
+    ASSERT_TRUE(QFile::remove(actserver::ActDatabaseFiles(database).tableFile(actserver::ActTableKind::Notes)));
+    const QDateTime recorded = modHaupt::Projekt->FOXNotiz().Datum();
+
+    ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Fehler"));
+    run("mnuUpdateNotes");
+    EXPECT_TRUE(lastMessage().contains(QStringLiteral("Einzel.hdb"))) << lastMessage().toStdString();
+    EXPECT_EQ(status(), QStringLiteral("Die Notizdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"));
+    EXPECT_EQ(modHaupt::Projekt->FOXNotiz().Datum(), recorded);
+    EXPECT_EQ(modHaupt::Projekt->FOXNotiz().SyncFeldName(), QString());
+    EXPECT_TRUE(window->Toolbar()->isEnabled());
+    EXPECT_EQ(lower().Tag(), QString());
 }
 
 } // namespace
