@@ -155,8 +155,11 @@ QVariant ColumnData::value(qsizetype row) const
         const int msecs = int(packed % kMsecsPerDay);
         // In the system's time zone, looked up once: a date-time in plain local time asks the C library,
         // which reads the zone file again for every value when TZ is not set.
+        // Where the system names no zone Qt knows, plain local time is still right, only slower.
         static const QTimeZone systemZone = QTimeZone::systemTimeZone();
-        return QVariant(QDateTime(QDate::fromJulianDay(days), QTime::fromMSecsSinceStartOfDay(msecs), systemZone));
+        const QDate date = QDate::fromJulianDay(days);
+        const QTime time = QTime::fromMSecsSinceStartOfDay(msecs);
+        return QVariant(systemZone.isValid() ? QDateTime(date, time, systemZone) : QDateTime(date, time));
     }
     case Kind::Text: {
         const qint64 begin = i == 0 ? 0 : m_numbers[i - 1];
