@@ -209,12 +209,35 @@ void ActDemoGenerator::writeGroups()
         row.set(30, g % 3 == 0 ? QStringLiteral("Gepflegt von der Vertriebsabteilung.\r\nBitte vierteljährlich prüfen.")
                                : QString());
         row.set(55, sub ? mainId : QString(ActSchema::kIdLength, QLatin1Char(' ')));
-        // The empty archive group has no stored member count at all.
-        row.set(100, g == names.size() - 1 ? QVariant() : QVariant(qlonglong(memberCounts.at(g))));
+        // The empty archive group has no stored member count at all; the Christmas-card list keeps a
+        // stale count, as ACT!'s stored counts can lag behind the memberships.
+        const int staleBy = m_groupNames.at(g) == QLatin1String("Weihnachtskarten") ? 2 : 0;
+        row.set(100, g == names.size() - 1 ? QVariant() : QVariant(qlonglong(memberCounts.at(g) + staleBy)));
         row.set(200, g % 4 == 0 ? QStringLiteral("verteiler-%1@datolux-demo.de").arg(g) : QString());
         row.set(201, g % 4 == 0 ? m_random.uniqueId(m_usedIds) : QString());
         writer.append(row.values());
     }
+    writeMemberlessGroup(writer, row);
+}
+
+// A main group whose stored member count is 0 and that has no membership. It draws nothing from the
+// random sequence and is not offered to later tables, so every other record stays as it was.
+void ActDemoGenerator::writeMemberlessGroup(dbf::DbfWriter &writer, ActDemoRow &row)
+{
+    QString id = QStringLiteral("LEER-GRUPPE0");
+    for (char16_t last = u'1'; m_usedIds.contains(id); ++last)
+        id[11] = QChar(last);
+    m_usedIds.insert(id);
+    row.clear();
+    row.set(1, id);
+    row.set(6, m_userIds.first());
+    row.set(25, QStringLiteral("Ehemalige Partner"));
+    row.set(26, QStringLiteral("Hauptgruppe Ehemalige Partner"));
+    row.set(27, m_today.addDays(-400));
+    row.set(28, m_today.addDays(-400));
+    row.set(55, QString(ActSchema::kIdLength, QLatin1Char(' ')));
+    row.set(100, qlonglong(0));
+    writer.append(row.values());
 }
 
 QString ActDemoGenerator::noteText(int type)

@@ -10,6 +10,10 @@
 #include <QSet>
 #include <QStringList>
 
+namespace dbf {
+class DbfWriter;
+}
+
 namespace actserver {
 
 class ActDemoRow;
@@ -51,6 +55,7 @@ private:
     const QString &someUser() { return m_userIds.at(m_random.below(int(m_userIds.size()))); }
     const Contact &someContact() { return m_contacts.at(m_random.below(int(m_contacts.size()))); }
     QString noteText(int type);
+    void writeMemberlessGroup(dbf::DbfWriter &writer, ActDemoRow &row);
     void fillContact(ActDemoRow &row, const Contact &contact, bool female, const QString &first, const QString &last);
 
     ActDatabaseFiles m_files;

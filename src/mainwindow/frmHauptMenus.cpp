@@ -2,6 +2,7 @@
 #include "ActionCommands.h"
 #include "ADOCommands.h"
 #include "ExportCommands.h"
+#include "GroupCommands.h"
 #include "NoteDeletion.h"
 #include "NotesSalesCommands.h"
 #include "PrintCommands.h"
@@ -216,6 +217,7 @@ void frmHaupt::RegisterCommands()
     ActionCommands::Register(*this);
     NotesSalesCommands::Register(*this);
     NoteDeletion::Register(*this);
+    GroupCommands::Register(*this);
 }
 
 void frmHaupt::RunMenuCommand(const QString &name)

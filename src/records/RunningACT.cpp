@@ -13,6 +13,10 @@ public:
     bool ACTgestartet() override { return m_app.ACTgestartet(); }
     QString ACTDatenbank() override { return m_app.ACTDatenbank(); }
     bool CreateContactSearch(const QString &ids) override { return m_app.CreateContactSearch(ids); }
+    bool ShowGroupByUniqueID(const QString &uniqueId, bool lookupAll) override
+    {
+        return m_app.ShowGroupByUniqueID(uniqueId, lookupAll);
+    }
     void Zeigen() override { m_app.Zeigen(); }
     bool ShowNoteByUniqueID(const QString &id) override { return m_app.ShowNoteByUniqueID(id); }
     bool ShowSaleByUniqueID(const QString &id) override { return m_app.ShowSaleByUniqueID(id); }

@@ -1,6 +1,6 @@
 // What the record classes and the project commands ask of the running ACT!: whether it runs, which
-// database it has open, building a contact lookup and coming forward. A new object is made for each
-// action. By default it is the ACT! application wrapper; tests install a double.
+// database it has open, building a contact lookup, showing a group and coming forward. A new object
+// is made for each action. By default it is the ACT! application wrapper; tests install a double.
 #pragma once
 
 #include <QString>
@@ -20,6 +20,10 @@ public:
     virtual bool CreateContactSearch(const QString &ids) = 0;
     // Brings ACT!'s window forward.
     virtual void Zeigen() = 0;
+    // Makes the group with this 12-character ID current in ACT!'s group view, all groups looked up
+    // first when lookupAll is set; false when it could not (reported by the wrapper). A double that
+    // shows no groups keeps the default.
+    virtual bool ShowGroupByUniqueID(const QString &uniqueId, bool lookupAll) { return false; }
     // Shows the note, sale or activity with this 12-character ID on its tab of the current
     // contact; true when ACT! found it. A double that shows no records keeps the default.
     virtual bool ShowNoteByUniqueID(const QString &id) { return false; }

@@ -2,6 +2,7 @@
 // lookup of the selected contacts.
 #include "clKontakte.h"
 
+#include "ActFieldList.h"
 #include "ActTableSource.h"
 #include "FieldValues.h"
 #include "RunningACT.h"
@@ -18,34 +19,6 @@ constexpr qint16 kIdField = 1;
 constexpr qint16 kUserField = 6;
 
 QString quotedText(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
-
-// The FieldTypeCode of an ACT! field type; -1 for a type the program does not support.
-int codeOfActType(int type)
-{
-    switch (type) {
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 14:
-    case 15:
-        return 0;
-    case 5:
-        return 1;
-    case 6:
-        return 2;
-    case 7:
-    case 8:
-    case 10:
-        return 3;
-    case 13:
-        return 4;
-    case 9:
-        return 5;
-    default:
-        return -1;
-    }
-}
 
 const actlink::clUniqueIDConverter &converter()
 {
@@ -70,7 +43,7 @@ bool clKontakte::FillFieldList(frmFelder &dialog)
         if (id != 1 && id != 201) {
             const QString label = m_fields->Label(id);
             const int type = m_fields->Type(id);
-            const int code = codeOfActType(type);
+            const int code = FieldTypeCodeOfActType(type);
             if (code < 0)
                 platform::ui().msgBox(QStringLiteral("Nicht unterstützter Feldtyp ") + QString::number(type) +
                                           QStringLiteral(" bei Feld '") + label + QStringLiteral("'."),
@@ -96,19 +69,7 @@ bool clKontakte::FillFieldList(frmFelder &dialog)
 
 void clKontakte::CheckExistingFields(frmFelder &dialog, const InfoZoomAttributes &level)
 {
-    if (level.isNull())
-        return;
-    for (int i = 0; i < level.Count(); ++i) {
-        const InfoZoomAttributeNode node = level.Item(i);
-        if (node.NodeType() == 2) {
-            CheckExistingFields(dialog, node.Attributes());
-            continue;
-        }
-        const QString importName = node.ImportName();
-        for (int k = 0; k < dialog.itemCount(); ++k)
-            if (dialog.itemKey(k) == importName)
-                dialog.setChecked(k, true);
-    }
+    records::CheckExistingFields(dialog, level);
 }
 
 void clKontakte::BuildFieldArrays(frmFelder &dialog)

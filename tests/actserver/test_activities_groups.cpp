@@ -83,7 +83,7 @@ TEST_F(ActivitiesAndGroups, SubgroupsLeadToTheirMainGroupByParent)
     EXPECT_TRUE(std::any_of(rows.begin(), rows.end(), [](const QStringList &r) { return r.at(0).contains(u'\''); }));
 }
 
-TEST_F(ActivitiesAndGroups, MemberCountsAgreeWithTheRelationTable)
+TEST_F(ActivitiesAndGroups, MemberCountsAgreeWithTheRelationTableButForOneStaleGroup)
 {
     ACTDatabaseObject db;
     openAsFirstUser(db, sharedPath());
@@ -95,14 +95,18 @@ TEST_F(ActivitiesAndGroups, MemberCountsAgreeWithTheRelationTable)
             ++members[r.text(relations.fieldIndex(u"FIELD2"))];
     }
     int empty = 0;
-    for (const QStringList &row : readAll(*db.Group(), {1, 100, 56})) {
+    QStringList stale;
+    for (const QStringList &row : readAll(*db.Group(), {1, 100, 56, 25})) {
         EXPECT_EQ(row.at(2), QString()); // members come from the relation table, not the group record
         if (row.at(1).isEmpty()) {
             ++empty;
             EXPECT_EQ(members.value(row.at(0)), 0);
-        } else {
-            EXPECT_EQ(row.at(1).toInt(), members.value(row.at(0)));
+        } else if (row.at(1).toInt() != members.value(row.at(0))) {
+            EXPECT_EQ(row.at(1).toInt(), members.value(row.at(0)) + 2);
+            stale << row.at(3);
         }
     }
     EXPECT_EQ(empty, 1);
+    // One group keeps a stale count on purpose, so readers can show that the memberships decide.
+    EXPECT_EQ(stale, QStringList{QStringLiteral("Weihnachtskarten")});
 }
