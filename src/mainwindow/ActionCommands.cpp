@@ -7,6 +7,7 @@
 
 #include "records/RecordClassBase.h"
 #include "records/clAuftraege.h"
+#include "records/clGruppen.h"
 #include "records/clKontakte.h"
 #include "records/clNotizen.h"
 #include "records/infozoom/InfoZoomControl.h"
@@ -42,6 +43,7 @@ ActionCommands *ActionCommands::Register(frmHaupt &window)
     window.AddCommand(QStringLiteral("mnuACTSuche"), [c] { c->mnuACTSuche_Click(); });
     window.AddCommand(QStringLiteral("mnuShowNote"), [c] { c->mnuShowNote_Click(); });
     window.AddCommand(QStringLiteral("mnuShowSale"), [c] { c->mnuShowSale_Click(); });
+    window.AddCommand(QStringLiteral("mnuShowGroup"), [c] { c->mnuShowGroup_Click(); });
     return c;
 }
 
@@ -124,6 +126,17 @@ void ActionCommands::mnuShowSale_Click()
          QStringLiteral("Der Auftrag wurde in ACT! angezeigt."),
          QStringLiteral("Der Auftrag konnte nicht in ACT! angezeigt werden.")},
         [auftraege](const QString &id, const QString &relationId) { return auftraege->ShowSale(id, relationId); });
+}
+
+void ActionCommands::mnuShowGroup_Click()
+{
+    RunLookup({QStringLiteral("Die ausgewählte Gruppe wird in ACT! angezeigt..."),
+               QStringLiteral("Die Gruppe wurde in ACT! angezeigt."),
+               QStringLiteral("Die Gruppe konnte nicht in ACT! angezeigt werden.")},
+              [] {
+                  records::clGruppen *gruppen = dynamic_cast<records::clGruppen *>(modHaupt::Gruppen.get());
+                  return gruppen && gruppen->CreateACTSearch();
+              });
 }
 
 } // namespace mainwindow

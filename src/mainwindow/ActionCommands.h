@@ -33,7 +33,8 @@ public:
         QString failure;
     };
 
-    // Registers mnuACTSuche, mnuShowNote and mnuShowSale with the window, which owns the object.
+    // Registers mnuACTSuche, mnuShowNote, mnuShowSale and mnuShowGroup with the window, which owns
+    // the object.
     static ActionCommands *Register(frmHaupt &window);
 
     // The row a display command works on: the one selected row, else the one row of the current
@@ -57,6 +58,7 @@ public:
     void mnuACTSuche_Click();
     void mnuShowNote_Click();
     void mnuShowSale_Click();
+    void mnuShowGroup_Click();
 
 private:
     explicit ActionCommands(frmHaupt &window);
