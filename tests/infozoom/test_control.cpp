@@ -88,3 +88,26 @@ TEST(InfoZoomControlDisplay, ChangesWhileDisplayIsOffAskForUpdateView)
         table->UpdateView();
     EXPECT_TRUE(table->ViewUpdated());
 }
+
+TEST(InfoZoomControlDisplay, AnUpdateWhileTheDisplayStaysOffIsOutdatedByTheNextChange)
+{
+    InfoZoomControl control;
+    InfoZoomTable *table = control.Table();
+    InfoZoomAttribute name = table->Attributes().Add(QStringLiteral("Name"));
+    control.setDisplayEnabled(false);
+    table->Objects().Add().setValue(name, QStringLiteral("Berg"));
+    table->Objects().Add().setValue(name, QStringLiteral("Tal"));
+    EXPECT_FALSE(table->ViewUpdated());
+    table->UpdateView();
+    EXPECT_TRUE(table->ViewUpdated());
+    table->Objects().Add().setValue(name, QStringLiteral("See"));
+    EXPECT_FALSE(table->ViewUpdated());
+
+    QSignalSpy repaints(table, &InfoZoomTable::contentChanged);
+    control.setDisplayEnabled(true);
+    EXPECT_EQ(repaints.count(), 1);
+    table->Objects().Add().setValue(name, QStringLiteral("Wald"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(repaints.count(), 2);
+    EXPECT_EQ(table->Objects().Count(), 4);
+}

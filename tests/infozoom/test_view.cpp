@@ -130,7 +130,8 @@ TEST_F(InfoZoomViewTest, RenameAndReformatSendRedefine)
     actionNamed(*menuAt(0, "Anzahl"), QStringLiteral("#.###,00"))->trigger();
     EXPECT_EQ(notify.count(), 2);
     EXPECT_EQ(attributeNamed(*table, QStringLiteral("Anzahl")).Format(), "#.###,00");
-    EXPECT_EQ(TableData::displayText(attributeNamed(*table, QStringLiteral("Anzahl")).data(), 2), QStringLiteral("12,00"));
+    EXPECT_EQ(TableData::displayText(attributeNamed(*table, QStringLiteral("Anzahl")).data(), 2),
+              QStringLiteral("12,00"));
 }
 
 TEST_F(InfoZoomViewTest, DeleteAsksAndSendsDelete)
@@ -203,6 +204,39 @@ TEST_F(InfoZoomViewTest, FolderCreationAndMovesTellTheProgram)
     actionNamed(*menuAt(0, "Ort"), QStringLiteral("Aus dem Ordner nehmen"))->trigger();
     EXPECT_EQ(folder.Attributes().Count(), 1);
     EXPECT_EQ(table->Attributes().Item(2).Name(), "Ort");
+}
+
+TEST_F(InfoZoomViewTest, TheFolderBandRenamesAndDeletesItsFolder)
+{
+    ui.expectInputBox(QStringLiteral("Name des neuen Ordners"), QStringLiteral("Kontakt"));
+    actionNamed(*menuAt(0, "Ort"), QStringLiteral("Neuer Ordner..."))->trigger();
+    QCoreApplication::processEvents();
+    const QPoint band(view()->headerRect(column("Ort")).center().x(), 3);
+    // The cells and the names below the band keep the attribute's commands.
+    EXPECT_EQ(actionNamed(*menuAt(0, "Ort"), QStringLiteral("Ordner umbenennen...")), nullptr);
+    EXPECT_NE(actionNamed(*view()->contextMenuAt(band + QPoint(0, view()->headerRect(0).height())),
+                          QStringLiteral("Attribut umbenennen...")),
+              nullptr);
+
+    QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    ui.expectInputBox(QStringLiteral("Neuer Name des Ordners"), QStringLiteral("Adresse"));
+    actionNamed(*view()->contextMenuAt(band), QStringLiteral("Ordner umbenennen..."))->trigger();
+    EXPECT_EQ(table->Attributes().Item(1).Name(), "Adresse");
+    ASSERT_EQ(notify.count(), 1);
+    EXPECT_EQ(notify.last().at(1).toString(), "CRedefineAttributeCommand");
+
+    ui.expectMsgBox(platform::MsgIcon::Question, QStringLiteral("\"Adresse\" mit allen Attributen"),
+                    platform::MsgAnswer::No);
+    actionNamed(*view()->contextMenuAt(band), QStringLiteral("Ordner löschen"))->trigger();
+    EXPECT_EQ(table->AttributeList().Count(), 5);
+    ui.expectMsgBox(platform::MsgIcon::Question, QStringLiteral("\"Adresse\" mit allen Attributen"),
+                    platform::MsgAnswer::Yes);
+    actionNamed(*view()->contextMenuAt(band), QStringLiteral("Ordner löschen"))->trigger();
+    EXPECT_EQ(table->AttributeList().Count(), 3);
+    EXPECT_EQ(attributeNamed(*table, QStringLiteral("Ort")).isNull(), true);
+    EXPECT_EQ(notify.last().at(1).toString(), "CDeleteAttributeCommand");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(view()->columnCount(), 3);
 }
 
 TEST_F(InfoZoomViewTest, DraggingAHeaderAnnouncesTheMoveAndMovesTheAttribute)

@@ -64,6 +64,7 @@ void InfoZoomTable::setDisplayOption(int index, bool on)
 void InfoZoomTable::UpdateView()
 {
     m_viewUpdated = true;
+    m_data->setListenerMuted(false);
     emit contentChanged();
 }
 
@@ -72,6 +73,8 @@ void InfoZoomTable::setDisplayEnabled(bool on)
     if (m_displayEnabled == on)
         return;
     m_displayEnabled = on;
+    if (on)
+        m_data->setListenerMuted(false);
     if (on && !m_viewUpdated)
         UpdateView();
 }
@@ -85,7 +88,9 @@ void InfoZoomTable::setColor(int slot, int r, int g, int b)
 void InfoZoomTable::contentTouched()
 {
     if (!m_displayEnabled) {
+        // Nothing more to learn from further changes until the display is back or UpdateView runs.
         m_viewUpdated = false;
+        m_data->setListenerMuted(true);
         return;
     }
     // Many changes in a row (a fill, a walk that deletes rows) give one repaint.

@@ -18,7 +18,7 @@ TableData::~TableData()
 void TableData::touch()
 {
     ++m_revision;
-    if (m_listener)
+    if (m_listener && !m_listenerMuted)
         m_listener();
 }
 
@@ -257,8 +257,8 @@ QString TableData::displayText(const AttributeNodeData *attribute, uint32_t code
 
 size_t TableData::rowBytes() const
 {
-    size_t bytes = m_dead.capacity() + m_markedRows.capacity() + m_inView.capacity() +
-                   m_viewRows.capacity() * sizeof(uint32_t);
+    size_t bytes =
+        m_dead.capacity() + m_markedRows.capacity() + m_inView.capacity() + m_viewRows.capacity() * sizeof(uint32_t);
     for (const ViewStep &step : m_history)
         bytes += step.rows.capacity() * sizeof(uint32_t);
     for (AttributeNodeData *node : flatList())

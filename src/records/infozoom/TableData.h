@@ -25,6 +25,9 @@ public:
 
     // Called after every change (cheap; the table object coalesces the repaints).
     void setChangeListener(std::function<void()> listener) { m_listener = std::move(listener); }
+    // While muted, changes only count in `revision()`: the table object mutes the listener once it
+    // knows the view is behind (display off), so a fill of millions of values calls nobody.
+    void setListenerMuted(bool muted) { m_listenerMuted = muted; }
     quint64 revision() const { return m_revision; }
 
     // --- attribute tree ---
@@ -151,5 +154,6 @@ private:
     std::vector<uint8_t> m_inView;
 
     std::function<void()> m_listener;
+    bool m_listenerMuted = false;
     quint64 m_revision = 0;
 };

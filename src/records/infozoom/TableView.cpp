@@ -245,8 +245,8 @@ void TableView::paintRows(QPainter &p)
     const QColor base = palette().color(QPalette::Base);
     // Colour 2 tints every second row lightly, so that the stronger colours stay readable.
     const QColor tint = m_table->color(2);
-    const QColor alternate = QColor::fromRgb((tint.red() + 255 * 2) / 3, (tint.green() + 255 * 2) / 3,
-                                             (tint.blue() + 255 * 2) / 3);
+    const QColor alternate =
+        QColor::fromRgb((tint.red() + 255 * 2) / 3, (tint.green() + 255 * 2) / 3, (tint.blue() + 255 * 2) / 3);
     const QColor marked = m_table->color(3);
     const int numberW = rowNumberWidth();
     p.setClipRect(QRect(0, headerHeight(), viewport()->width(), viewport()->height()));
@@ -525,9 +525,37 @@ std::unique_ptr<QMenu> TableView::contextMenuAt(const QPoint &pos)
     addTableActions(*menu);
     if (column >= 0) {
         menu->addSeparator();
-        addAttributeActions(*menu, m_columns[size_t(column)].node);
+        AttributeNodeData *node = m_columns[size_t(column)].node;
+        // The band above the names stands for the folder the attribute lies in.
+        if (m_hasFolders && pos.y() < rowHeight() && node->parent && node->parent->parent)
+            addFolderActions(*menu, node->parent);
+        else
+            addAttributeActions(*menu, node);
     }
     return menu;
+}
+
+void TableView::addFolderActions(QMenu &menu, AttributeNodeData *folder)
+{
+    const InfoZoomAttributeNode entry(folder->shared_from_this());
+    menu.addAction(QStringLiteral("Ordner umbenennen..."), this, [this, entry] {
+        run([&] {
+            QString name = entry.Name();
+            if (platform::ui().inputBox(QStringLiteral("Neuer Name des Ordners:"), QStringLiteral("Ordner umbenennen"),
+                                        name, &name) &&
+                !name.trimmed().isEmpty())
+                m_commands.rename(entry, name.trimmed());
+        });
+    });
+    menu.addAction(QStringLiteral("Ordner löschen"), this, [this, entry] {
+        run([&] {
+            const QString question =
+                QStringLiteral("Soll der Ordner \"%1\" mit allen Attributen darin gelöscht werden?").arg(entry.Name());
+            if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
+                platform::MsgAnswer::Yes)
+                m_commands.remove(entry);
+        });
+    });
 }
 
 void TableView::addTableActions(QMenu &menu)
@@ -555,12 +583,10 @@ void TableView::addAttributeActions(QMenu &menu, AttributeNodeData *node)
 {
     const InfoZoomAttribute attribute(node->shared_from_this());
     TableData &data = *m_table->data();
-    menu.addAction(QStringLiteral("Aufsteigend sortieren"), this, [this, node] {
-        run([&] { m_table->data()->sortBy(node, true); });
-    });
-    menu.addAction(QStringLiteral("Absteigend sortieren"), this, [this, node] {
-        run([&] { m_table->data()->sortBy(node, false); });
-    });
+    menu.addAction(QStringLiteral("Aufsteigend sortieren"), this,
+                   [this, node] { run([&] { m_table->data()->sortBy(node, true); }); });
+    menu.addAction(QStringLiteral("Absteigend sortieren"), this,
+                   [this, node] { run([&] { m_table->data()->sortBy(node, false); }); });
     menu.addAction(QStringLiteral("Unsortiert"), this, [this] { run([&] { m_table->data()->sortBy(nullptr, true); }); })
         ->setEnabled(data.sortAttribute() != nullptr);
     menu.addSeparator();
@@ -582,10 +608,12 @@ void TableView::addAttributeActions(QMenu &menu, AttributeNodeData *node)
         });
     });
     QMenu *insert = menu.addMenu(QStringLiteral("Attribut einfügen"));
-    insert->addAction(QStringLiteral("Kopie"), this,
-                      [this, attribute] { run([&] { m_commands.insertDerived(attribute, AttributeCommands::Derived::Copy); }); });
-    insert->addAction(QStringLiteral("Jahr des Datums"), this,
-                      [this, attribute] { run([&] { m_commands.insertDerived(attribute, AttributeCommands::Derived::Year); }); });
+    insert->addAction(QStringLiteral("Kopie"), this, [this, attribute] {
+        run([&] { m_commands.insertDerived(attribute, AttributeCommands::Derived::Copy); });
+    });
+    insert->addAction(QStringLiteral("Jahr des Datums"), this, [this, attribute] {
+        run([&] { m_commands.insertDerived(attribute, AttributeCommands::Derived::Year); });
+    });
     insert->addAction(QStringLiteral("Monat des Datums"), this, [this, attribute] {
         run([&] { m_commands.insertDerived(attribute, AttributeCommands::Derived::Month); });
     });

@@ -31,7 +31,8 @@ public:
     QRect headerRect(int column) const;
     // "n von m Objekten, k ausgewählt": what the view holds.
     QString rowCountText() const;
-    // The context menu for a viewport position (the caller owns it; tests trigger its actions).
+    // The context menu for a viewport position (the caller owns it; tests trigger its actions): on a
+    // folder band the folder's commands, on a column the attribute's.
     std::unique_ptr<QMenu> contextMenuAt(const QPoint &pos);
 
 signals:
@@ -77,6 +78,8 @@ private:
     void addTableActions(QMenu &menu);
     void addAttributeActions(QMenu &menu, AttributeNodeData *node);
     void addMoveActions(QMenu &menu, AttributeNodeData *node);
+    // Rename and delete of the folder whose band the user clicked.
+    void addFolderActions(QMenu &menu, AttributeNodeData *folder);
     // Runs a user command; a VB error becomes a message box, the view stays usable.
     void run(const std::function<void()> &command);
 

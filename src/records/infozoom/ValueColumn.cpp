@@ -12,6 +12,28 @@
 
 namespace {
 
+// Equal runs of UTF-16 text, compared a word at a time (most values are short, so a library call
+// would cost more than the comparison).
+bool sameChars(const QChar *x, const QChar *y, qsizetype size)
+{
+    if (x == y)
+        return true;
+    const auto *p = reinterpret_cast<const unsigned char *>(x);
+    const auto *q = reinterpret_cast<const unsigned char *>(y);
+    size_t n = size_t(size) * sizeof(QChar);
+    if (n < 8)
+        return std::memcmp(p, q, n) == 0;
+    auto load64 = [](const unsigned char *at) {
+        quint64 v;
+        std::memcpy(&v, at, sizeof v);
+        return v;
+    };
+    for (; n > 8; n -= 8, p += 8, q += 8)
+        if (load64(p) != load64(q))
+            return false;
+    return load64(p + n - 8) == load64(q + n - 8);
+}
+
 quint64 numberKey(double d)
 {
     if (d == 0.0)
@@ -109,7 +131,7 @@ void ValueColumn::setCode(uint32_t row, uint32_t code)
     if (row >= m_codes.size()) {
         if (code == EmptyCode)
             return;
-        m_codes.resize(std::max<size_t>(row + 1, m_codes.size() + m_codes.size() / 2), EmptyCode);
+        m_codes.resize(std::max<size_t>({row + 1, m_codes.size() * 2, 64}), EmptyCode);
     }
     if (m_codes[row] != code) {
         m_codes[row] = code;
@@ -344,7 +366,49 @@ void ValueColumn::buildIndex() const
 
 quint32 ValueColumn::textHash(const QString &text)
 {
-    return quint32(qHash(text, 0));
+    // Every put of a text hashes it, so this sits on the hot path of a fill. Qt's string hash is
+    // SipHash on builds without AES; a multiply-fold over sixteen bytes at a time mixes well enough
+    // for a table that compares the text on every hash match anyway. Tails are read as overlapping
+    // whole words, so no byte-wise copy runs per put.
+    constexpr quint64 k0 = 0xa0761d6478bd642full, k1 = 0xe7037ed1a0b428dbull, k2 = 0x8ebc6af09c88c6e3ull;
+    auto fold = [](quint64 a, quint64 b) {
+        const unsigned __int128 product = static_cast<unsigned __int128>(a) * b;
+        return quint64(product) ^ quint64(product >> 64);
+    };
+    auto load64 = [](const unsigned char *p) {
+        quint64 v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    };
+    auto load32 = [](const unsigned char *p) {
+        quint32 v;
+        std::memcpy(&v, p, sizeof v);
+        return quint64(v);
+    };
+    const auto *p = reinterpret_cast<const unsigned char *>(text.constData());
+    const size_t n = size_t(text.size()) * sizeof(QChar); // even
+    quint64 h = k2 ^ n;
+    quint64 a = 0, b = 0;
+    if (n <= 16) {
+        if (n >= 8) {
+            a = load64(p);
+            b = load64(p + n - 8);
+        } else if (n >= 4) {
+            a = load32(p);
+            b = load32(p + n - 4);
+        } else if (n == 2) {
+            a = quint64(p[0]) | quint64(p[1]) << 8;
+        }
+    } else {
+        size_t left = n;
+        for (; left > 16; left -= 16, p += 16)
+            h = fold(load64(p) ^ k0, load64(p + 8) ^ h);
+        a = load64(p + left - 16);
+        b = load64(p + left - 8);
+    }
+    h = fold(a ^ k1 ^ h, b ^ k0);
+    h = fold(h ^ k2, k1 ^ n);
+    return quint32(h ^ (h >> 32));
 }
 
 std::optional<uint32_t> ValueColumn::findText(const QString &text, quint32 hash) const
@@ -358,7 +422,8 @@ std::optional<uint32_t> ValueColumn::findText(const QString &text, quint32 hash)
             return std::nullopt;
         if (quint32(slot >> 32) == hash) {
             const uint32_t code = uint32_t(slot & 0xFFFFFFFFu) - 1;
-            if (m_texts[code] == text)
+            const QString &known = m_texts[code];
+            if (known.size() == text.size() && sameChars(known.constData(), text.constData(), text.size()))
                 return code;
         }
     }
