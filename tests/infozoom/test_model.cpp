@@ -3,7 +3,11 @@
 
 #include "platform/VbError.h"
 
+#include <QCollator>
+#include <QHash>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <numeric>
 
 namespace {
 
@@ -157,6 +161,85 @@ TEST(InfoZoomValuesStore, GermanTextsSortWithUmlautsInPlace)
     for (int i = 0; i < view.Count(); ++i)
         orte << view.NextObject().Value(ort).toString();
     EXPECT_EQ(orte, QStringList({"Berlin", "Berlin", "Berlin", "Hamburg", "Hamburg", "München"}));
+}
+
+// Enough distinct texts that their order is worked out on several threads; the view must still
+// come out exactly as one comparison sort by the German collator orders it: empty cells first, then
+// numbers by value, then texts (case-insensitive, digit runs as numbers), equal ones in row order.
+TEST(InfoZoomValuesStore, ALargeSortKeepsTheCollatorsOrderInBothDirections)
+{
+    InfoZoomTable table;
+    InfoZoomAttribute value = table.Attributes().Add(QStringLiteral("Wert"));
+    InfoZoomAttribute row = table.Attributes().Add(QStringLiteral("Zeile"));
+    const QStringList stems = {"Müller", "muller", "Mueller", "Öl", "Ol", "Zander", "äpfel", "Apfel", "ß", "ss"};
+    InfoZoomObjects objects = table.Objects();
+    std::vector<QVariant> cells;
+    for (int i = 0; i < 90'000; ++i) {
+        QVariant cell;
+        if (i % 97 == 0)
+            cell = QString();
+        else if (i % 13 == 0)
+            cell = (i * 7919) % 500 - 250;
+        else
+            cell = stems[i % stems.size()] + QStringLiteral(" %1").arg((i * 31) % 45'000);
+        InfoZoomObject o = objects.Add();
+        o.setValue(value, cell);
+        o.setValue(row, i);
+        cells.push_back(cell);
+    }
+    // The reference: distinct values in the order they first appear, ordered by one comparison sort
+    // (collator ties such as "ß" and "ss" keep that order), then the rows by their value's rank.
+    QCollator collator(QLocale(QLocale::German, QLocale::Germany));
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    auto group = [](const QVariant &v) {
+        return v.typeId() == QMetaType::QString ? (v.toString().isEmpty() ? 0 : 2) : 1;
+    };
+    std::vector<QVariant> distinct;
+    std::vector<size_t> codeOfRow;
+    QHash<QString, size_t> codes;
+    for (const QVariant &cell : cells) {
+        const QString key = QString::number(group(cell)) + cell.toString();
+        auto it = codes.find(key);
+        if (it == codes.end()) {
+            it = codes.insert(key, distinct.size());
+            distinct.push_back(cell);
+        }
+        codeOfRow.push_back(*it);
+    }
+    std::vector<size_t> byValue(distinct.size());
+    std::iota(byValue.begin(), byValue.end(), 0);
+    std::stable_sort(byValue.begin(), byValue.end(), [&](size_t a, size_t b) {
+        const QVariant &x = distinct[a], &y = distinct[b];
+        if (group(x) != group(y))
+            return group(x) < group(y);
+        if (group(x) == 1)
+            return x.toInt() < y.toInt();
+        return group(x) == 2 && collator.compare(x.toString(), y.toString()) < 0;
+    });
+    std::vector<size_t> rank(distinct.size());
+    for (size_t r = 0; r < byValue.size(); ++r)
+        rank[byValue[r]] = r;
+    auto expected = [&](bool ascending) {
+        std::vector<int> order(cells.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            const size_t ra = rank[codeOfRow[size_t(a)]], rb = rank[codeOfRow[size_t(b)]];
+            return ascending ? ra < rb : rb < ra;
+        });
+        return order;
+    };
+    auto viewOrder = [&] {
+        std::vector<int> order;
+        InfoZoomObjects view = table.CurrentObjects();
+        for (int i = 0; i < view.Count(); ++i)
+            order.push_back(view.NextObject().Value(row).toInt());
+        return order;
+    };
+    table.SortBy(value, true);
+    EXPECT_EQ(viewOrder(), expected(true));
+    table.SortBy(value, false);
+    EXPECT_EQ(viewOrder(), expected(false));
 }
 
 TEST(InfoZoomRows, WalkThatDeletesSelectedRowsVisitsEveryRowOnce)

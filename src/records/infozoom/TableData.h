@@ -129,6 +129,8 @@ private:
     void touch();
     void structureChanged();
     void invalidateView() { m_viewValid = false; }
+    // Orders m_viewRows by the sort attribute.
+    void sortViewRows();
     void dropFromSelection(AttributeNodeData *node);
     void detachTree(AttributeNodeData *node);
     void pushStep(std::vector<uint32_t> rows, QString condition);

@@ -3,6 +3,7 @@
 
 #include <QStringList>
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -59,8 +60,7 @@ void TableData::setCodeSelected(AttributeNodeData *attribute, uint32_t code, boo
     } else {
         codes.erase(std::find(codes.begin(), codes.end(), code));
         if (codes.empty())
-            m_selectedAttributes.erase(
-                std::find(m_selectedAttributes.begin(), m_selectedAttributes.end(), attribute));
+            m_selectedAttributes.erase(std::find(m_selectedAttributes.begin(), m_selectedAttributes.end(), attribute));
     }
     touch();
 }
@@ -139,20 +139,34 @@ const std::vector<uint32_t> &TableData::viewRows()
             if (isAlive(row))
                 m_viewRows.push_back(row);
     }
-    if (m_sortAttribute) {
-        const ValueColumn &column = *m_sortAttribute->column;
-        const std::vector<uint32_t> &ranks = column.ranks();
-        const bool asc = m_sortAscending;
-        std::stable_sort(m_viewRows.begin(), m_viewRows.end(), [&](uint32_t a, uint32_t b) {
-            const uint32_t ra = ranks[column.codeAt(a)], rb = ranks[column.codeAt(b)];
-            return asc ? ra < rb : rb < ra;
-        });
-    }
+    if (m_sortAttribute)
+        sortViewRows();
     m_inView.assign(m_rowSlots, 0);
     for (uint32_t row : m_viewRows)
         m_inView[row] = 1;
     m_viewValid = true;
     return m_viewRows;
+}
+
+void TableData::sortViewRows()
+{
+    // Ranks are dense, so a counting sort orders the view in linear time; rows of equal rank keep
+    // their order in both directions.
+    const ValueColumn &column = *m_sortAttribute->column;
+    const std::vector<uint32_t> &ranks = column.ranks();
+    const uint32_t last = uint32_t(ranks.size()) - 1;
+    auto bucket = [&](uint32_t row) {
+        const uint32_t rank = ranks[column.codeAt(row)];
+        return m_sortAscending ? rank : last - rank;
+    };
+    std::vector<uint32_t> starts(ranks.size() + 1, 0);
+    for (uint32_t row : m_viewRows)
+        ++starts[bucket(row) + 1];
+    std::partial_sum(starts.begin(), starts.end(), starts.begin());
+    std::vector<uint32_t> sorted(m_viewRows.size());
+    for (uint32_t row : m_viewRows)
+        sorted[starts[bucket(row)]++] = row;
+    m_viewRows = std::move(sorted);
 }
 
 bool TableData::isInView(uint32_t row)

@@ -242,6 +242,17 @@ void TableView::paintRows(QPainter &p)
     const int rh = rowHeight();
     const int first = verticalScrollBar()->value() / rh;
     const int last = qMin(int(rows.size()) - 1, first + (viewport()->height() - headerHeight()) / rh + 1);
+    // Fonts, metrics and colours are looked up once per paint, not per cell.
+    QFont bold = font();
+    bold.setBold(true);
+    const CellStyle style{font(),
+                          bold,
+                          QFontMetrics(font()),
+                          QFontMetrics(bold),
+                          m_table->color(0),
+                          m_table->color(1),
+                          m_table->color(4),
+                          hasFocus() && m_currentRow < int(rows.size()) ? rows[size_t(m_currentRow)] : UINT32_MAX};
     const QColor base = palette().color(QPalette::Base);
     // Colour 2 tints every second row lightly, so that the stronger colours stay readable.
     const QColor tint = m_table->color(2);
@@ -255,17 +266,17 @@ void TableView::paintRows(QPainter &p)
         const QColor background = data.isRowMarked(row) ? marked : (r % 2 ? alternate : base);
         QColor rowBackground = background;
         if (data.isRowSelected(row))
-            rowBackground = QColor::fromRgb((background.red() + m_table->color(1).red()) / 2,
-                                            (background.green() + m_table->color(1).green()) / 2,
-                                            (background.blue() + m_table->color(1).blue()) / 2);
+            rowBackground = QColor::fromRgb((background.red() + style.selected.red()) / 2,
+                                            (background.green() + style.selected.green()) / 2,
+                                            (background.blue() + style.selected.blue()) / 2);
         for (int i = 0; i < columnCount(); ++i) {
             const QRect cell = cellRect(r, i);
             if (cell.right() < numberW || cell.left() > viewport()->width())
                 continue;
-            paintCell(p, cell, m_columns[size_t(i)], row, rowBackground);
+            paintCell(p, cell, m_columns[size_t(i)], i, row, rowBackground, style);
         }
         if (numberW > 0) {
-            const QRect numberCell(0, cellRect(r, 0 < columnCount() ? 0 : 0).top(), numberW, rh);
+            const QRect numberCell(0, headerHeight() + r * rh - verticalScrollBar()->value(), numberW, rh);
             p.fillRect(numberCell, m_table->color(5));
             p.setPen(Qt::black);
             p.drawText(numberCell.adjusted(2, 0, -4, 0), Qt::AlignRight | Qt::AlignVCenter, grouped(r + 1));
@@ -274,36 +285,45 @@ void TableView::paintRows(QPainter &p)
     p.setClipping(false);
 }
 
-void TableView::paintCell(QPainter &p, const QRect &r, const Column &c, uint32_t row, const QColor &rowBackground)
+void TableView::paintCell(QPainter &p, const QRect &r, const Column &c, int columnIndex, uint32_t row,
+                          const QColor &rowBackground, const CellStyle &style)
 {
     const ValueColumn &column = *c.node->column;
     const uint32_t code = column.codeAt(row);
     const bool valueSelected = c.node->isCodeSelected(code);
-    p.fillRect(r, valueSelected ? m_table->color(1) : rowBackground);
-    p.setPen(m_table->color(4));
+    const bool flagged = column.isMarked(code);
+    p.fillRect(r, valueSelected ? style.selected : rowBackground);
+    p.setPen(style.grid);
     p.drawLine(r.right(), r.top(), r.right(), r.bottom());
     p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
-    if (column.isMarked(code)) {
+    if (flagged) {
         // A flagged value (e.g. one without partner in the other table) gets the main colour's frame.
-        p.setPen(QPen(m_table->color(0), 2));
+        p.setPen(QPen(style.main, 2));
         p.drawRect(r.adjusted(1, 1, -2, -2));
     }
-    if (hasFocus() && int(c.x) == m_columns[size_t(m_currentColumn)].x &&
-        m_table->data()->viewRows()[size_t(m_currentRow)] == row) {
+    if (row == style.currentRow && columnIndex == m_currentColumn) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
     const QString text = TableData::displayText(c.node, code);
     if (text.isEmpty())
         return;
-    QFont f = font();
-    f.setBold(column.isMarked(code) || valueSelected);
-    p.setFont(f);
+    const bool bold = flagged || valueSelected;
+    p.setFont(bold ? style.bold : style.normal);
     p.setPen(Qt::black);
-    const Qt::Alignment align = column.isNumber(code) ? Qt::AlignRight : Qt::AlignLeft;
-    p.drawText(r.adjusted(4, 0, -5, 0), align | Qt::AlignVCenter,
-               QFontMetrics(f).elidedText(text, Qt::ElideRight, r.width() - 9));
-    p.setFont(font());
+    // Drawn at a base line: the rectangle form of drawText lays the text out as a paragraph, which
+    // costs several times more per cell.
+    const QFontMetrics &metrics = bold ? style.boldMetrics : style.normalMetrics;
+    const QRect area = r.adjusted(4, 0, -5, 0);
+    int width = metrics.horizontalAdvance(text);
+    const QString shown = width <= area.width() ? text : metrics.elidedText(text, Qt::ElideRight, area.width());
+    if (shown.size() != text.size())
+        width = metrics.horizontalAdvance(shown);
+    const int x = column.isNumber(code) ? area.right() + 1 - width : area.left();
+    const int baseline = area.top() + (area.height() + metrics.ascent() - metrics.descent()) / 2;
+    p.drawText(QPoint(x, baseline), shown);
+    if (bold)
+        p.setFont(style.normal);
 }
 
 void TableView::resizeEvent(QResizeEvent *event)

@@ -7,6 +7,8 @@
 #include "AttributeCommands.h"
 
 #include <QAbstractScrollArea>
+#include <QFont>
+#include <QFontMetrics>
 #include <map>
 #include <memory>
 #include <vector>
@@ -69,7 +71,19 @@ private:
     int viewRowAt(int y) const;
     void paintHeader(QPainter &p);
     void paintRows(QPainter &p);
-    void paintCell(QPainter &p, const QRect &r, const Column &c, uint32_t row, const QColor &rowBackground);
+    struct CellStyle
+    {
+        QFont normal;
+        QFont bold;
+        QFontMetrics normalMetrics;
+        QFontMetrics boldMetrics;
+        QColor main;
+        QColor selected;
+        QColor grid;
+        uint32_t currentRow; // the row of the focus frame; UINT32_MAX without focus
+    };
+    void paintCell(QPainter &p, const QRect &r, const Column &c, int columnIndex, uint32_t row,
+                   const QColor &rowBackground, const CellStyle &style);
     void clickCell(int viewRow, int column, bool additive);
     void selectAttribute(int column);
     void toggleSort(int column);

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <thread>
 
 namespace {
 
@@ -282,27 +283,54 @@ const std::vector<uint32_t> &ValueColumn::ranks() const
 {
     if (m_ranksValid && m_ranks.size() == distinctCount())
         return m_ranks;
-    std::vector<uint32_t> order(distinctCount());
-    std::iota(order.begin(), order.end(), 0);
-    QCollator collator(QLocale(QLocale::German, QLocale::Germany));
-    collator.setNumericMode(true);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    auto group = [this](uint32_t c) { return c == EmptyCode ? 0 : (isNumber(c) ? 1 : 2); };
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        const int ga = group(a), gb = group(b);
-        if (ga != gb)
-            return ga < gb;
-        if (ga == 1)
-            return number(a) < number(b);
-        if (ga == 2)
-            return collator.compare(m_texts[a], m_texts[b]) < 0;
-        return false;
-    });
+    std::vector<uint32_t> numbers;
+    std::vector<uint32_t> texts;
+    for (uint32_t code = 1; code < distinctCount(); ++code)
+        (isNumber(code) ? numbers : texts).push_back(code);
+    std::stable_sort(numbers.begin(), numbers.end(), [this](uint32_t a, uint32_t b) { return number(a) < number(b); });
+    sortTexts(texts);
     m_ranks.assign(distinctCount(), 0);
-    for (uint32_t i = 0; i < order.size(); ++i)
-        m_ranks[order[i]] = i;
+    uint32_t rank = 1;
+    for (uint32_t code : numbers)
+        m_ranks[code] = rank++;
+    for (uint32_t code : texts)
+        m_ranks[code] = rank++;
     m_ranksValid = true;
     return m_ranks;
+}
+
+void ValueColumn::sortTexts(std::vector<uint32_t> &codes) const
+{
+    // A collator comparison costs about a microsecond, so a sort of hundreds of thousands of texts
+    // by comparisons would freeze the view for seconds. Sort keys compare bytewise to the same order
+    // and are made in parallel, each thread with a collator of its own.
+    const size_t n = codes.size();
+    std::vector<std::optional<QCollatorSortKey>> keys(n);
+    auto makeKeys = [&](size_t from, size_t to) {
+        QCollator collator(QLocale(QLocale::German, QLocale::Germany));
+        collator.setNumericMode(true);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        for (size_t i = from; i < to; ++i)
+            keys[i].emplace(collator.sortKey(m_texts[codes[i]]));
+    };
+    constexpr size_t PerThread = 20'000;
+    const size_t cores = std::max(1u, std::thread::hardware_concurrency());
+    const size_t threads = std::clamp<size_t>(n / PerThread, 1, cores);
+    std::vector<std::thread> workers;
+    for (size_t t = 1; t < threads; ++t)
+        workers.emplace_back(makeKeys, n * t / threads, n * (t + 1) / threads);
+    makeKeys(0, n / threads);
+    for (std::thread &worker : workers)
+        worker.join();
+    std::vector<uint32_t> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    // Equal keys keep the codes' order, as the comparison sort did.
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](uint32_t a, uint32_t b) { return keys[a]->compare(*keys[b]) < 0; });
+    std::vector<uint32_t> sorted(n);
+    for (size_t i = 0; i < n; ++i)
+        sorted[i] = codes[order[i]];
+    codes = std::move(sorted);
 }
 
 void ValueColumn::clear()

@@ -67,6 +67,8 @@ public:
 
 private:
     void buildIndex() const;
+    // Texts in German order: case-insensitive, digit runs as numbers.
+    void sortTexts(std::vector<uint32_t> &codes) const;
     std::optional<uint32_t> findText(const QString &text, quint32 hash) const;
     void indexText(uint32_t code, quint32 hash) const;
     static quint32 textHash(const QString &text);
