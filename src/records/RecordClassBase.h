@@ -94,6 +94,9 @@ protected:
     QVariant valueOf(int i, const QString &text);
     // The BadRecordQuestion; true to skip the record and go on.
     bool continueAfterBadRecord(long code, long recordNumber);
+    // The attribute of each field as setUpAttributes found or made it, for classes that write rows
+    // themselves.
+    const QVector<InfoZoomAttribute> &columns() const { return m_columns; }
 
     void setFieldArrays(const QStringList &labels, const QVector<qint16> &ids, const QVector<int> &types);
 

@@ -1,0 +1,233 @@
+// The activities record class: reading the activities into the table, one row per scheduled contact,
+// with the code tables, user and group names and the typed IDs.
+#include "clAufgaben.h"
+
+#include "ActivitySource.h"
+#include "FieldValues.h"
+#include "actlink/clUniqueIDConverter.h"
+#include "actserver/ACTDatabaseObject.h"
+#include "clGruppenliste.h"
+#include "platform/UiServices.h"
+#include "records/infozoom/InfoZoomControl.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace records {
+
+namespace {
+
+constexpr qint16 kIdField = 1;
+constexpr qint16 kContactField = 40;
+constexpr qint16 kCountField = 100;
+
+const actlink::clUniqueIDConverter &converter()
+{
+    static const actlink::clUniqueIDConverter instance;
+    return instance;
+}
+
+// The control's display comes back on if an error ends the transfer early.
+class DisplayOff
+{
+public:
+    explicit DisplayOff(InfoZoomControl *control) : m_control(control) { m_control->setDisplayEnabled(false); }
+    ~DisplayOff() { m_control->setDisplayEnabled(true); }
+    DisplayOff(const DisplayOff &) = delete;
+    DisplayOff &operator=(const DisplayOff &) = delete;
+
+private:
+    InfoZoomControl *m_control;
+};
+
+// The code table of a field, or -1 for a field without one.
+int codeTableOf(qint16 fieldId)
+{
+    switch (fieldId) {
+    case 33:
+        return ActivityCodeTexts::Alarm;
+    case 41:
+        return ActivityCodeTexts::DoneState;
+    case 35:
+        return ActivityCodeTexts::EmailAlarm;
+    case 26:
+        return ActivityCodeTexts::Priority;
+    case 5:
+        return ActivityCodeTexts::Visibility;
+    case 31:
+        return ActivityCodeTexts::Timing;
+    case 25:
+        return ActivityCodeTexts::ActivityType;
+    default:
+        return -1;
+    }
+}
+
+// The text before the first CR LF.
+QString firstLine(const QString &text)
+{
+    const qsizetype end = text.indexOf(QLatin1String("\r\n"));
+    return end < 0 ? text : text.left(end);
+}
+
+// How many rows an activity gives: the count field's whole number when it holds a number (one that
+// fits 32 bits), else one.
+int rowCountOf(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    bool ok = false;
+    double value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok)
+        value = QLocale().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return 1;
+    const double whole = std::nearbyint(value);
+    if (whole < -2147483648.0 || whole > 2147483647.0)
+        return 1;
+    return int(whole);
+}
+
+int positionOf(const QVector<qint16> &ids, qint16 id)
+{
+    return int(ids.indexOf(id));
+}
+
+} // namespace
+
+void clAufgaben::ShowData(ActivitySource &source)
+{
+    if (m_fieldCount == 0)
+        return;
+    beginShow();
+    removeLeadingDefault(QStringLiteral("Kennung"));
+    setUpAttributes();
+    const Ending ending = transfer(source);
+    m_groupList.reset();
+    endTransfer(ending);
+}
+
+clAufgaben::Ending clAufgaben::transfer(ActivitySource &source)
+{
+    m_izTable->Refresh();
+    const long n = source.RecordCount();
+    source.MoveFirst();
+    const QDateTime now = QDateTime::currentDateTime();
+    m_dateOfData = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
+    m_izControl->setTag(kind().tableKind);
+    DisplayOff display(m_izControl);
+
+    SetStatus(QStringLiteral("Initialisiere Gruppenliste..."));
+    m_groupList = std::make_unique<clGruppenliste>();
+    if (!m_groupList->Init(m_database ? m_database->GetDatabasePath() : QString(), m_izTable))
+        platform::ui().msgBox(QStringLiteral("Es können keine verknüpfte Gruppennamen angezeigt werden."),
+                              platform::MsgIcon::Information);
+
+    const QString total = QString::number(n) + QLatin1Char(')');
+    SetStatus(kind().transferText + QStringLiteral("1/") + total);
+    InfoZoomObjects objects = m_izTable->Objects();
+    QStringList values;
+    QVector<QVariant> cells(m_fieldCount);
+    for (long r = 1; r <= n; ++r) {
+        const long code = source.GetDataEx(m_fieldIDs, values);
+        if (code != 0) {
+            if (!continueAfterBadRecord(code, r))
+                return Ending::Cancelled;
+        } else {
+            writeRecord(source, objects, values, cells);
+            // Tested only after a record that was read, once its rows are written.
+            if (r % kind().progressInterval == 0) {
+                if (m_cancel)
+                    return Ending::Cancelled;
+                SetStatus(kind().transferText + QString::number(r) + QLatin1Char('/') + total);
+            }
+        }
+        source.MoveNext();
+    }
+    return Ending::Complete;
+}
+
+void clAufgaben::writeRecord(ActivitySource &source, InfoZoomObjects &objects, const QStringList &values,
+                             QVector<QVariant> &cells)
+{
+    const int contactPos = positionOf(m_fieldIDs, kContactField);
+    const int countPos = positionOf(m_fieldIDs, kCountField);
+    const int k = countPos < 0 ? 1 : rowCountOf(values.at(countPos));
+    if (k <= 0)
+        return;
+    for (int i = 0; i < m_fieldCount; ++i)
+        if (i != contactPos)
+            cells[i] = cellValue(i, values.at(i));
+    const QVector<InfoZoomAttribute> &attributes = columns();
+    for (int j = 1; j <= k; ++j) {
+        if (contactPos >= 0) {
+            const QString contact = k == 1   ? values.at(contactPos)
+                                    : j == 1 ? source.FirstScheduledWith()
+                                             : source.NextScheduledWith();
+            cells[contactPos] = converter().ToHexID(contact, QStringLiteral("CO"));
+        }
+        InfoZoomObject row = objects.Add();
+        for (int i = 0; i < m_fieldCount; ++i)
+            row.setValue(attributes.at(i), cells.at(i));
+    }
+}
+
+QVariant clAufgaben::cellValue(int i, const QString &text)
+{
+    const qint16 id = m_fieldIDs.at(i);
+    const int table = codeTableOf(id);
+    if (table >= 0 && m_codeTexts)
+        return m_codeTexts->textOf(ActivityCodeTexts::Table(table), text);
+    if (id == 45)
+        return firstLine(text);
+    return valueOf(i, text);
+}
+
+QVariant clAufgaben::idValue(int i, const QString &text)
+{
+    switch (m_fieldIDs.at(i)) {
+    case kIdField:
+    case 42:
+        return converter().ToHexID(text, QStringLiteral("AT"));
+    case 37:
+    case 38:
+        return m_users.value(text, QStringLiteral("Unbekannt"));
+    case 39:
+        return m_groupList ? m_groupList->Name(text) : QStringLiteral("Unbekannt");
+    case kContactField:
+        return converter().ToHexID(text, QStringLiteral("CO"));
+    default:
+        return text;
+    }
+}
+
+void clAufgaben::endTransfer(Ending ending)
+{
+    SetStatus(QStringLiteral("Aktualisiere Tabellenansicht..."));
+    m_izControl->setDisplayEnabled(true);
+    m_izTable->setDisplayOptionA(true);
+    m_izTable->Refresh();
+    if (ending == Ending::Cancelled) {
+        SetStatus(kind().abortText);
+        return;
+    }
+    removeLeadingDefault(QStringLiteral("Kennwert"));
+    if (!m_izTable->ViewUpdated())
+        m_izControl->Table()->UpdateView();
+    SetStatus(QStringLiteral("Fertig."));
+}
+
+void clAufgaben::removeLeadingDefault(const QString &name)
+{
+    if (m_izTable->AttributeList().Count() < 1)
+        return;
+    const InfoZoomAttributeNode first = m_izTable->AttributeItem(0);
+    if (first.Name() != name || first.NodeType() != 1)
+        return;
+    // An activity column the user renamed so is data of this table, not a default attribute.
+    for (int i = 0; i < m_fieldCount; ++i)
+        if (first.ImportName() == fieldKey(i))
+            return;
+    m_izTable->DeleteAttribute(first, true, true);
+}
+
+} // namespace records
