@@ -1,6 +1,7 @@
 // The main window's menu tree and toolbar, and the dispatch of both to the commands.
 #include "ActionCommands.h"
 #include "ADOCommands.h"
+#include "ActivitiesCommands.h"
 #include "ExportCommands.h"
 #include "GroupCommands.h"
 #include "NoteDeletion.h"
@@ -218,6 +219,7 @@ void frmHaupt::RegisterCommands()
     NotesSalesCommands::Register(*this);
     NoteDeletion::Register(*this);
     GroupCommands::Register(*this);
+    ActivitiesCommands::Register(*this);
 }
 
 void frmHaupt::RunMenuCommand(const QString &name)
