@@ -6,6 +6,7 @@
 #include "mainwindow/StatusBarPanel.h"
 #include "project/clFOX.h"
 #include "project/clProjekt.h"
+#include "records/RunningACT.h"
 #include "records/clAufgaben.h"
 
 using platform::MsgAnswer;
@@ -15,9 +16,30 @@ namespace {
 
 const QString kQuestion = QStringLiteral("Sollen die Aufgaben neu aus der ACT!-Datenbank eingelesen werden?");
 
+// No ACT! runs for these commands, whatever windows other tests show on the shared display.
+class NoRunningACT final : public records::RunningACT
+{
+public:
+    bool ACTgestartet() override { return false; }
+    QString ACTDatenbank() override { return QString(); }
+    bool CreateContactSearch(const QString &) override { return false; }
+    void Zeigen() override {}
+};
+
 class ActivitiesCommands : public ProjectCommandFixture
 {
 protected:
+    void SetUp() override
+    {
+        records::RunningACT::setFactory([] { return std::make_unique<NoRunningACT>(); });
+        ProjectCommandFixture::SetUp();
+    }
+    void TearDown() override
+    {
+        ProjectCommandFixture::TearDown();
+        records::RunningACT::setFactory(nullptr);
+    }
+
     InfoZoomTable *lower() const { return window->InfoZoomExtra()->Table(); }
     QString tag() const { return window->InfoZoomExtra()->Tag(); }
     QString status() const { return window->StatusPanel()->text(); }
