@@ -50,6 +50,8 @@ public:
 protected:
     void assignRole(int i, const QString &importName) override;
     QVariant idValue(int i, const QString &text) override;
+    // The code tables' texts and the first line of the details; other texts as read.
+    QVariant textValue(int i, const QString &text) override;
 
 private:
     enum class Ending
@@ -62,7 +64,6 @@ private:
     // The rows of one activity: one per scheduled contact, none for a count of 0 or less.
     void writeRecord(ActivitySource &source, InfoZoomObjects &objects, const QStringList &values,
                      QVector<QVariant> &cells);
-    QVariant cellValue(int i, const QString &text);
     void endTransfer(Ending ending);
     // Removes the first entry of the flat attribute list when it is an attribute of this name that
     // none of the activity fields fills.

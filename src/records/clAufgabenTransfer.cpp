@@ -156,7 +156,7 @@ void clAufgaben::writeRecord(ActivitySource &source, InfoZoomObjects &objects, c
         return;
     for (int i = 0; i < m_fieldCount; ++i)
         if (i != contactPos)
-            cells[i] = cellValue(i, values.at(i));
+            cells[i] = valueOf(i, values.at(i));
     const QVector<InfoZoomAttribute> &attributes = columns();
     for (int j = 1; j <= k; ++j) {
         if (contactPos >= 0) {
@@ -171,7 +171,7 @@ void clAufgaben::writeRecord(ActivitySource &source, InfoZoomObjects &objects, c
     }
 }
 
-QVariant clAufgaben::cellValue(int i, const QString &text)
+QVariant clAufgaben::textValue(int i, const QString &text)
 {
     const qint16 id = m_fieldIDs.at(i);
     const int table = codeTableOf(id);
@@ -179,7 +179,7 @@ QVariant clAufgaben::cellValue(int i, const QString &text)
         return m_codeTexts->textOf(ActivityCodeTexts::Table(table), text);
     if (id == 45)
         return firstLine(text);
-    return valueOf(i, text);
+    return text;
 }
 
 QVariant clAufgaben::idValue(int i, const QString &text)
