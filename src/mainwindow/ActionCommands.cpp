@@ -6,6 +6,7 @@
 #include "modHaupt.h"
 
 #include "records/RecordClassBase.h"
+#include "records/clAufgaben.h"
 #include "records/clAuftraege.h"
 #include "records/clGruppen.h"
 #include "records/clKontakte.h"
@@ -43,6 +44,7 @@ ActionCommands *ActionCommands::Register(frmHaupt &window)
     window.AddCommand(QStringLiteral("mnuACTSuche"), [c] { c->mnuACTSuche_Click(); });
     window.AddCommand(QStringLiteral("mnuShowNote"), [c] { c->mnuShowNote_Click(); });
     window.AddCommand(QStringLiteral("mnuShowSale"), [c] { c->mnuShowSale_Click(); });
+    window.AddCommand(QStringLiteral("mnuShowActivity"), [c] { c->mnuShowActivity_Click(); });
     window.AddCommand(QStringLiteral("mnuShowGroup"), [c] { c->mnuShowGroup_Click(); });
     return c;
 }
@@ -126,6 +128,20 @@ void ActionCommands::mnuShowSale_Click()
          QStringLiteral("Der Auftrag wurde in ACT! angezeigt."),
          QStringLiteral("Der Auftrag konnte nicht in ACT! angezeigt werden.")},
         [auftraege](const QString &id, const QString &relationId) { return auftraege->ShowSale(id, relationId); });
+}
+
+// An activity shows as one row per contact; the menu offers it for one selected activity ID, so
+// that ID names the activity even when its rows are several.
+void ActionCommands::mnuShowActivity_Click()
+{
+    records::clAufgaben *aufgaben = dynamic_cast<records::clAufgaben *>(modHaupt::Aufgaben.get());
+    RunDisplay(
+        aufgaben,
+        {QStringLiteral("Es wird die ausgewählte Aufgabe in ACT! angezeigt..."),
+         QStringLiteral("Die Aufgabe wurde in ACT! angezeigt."),
+         QStringLiteral("Die Aufgabe konnte nicht in ACT! angezeigt werden.")},
+        [aufgaben](const QString &id, const QString &relationId) { return aufgaben->ShowActivity(id, relationId); },
+        true);
 }
 
 void ActionCommands::mnuShowGroup_Click()

@@ -33,8 +33,8 @@ public:
         QString failure;
     };
 
-    // Registers mnuACTSuche, mnuShowNote, mnuShowSale and mnuShowGroup with the window, which owns
-    // the object.
+    // Registers mnuACTSuche, mnuShowNote, mnuShowSale, mnuShowActivity and mnuShowGroup with the
+    // window, which owns the object.
     static ActionCommands *Register(frmHaupt &window);
 
     // The row a display command works on: the one selected row, else the one row of the current
@@ -58,6 +58,7 @@ public:
     void mnuACTSuche_Click();
     void mnuShowNote_Click();
     void mnuShowSale_Click();
+    void mnuShowActivity_Click();
     void mnuShowGroup_Click();
 
 private:

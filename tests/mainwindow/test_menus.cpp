@@ -103,9 +103,9 @@ TEST_F(Menus, EachButtonRunsItsMenuCommandAndNothingElse)
 
 TEST_F(Menus, ACommandNotBuiltYetSaysSoInsteadOfPretending)
 {
-    window->RunMenuCommand(QStringLiteral("mnuShowActivity"));
+    window->RunMenuCommand(QStringLiteral("mnuGibtEsNicht"));
     EXPECT_EQ(window->StatusPanel()->text(),
-              QStringLiteral("Der Befehl \"Aufgabe in ACT! anzeigen\" steht noch nicht zur Verfügung!"));
+              QStringLiteral("Der Befehl \"mnuGibtEsNicht\" steht noch nicht zur Verfügung!"));
     EXPECT_FALSE(modHaupt::Projekt->IsSaved());
     EXPECT_FALSE(modHaupt::Projekt->IsChanged());
 }

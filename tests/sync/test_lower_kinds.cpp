@@ -9,6 +9,7 @@
 #include "actserver/ACTTable.h"
 #include "actserver/ActDemoDatabase.h"
 #include "mainwindow/StatusBarPanel.h"
+#include "records/clAufgaben.h"
 #include "records/clAuftraege.h"
 #include "records/clNotizen.h"
 
@@ -155,6 +156,31 @@ TEST_F(LowerKinds, SalesOfTheSelectedContacts)
     const QStringList shown = column(lower()->CurrentObjects(), sales.SyncFieldAttribute());
     ASSERT_FALSE(shown.isEmpty());
     EXPECT_EQ(QSet<QString>(shown.begin(), shown.end()), QSet<QString>{rows.first().second});
+}
+
+TEST_F(LowerKinds, AnActivityWithSeveralContactsIsShownFromItsOneSelectedID)
+{
+    RunningACTDouble act;
+    act.state().database = singleDb();
+    const actlink::clUniqueIDConverter converter;
+    records::clAufgaben &activities =
+        readLower<records::clAufgaben>(modHaupt::Aufgaben, modHaupt::Projekt->FOXAufgabe());
+    const auto rows = contactRows(rowsOf(lower(), activities));
+    QString shared;
+    for (int i = 0; i < rows.size() && shared.isEmpty(); ++i)
+        for (int j = i + 1; j < rows.size(); ++j)
+            if (rows.at(j).first == rows.at(i).first) {
+                shared = rows.at(i).first;
+                break;
+            }
+    ASSERT_FALSE(shared.isEmpty()) << "no activity with several contacts";
+    activities.UniqueIDAttribute().SelectValue(shared, true);
+    ASSERT_GE(lower()->SelectedObjects().Count(), 2);
+    window->UpdateMenus();
+    EXPECT_TRUE(window->Menu(QStringLiteral("mnuShowActivity"))->isEnabled());
+    run("mnuShowActivity");
+    EXPECT_TRUE(act.state().calls.contains(QStringLiteral("activity:") + converter.ToUniqueID(shared)));
+    EXPECT_EQ(status(), QStringLiteral("Die Aufgabe wurde in ACT! angezeigt."));
 }
 
 // The notes' IDs (12 characters) in the notes file of a database, read by a second database object.
