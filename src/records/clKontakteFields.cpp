@@ -203,12 +203,13 @@ bool clKontakte::CreateACTSearch()
                       QLatin1Char('/') + QString::number(count) + QLatin1Char(')'));
     }
     SetStatus(QStringLiteral("Die ACT! Suche wird gebildet."));
-    if (act->CreateContactSearch(ids)) {
-        SetStatus(QStringLiteral("Die ACT! Suche wurde gebildet."));
-        act->Zeigen();
-    } else {
+    // A lookup ACT! refused is reported as a failure, so the main window does not announce it as made.
+    if (!act->CreateContactSearch(ids)) {
         SetStatus(QStringLiteral("Die ACT! Suche konnte nicht erstellt werden!"));
+        return false;
     }
+    SetStatus(QStringLiteral("Die ACT! Suche wurde gebildet."));
+    act->Zeigen();
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "actlink/frmACTLogin.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "actserver/ActDemoDatabase.h"
+#include "records/RunningACT.h"
 #include "records/clKontakte.h"
 #include "records/frmFelder.h"
 #include "records/infozoom/InfoZoomControl.h"
@@ -278,6 +279,61 @@ TEST_F(Kontakte, ALookupNeedsARunningACT)
     ASSERT_TRUE(m_kontakte.OpenDatabase(singlePath(), QString(), QString()));
     m_ui.expectMsgBox(MsgIcon::Information, QStringLiteral("Bitte starten Sie zuvor ACT!."));
     EXPECT_FALSE(m_kontakte.CreateACTSearch());
+}
+
+// A running ACT! that answers the lookup as the test says and records what it was given.
+class LookupACT final : public RunningACT
+{
+public:
+    LookupACT(QString database, bool accept, QStringList &lookups, int &shown)
+        : m_database(std::move(database)), m_accept(accept), m_lookups(lookups), m_shown(shown)
+    {
+    }
+    bool ACTgestartet() override { return true; }
+    QString ACTDatenbank() override { return m_database; }
+    bool CreateContactSearch(const QString &ids) override
+    {
+        m_lookups << ids;
+        return m_accept;
+    }
+    void Zeigen() override { ++m_shown; }
+
+private:
+    QString m_database;
+    bool m_accept;
+    QStringList &m_lookups;
+    int &m_shown;
+};
+
+TEST_F(Kontakte, ALookupACTRefusesIsReportedAsAFailure)
+{
+    ASSERT_TRUE(m_kontakte.OpenDatabase(singlePath(), QString(), QString()));
+    m_ui.expectModal(tick({QStringLiteral("Ort")}));
+    ASSERT_TRUE(m_kontakte.SelectFields());
+    m_kontakte.ShowData();
+    InfoZoomTable &table = *m_control.Table();
+    InfoZoomAttribute id = m_kontakte.UniqueIDAttribute();
+    ASSERT_FALSE(id.isNull());
+    InfoZoomObjects rows = table.Objects();
+    rows.Reset();
+    const QString first = rows.NextObject().Value(id).toString();
+    id.SelectValue(first, true);
+
+    QStringList lookups;
+    int shown = 0;
+    bool accept = false;
+    RunningACT::setFactory([&] { return std::make_unique<LookupACT>(singlePath(), accept, lookups, shown); });
+    EXPECT_FALSE(m_kontakte.CreateACTSearch());
+    EXPECT_EQ(table.StatusText(), QStringLiteral("Die ACT! Suche konnte nicht erstellt werden!"));
+    EXPECT_EQ(shown, 0);
+
+    accept = true;
+    EXPECT_TRUE(m_kontakte.CreateACTSearch());
+    EXPECT_EQ(table.StatusText(), QStringLiteral("Die ACT! Suche wurde gebildet."));
+    EXPECT_EQ(shown, 1);
+    RunningACT::setFactory(nullptr);
+    ASSERT_EQ(lookups.size(), 2);
+    EXPECT_EQ(lookups.first().size(), 12); // one contact's unique ID
 }
 
 } // namespace
