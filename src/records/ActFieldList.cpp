@@ -2,6 +2,7 @@
 #include "ActFieldList.h"
 
 #include "frmFelder.h"
+#include "actserver/ACTDatabaseObject.h"
 #include "records/infozoom/InfoZoomAttributeNode.h"
 
 namespace records {
@@ -48,6 +49,27 @@ void CheckExistingFields(frmFelder &dialog, const InfoZoomAttributes &level)
             if (dialog.itemKey(k) == importName)
                 dialog.setChecked(k, true);
     }
+}
+
+void AppendCheckedFields(const frmFelder &dialog, QStringList &labels, QVector<qint16> &ids, QVector<int> &types)
+{
+    for (int k = 0; k < dialog.itemCount(); ++k) {
+        if (!dialog.isChecked(k) || dialog.itemTag(k).isEmpty())
+            continue;
+        const QString key = dialog.itemKey(k);
+        labels << dialog.itemText(k);
+        ids << qint16(key.mid(key.indexOf(QLatin1Char('|')) + 1).toInt());
+        types << dialog.itemTag(k).toInt();
+    }
+}
+
+QHash<QString, QString> UserNamesByID(actserver::ACTDatabaseObject &database)
+{
+    QHash<QString, QString> names;
+    const actserver::ACTUsers users = database.Users();
+    for (int u = 1; u <= users.Count(); ++u)
+        names.insert(users.UniqueID(u), users.Name(u));
+    return names;
 }
 
 } // namespace records

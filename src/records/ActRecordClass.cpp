@@ -2,6 +2,8 @@
 // the users, reading, loading and the show operation towards the running ACT!.
 #include "ActRecordClass.h"
 
+#include "ActFieldList.h"
+
 #include "ActTableSource.h"
 #include "RunningACT.h"
 #include "actlink/clUniqueIDConverter.h"
@@ -74,10 +76,7 @@ bool ActRecordClass::setFixedFields(const FixedField *fields, int count)
         types << fields[i].type;
     }
     setFieldArrays(labels, ids, types);
-    m_users.clear();
-    const actserver::ACTUsers users = m_database->Users();
-    for (int u = 1; u <= users.Count(); ++u)
-        m_users.insert(users.UniqueID(u), users.Name(u));
+    m_users = UserNamesByID(*m_database);
     m_usersBuilt = true;
     return true;
 }

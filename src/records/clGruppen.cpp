@@ -114,21 +114,10 @@ void clGruppen::BuildFieldArrays(frmFelder &dialog)
     QVector<qint16> ids{kIdField, kMemberCountField, kMemberField, kParentField};
     QVector<int> types{FieldTypeCode::IdOrName, FieldTypeCode::WholeNumber, FieldTypeCode::IdOrName,
                        FieldTypeCode::IdOrName};
-    for (int k = 0; k < dialog.itemCount(); ++k) {
-        // A field of an unsupported type has no code and cannot become a column.
-        if (!dialog.isChecked(k) || dialog.itemTag(k).isEmpty())
-            continue;
-        const QString key = dialog.itemKey(k);
-        const qint16 id = qint16(key.mid(key.indexOf(QLatin1Char('|')) + 1).toInt());
-        labels << dialog.itemText(k);
-        ids << id;
-        types << dialog.itemTag(k).toInt();
-        if (id == kUserField && !m_usersBuilt && m_database) {
-            const actserver::ACTUsers users = m_database->Users();
-            for (int u = 1; u <= users.Count(); ++u)
-                m_users.insert(users.UniqueID(u), users.Name(u));
-            m_usersBuilt = true;
-        }
+    AppendCheckedFields(dialog, labels, ids, types);
+    if (ids.contains(kUserField) && !m_usersBuilt && m_database) {
+        m_users = UserNamesByID(*m_database);
+        m_usersBuilt = true;
     }
     setFieldArrays(labels, ids, types);
 }
