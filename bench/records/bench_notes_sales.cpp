@@ -96,17 +96,3 @@ void BM_NotesFieldsReadOnly(benchmark::State &state)
 BENCHMARK(BM_NotesFieldsReadOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    platform::ScriptedUi ui;
-    platform::setUi(&ui);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    platform::setUi(nullptr);
-    return 0;
-}

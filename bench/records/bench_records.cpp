@@ -125,17 +125,3 @@ void BM_PythonDbfreadSameFile(benchmark::State &state)
 BENCHMARK(BM_PythonDbfreadSameFile)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    platform::ScriptedUi ui;
-    platform::setUi(&ui);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    platform::setUi(nullptr);
-    return 0;
-}

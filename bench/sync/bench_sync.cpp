@@ -119,17 +119,3 @@ void BM_ContactsFromNotes(benchmark::State &state)
 BENCHMARK(BM_ContactsFromNotes)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    platform::ScriptedUi ui;
-    platform::setUi(&ui);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    platform::setUi(nullptr);
-    return 0;
-}
