@@ -17,21 +17,6 @@ namespace records {
 
 namespace {
 
-// The number a text holds: C notation first ("12.5"), then the user's ("12,5").
-std::optional<double> numberInText(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    double value = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok)
-        value = QLocale().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 // A value that reads as a number; Booleans count as -1 and 0, as they convert in VB.
 std::optional<double> numberOf(const QVariant &value)
 {
@@ -52,7 +37,7 @@ std::optional<double> numberOf(const QVariant &value)
         return std::isfinite(number) ? std::optional<double>(number) : std::nullopt;
     }
     case QMetaType::QString:
-        return numberInText(value.toString());
+        return NumberInText(value.toString());
     default:
         return std::nullopt;
     }

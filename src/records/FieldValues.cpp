@@ -12,20 +12,6 @@ namespace records {
 
 namespace {
 
-std::optional<double> numberOf(const QString &text)
-{
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    double value = QLocale::c().toDouble(trimmed, &ok);
-    if (!ok)
-        value = QLocale().toDouble(trimmed, &ok);
-    if (!ok || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
 int twoDigits(const QChar *p) { return (p[0].unicode() - '0') * 10 + (p[1].unicode() - '0'); }
 
 bool allDigits(const QChar *p, int n)
@@ -87,6 +73,20 @@ void putTwo(QChar *d, int v)
 
 } // namespace
 
+std::optional<double> NumberInText(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    double value = QLocale::c().toDouble(trimmed, &ok);
+    if (!ok)
+        value = QLocale().toDouble(trimmed, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
 QString FormatOfCode(int code)
 {
     switch (code) {
@@ -105,7 +105,7 @@ QString FormatOfCode(int code)
 
 QVariant WholeNumberValue(const QString &text)
 {
-    const std::optional<double> number = numberOf(text);
+    const std::optional<double> number = NumberInText(text);
     if (!number)
         return text.isEmpty() ? 0 : -1;
     const double rounded = std::nearbyint(*number); // the default rounding mode sends halves to even
@@ -116,7 +116,7 @@ QVariant WholeNumberValue(const QString &text)
 
 QVariant DecimalValue(const QString &text)
 {
-    const std::optional<double> number = numberOf(text);
+    const std::optional<double> number = NumberInText(text);
     if (!number)
         return text.isEmpty() ? 0 : -1;
     const QLocale locale;

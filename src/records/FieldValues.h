@@ -18,6 +18,10 @@ constexpr int IdOrName = 4;
 constexpr int Time = 5;
 } // namespace FieldTypeCode
 
+// The number a text holds: C notation first ("12.5"), then the user's ("12,5"); none for an empty,
+// unreadable or infinite text.
+std::optional<double> NumberInText(const QString &text);
+
 // The attribute format of a code; "" for text and IDs (no format is set for them).
 QString FormatOfCode(int code);
 
