@@ -11,24 +11,7 @@
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 
-#include <functional>
-
 namespace records {
-
-namespace {
-
-// Clears the table's status line however the show operation ends.
-class ClearStatusOnExit
-{
-public:
-    explicit ClearStatusOnExit(std::function<void()> clear) : m_clear(std::move(clear)) {}
-    ~ClearStatusOnExit() { m_clear(); }
-
-private:
-    std::function<void()> m_clear;
-};
-
-} // namespace
 
 ActRecordClass::ActRecordClass(TableKind kind) : RecordClassBase(kind) {}
 
@@ -98,35 +81,6 @@ void ActRecordClass::ShowData()
 void ActRecordClass::LoadData(const QString &sFoxDatei)
 {
     loadDataFrame(sFoxDatei, [] { return true; });
-}
-
-bool ActRecordClass::showInACT(const QString &sRecordID, const QString &sRelationID, const QString &idTyp,
-                               const QString &searchText, ShowByUniqueID show)
-{
-    ClearStatusOnExit clear([this] { SetStatus(QString()); });
-    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
-    const std::unique_ptr<RunningACT> act = RunningACT::create();
-    if (!act->ACTgestartet()) {
-        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
-        return false;
-    }
-    if (act->ACTDatenbank().isEmpty()) {
-        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
-                              platform::MsgIcon::Information);
-        return false;
-    }
-    const actlink::clUniqueIDConverter converter;
-    if (converter.GetIDTyp(sRecordID) != idTyp)
-        return false;
-    SetStatus(QStringLiteral("Suche Kontakt..."));
-    if (!act->CreateContactSearch(converter.ToUniqueID(sRelationID)))
-        return false;
-    platform::DoEvents();
-    SetStatus(searchText);
-    if (!((*act).*show)(converter.ToUniqueID(sRecordID)))
-        return false;
-    act->Zeigen();
-    return true;
 }
 
 bool ActRecordClass::isBlank(const QString &text)

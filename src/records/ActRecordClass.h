@@ -53,15 +53,6 @@ protected:
     // The name of the user with this unique ID; "Unbekannt" for an ID the database lacks.
     QString userName(const QString &userId) const;
 
-    // Which show operation of the running ACT! a class uses.
-    using ShowByUniqueID = bool (RunningACT::*)(const QString &);
-    // Shows the record sRecordID (a HexID of type idTyp) of the contact sRelationID (a HexID) in
-    // the running ACT!: the two notices when ACT! does not run or has no database open, false
-    // without a message for an ID of another type, a failed lookup or a record ACT! does not find.
-    // searchText is the status text before the record is looked for.
-    bool showInACT(const QString &sRecordID, const QString &sRelationID, const QString &idTyp,
-                   const QString &searchText, ShowByUniqueID show);
-
     // True for an empty text or one of blanks only (a record of a group, not of a contact).
     static bool isBlank(const QString &text);
     // The text up to its first line break (CR LF); the whole text when it has none.

@@ -3,11 +3,14 @@
 #include "RecordClassBase.h"
 
 #include "FieldValues.h"
+#include "RunningACT.h"
+#include "actlink/clUniqueIDConverter.h"
 #include "actlink/ACTOLEErrorText.h"
 #include "platform/UiServices.h"
 #include "records/infozoom/InfoZoomControl.h"
 
 #include <QLabel>
+#include <functional>
 
 namespace records {
 
@@ -28,6 +31,17 @@ public:
 private:
     InfoZoomControl *m_control;
     bool m_active = true;
+};
+
+// Clears the table's status line however the show operation ends, an error passing up included.
+class ClearStatusOnExit
+{
+public:
+    explicit ClearStatusOnExit(std::function<void()> clear) : m_clear(std::move(clear)) {}
+    ~ClearStatusOnExit() { m_clear(); }
+
+private:
+    std::function<void()> m_clear;
 };
 
 } // namespace
@@ -249,6 +263,35 @@ void RecordClassBase::finishLoad()
     if (!m_izTable->ViewUpdated())
         m_izControl->Table()->UpdateView();
     SetStatus(QStringLiteral("Fertig."));
+}
+
+bool RecordClassBase::showInACT(const QString &sRecordID, const QString &sRelationID, const QString &idTyp,
+                               const QString &searchText, ShowByUniqueID show)
+{
+    ClearStatusOnExit clear([this] { SetStatus(QString()); });
+    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
+    const std::unique_ptr<RunningACT> act = RunningACT::create();
+    if (!act->ACTgestartet()) {
+        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
+        return false;
+    }
+    if (act->ACTDatenbank().isEmpty()) {
+        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
+                              platform::MsgIcon::Information);
+        return false;
+    }
+    const actlink::clUniqueIDConverter converter;
+    if (converter.GetIDTyp(sRecordID) != idTyp)
+        return false;
+    SetStatus(QStringLiteral("Suche Kontakt..."));
+    if (!act->CreateContactSearch(converter.ToUniqueID(sRelationID)))
+        return false;
+    platform::DoEvents();
+    SetStatus(searchText);
+    if (!((*act).*show)(converter.ToUniqueID(sRecordID)))
+        return false;
+    act->Zeigen();
+    return true;
 }
 
 } // namespace records

@@ -20,6 +20,8 @@ class QLabel;
 
 namespace records {
 
+class RunningACT;
+
 class RecordClassBase
 {
 public:
@@ -94,6 +96,15 @@ protected:
     QVariant valueOf(int i, const QString &text);
     // The BadRecordQuestion; true to skip the record and go on.
     bool continueAfterBadRecord(long code, long recordNumber);
+
+    // Which show operation of the running ACT! a class uses.
+    using ShowByUniqueID = bool (RunningACT::*)(const QString &);
+    // Shows the record sRecordID (a HexID of type idTyp) of the contact sRelationID (a HexID) in
+    // the running ACT!: the two notices when ACT! does not run or has no database open, false
+    // without a message for an ID of another type, a failed lookup or a record ACT! does not find.
+    // searchText is the status text before the record is looked for.
+    bool showInACT(const QString &sRecordID, const QString &sRelationID, const QString &idTyp,
+                   const QString &searchText, ShowByUniqueID show);
     // The attribute of each field as setUpAttributes found or made it, for classes that write rows
     // themselves.
     const QVector<InfoZoomAttribute> &columns() const { return m_columns; }

@@ -5,13 +5,11 @@
 #include "ActActivitySource.h"
 #include "FieldValues.h"
 #include "RunningACT.h"
-#include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "clGruppenliste.h"
 #include "platform/UiServices.h"
 #include "records/infozoom/InfoZoomControl.h"
 
-#include <functional>
 
 namespace records {
 
@@ -34,17 +32,6 @@ constexpr ActivityField kFields[] = {
     {35, FieldTypeCode::Text},        {36, FieldTypeCode::Text},         {44, FieldTypeCode::DateTime},
     {43, FieldTypeCode::Text},        {42, FieldTypeCode::IdOrName},     {47, FieldTypeCode::Text},
     {46, FieldTypeCode::Text},        {39, FieldTypeCode::IdOrName},
-};
-
-// Clears the table's status line however ShowActivity ends, an error passing up included.
-class StatusClearer
-{
-public:
-    explicit StatusClearer(std::function<void()> clear) : m_clear(std::move(clear)) {}
-    ~StatusClearer() { m_clear(); }
-
-private:
-    std::function<void()> m_clear;
 };
 
 } // namespace
@@ -110,30 +97,8 @@ void clAufgaben::LoadData(const QString &sFoxDatei)
 
 bool clAufgaben::ShowActivity(const QString &sActivityID, const QString &sRelationID)
 {
-    StatusClearer clearer([this] { SetStatus(QString()); });
-    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
-    const std::unique_ptr<RunningACT> act = RunningACT::create();
-    if (!act->ACTgestartet()) {
-        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
-        return false;
-    }
-    if (act->ACTDatenbank().isEmpty()) {
-        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
-                              platform::MsgIcon::Information);
-        return false;
-    }
-    const actlink::clUniqueIDConverter converter;
-    if (converter.GetIDTyp(sActivityID) != QLatin1String("AT"))
-        return false;
-    SetStatus(QStringLiteral("Suche Kontakt..."));
-    if (!act->CreateContactSearch(converter.ToUniqueID(sRelationID)))
-        return false;
-    platform::DoEvents();
-    SetStatus(QStringLiteral("Suche Aufgabe..."));
-    if (!act->ShowActivityByUniqueID(converter.ToUniqueID(sActivityID)))
-        return false;
-    act->Zeigen();
-    return true;
+    return showInACT(sActivityID, sRelationID, QStringLiteral("AT"), QStringLiteral("Suche Aufgabe..."),
+                     &RunningACT::ShowActivityByUniqueID);
 }
 
 void clAufgaben::assignRole(int i, const QString &importName)
