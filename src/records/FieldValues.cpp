@@ -5,6 +5,7 @@
 
 #include <QHash>
 #include <QLocale>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -65,6 +66,36 @@ std::optional<QDateTime> quickDate(const QString &text)
     return QDateTime(date, QTime(twoDigits(p + 11), twoDigits(p + 14), twoDigits(p + 17)));
 }
 
+// A plain decimal number ("-12", "3.50"), the form the tables deliver, read without a locale. The
+// conversion rounds exactly as the locale's would; anything else is left to the locales.
+std::optional<double> plainNumber(const QString &text)
+{
+    constexpr qsizetype MaxChars = 40;
+    const qsizetype n = text.size();
+    if (n == 0 || n > MaxChars)
+        return std::nullopt;
+    char ascii[MaxChars];
+    bool digits = false;
+    bool point = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c >= u'0' && c <= u'9')
+            digits = true;
+        else if (c == u'.' && digits && !point)
+            point = true;
+        else if (c != u'-' || i != 0)
+            return std::nullopt;
+        ascii[i] = char(c);
+    }
+    if (!digits || ascii[n - 1] < '0' || ascii[n - 1] > '9')
+        return std::nullopt;
+    double value = 0;
+    const std::from_chars_result read = std::from_chars(ascii, ascii + n, value);
+    if (read.ec != std::errc() || read.ptr != ascii + n)
+        return std::nullopt;
+    return value;
+}
+
 void putTwo(QChar *d, int v)
 {
     d[0] = QChar(u'0' + v / 10);
@@ -78,6 +109,8 @@ std::optional<double> NumberInText(const QString &text)
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
+    if (const std::optional<double> plain = plainNumber(trimmed); plain && std::isfinite(*plain))
+        return plain;
     bool ok = false;
     double value = QLocale::c().toDouble(trimmed, &ok);
     if (!ok)

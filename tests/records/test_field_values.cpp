@@ -4,6 +4,8 @@
 #include "records/FieldValues.h"
 #include "records/infozoom/InfoZoomTable.h"
 
+#include <QLocale>
+#include <cstring>
 #include <gtest/gtest.h>
 
 using namespace records;
@@ -31,6 +33,44 @@ TEST(FieldValues, DecimalsUseTheUsersNumberFormatWithoutEmptyDecimals)
     EXPECT_EQ(DecimalValue(QStringLiteral("-0.25")), QVariant(QStringLiteral("-0,25")));
     EXPECT_EQ(DecimalValue(QStringLiteral("viel")), QVariant(-1));
     EXPECT_EQ(DecimalValue(QString()), QVariant(0));
+}
+
+// Plain numbers are read without a locale; they must come out bit for bit as the C locale reads
+// them, and the forms only a locale reads must still be read.
+TEST(FieldValues, NumbersInTextReadAsTheLocalesReadThem)
+{
+    quint64 state = 0x2545F4914F6CDD1Dull;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    QStringList texts = {QStringLiteral("0"),        QStringLiteral("-0"),
+                         QStringLiteral("007"),      QStringLiteral("0.1"),
+                         QStringLiteral("2.675"),    QStringLiteral("-123456.789"),
+                         QStringLiteral("9007199254740993"), QStringLiteral("0.30000000000000004"),
+                         QStringLiteral("123456789012345678901234567890.5")};
+    for (int i = 0; i < 2000; ++i) {
+        const qint64 whole = qint64(next() % 100000000000ull) - 50000000000;
+        texts << QString::number(whole) + QLatin1Char('.') + QString::number(next() % 1000000);
+    }
+    for (const QString &text : texts) {
+        bool ok = false;
+        const double expected = QLocale::c().toDouble(text, &ok);
+        ASSERT_TRUE(ok) << text.toStdString();
+        const std::optional<double> read = NumberInText(text);
+        ASSERT_TRUE(read.has_value()) << text.toStdString();
+        EXPECT_EQ(std::memcmp(&*read, &expected, sizeof expected), 0) << text.toStdString();
+    }
+    EXPECT_EQ(NumberInText(QStringLiteral("1,5")), 1.5);     // the user's (German) form
+    EXPECT_EQ(NumberInText(QStringLiteral("1.234,5")), 1234.5);
+    EXPECT_EQ(NumberInText(QStringLiteral("1e3")), 1000.0);
+    EXPECT_EQ(NumberInText(QStringLiteral(" 42 ")), 42.0);
+    EXPECT_FALSE(NumberInText(QStringLiteral("-")).has_value());
+    EXPECT_FALSE(NumberInText(QStringLiteral("1.2.3")).has_value());
+    EXPECT_FALSE(NumberInText(QStringLiteral("12-3")).has_value());
+    EXPECT_FALSE(NumberInText(QStringLiteral("1e999")).has_value());
 }
 
 TEST(FieldValues, DatesOfTheSourceAndTheEmptyDatesOfTheKinds)

@@ -46,21 +46,21 @@ void InfoZoomObject::setValue(const InfoZoomAttribute &attribute, const QString 
 {
     TableData &t = table();
     AttributeNodeData &node = column(attribute);
-    t.setCode(&node, m_row, node.column->intern(text));
+    t.putText(&node, m_row, text);
 }
 
 void InfoZoomObject::setWhole(const InfoZoomAttribute &attribute, qint64 whole)
 {
     TableData &t = table();
     AttributeNodeData &node = column(attribute);
-    t.setCode(&node, m_row, node.column->internWhole(whole));
+    t.putWhole(&node, m_row, whole);
 }
 
 void InfoZoomObject::setValue(const InfoZoomAttribute &attribute, double number)
 {
     TableData &t = table();
     AttributeNodeData &node = column(attribute);
-    t.setCode(&node, m_row, node.column->internNumber(number));
+    t.putNumber(&node, m_row, number);
 }
 
 bool InfoZoomObject::IsSelected(const InfoZoomAttribute &attribute) const

@@ -73,8 +73,10 @@ void InfoZoomTable::setDisplayEnabled(bool on)
     if (m_displayEnabled == on)
         return;
     m_displayEnabled = on;
-    if (on)
+    if (on) {
+        m_data->settleValues();
         m_data->setListenerMuted(false);
+    }
     if (on && !m_viewUpdated)
         UpdateView();
 }

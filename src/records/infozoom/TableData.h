@@ -56,6 +56,24 @@ public:
     void deleteRow(uint32_t row);
     void deleteAllRows();
     void setValue(AttributeNodeData *attribute, uint32_t row, const QVariant &value);
+    // Puts whose dictionary look-up waits (see ValueColumn::put).
+    void putText(AttributeNodeData *attribute, uint32_t row, const QString &text)
+    {
+        attribute->column->put(row, text);
+        valuePut(attribute);
+    }
+    void putWhole(AttributeNodeData *attribute, uint32_t row, qint64 whole)
+    {
+        attribute->column->putWhole(row, whole);
+        valuePut(attribute);
+    }
+    void putNumber(AttributeNodeData *attribute, uint32_t row, double number)
+    {
+        attribute->column->putNumber(row, number);
+        valuePut(attribute);
+    }
+    // Looks up every waiting put, all attributes at once.
+    void settleValues();
     void setCode(AttributeNodeData *attribute, uint32_t row, uint32_t code)
     {
         attribute->column->setCode(row, code);
@@ -127,6 +145,12 @@ private:
     };
 
     void touch();
+    void valuePut(AttributeNodeData *attribute)
+    {
+        if (attribute == m_sortAttribute)
+            invalidateView();
+        touch();
+    }
     void structureChanged();
     void invalidateView() { m_viewValid = false; }
     // Orders m_viewRows by the sort attribute.
@@ -140,6 +164,7 @@ private:
     mutable bool m_flatValid = false;
 
     uint32_t m_rowSlots = 0;
+    uint32_t m_rowsSinceSettle = 0;
     uint32_t m_liveRows = 0;
     std::vector<uint8_t> m_dead;
     quint64 m_generation = 1;

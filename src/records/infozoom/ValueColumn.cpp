@@ -9,6 +9,11 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <QSemaphore>
+#include <QThreadPool>
+#include <atomic>
+#include <exception>
+#include <mutex>
 #include <thread>
 
 namespace {
@@ -129,6 +134,12 @@ QVariant ValueColumn::normalized(const QVariant &value)
 
 void ValueColumn::setCode(uint32_t row, uint32_t code)
 {
+    settle();
+    setCodeNow(row, code);
+}
+
+void ValueColumn::setCodeNow(uint32_t row, uint32_t code)
+{
     if (row >= m_codes.size()) {
         if (code == EmptyCode)
             return;
@@ -140,20 +151,139 @@ void ValueColumn::setCode(uint32_t row, uint32_t code)
     }
 }
 
+void ValueColumn::put(uint32_t row, const QString &text)
+{
+    // Bounds what waits when nobody settles the column (puts into existing rows).
+    constexpr size_t MaxPending = 1 << 16;
+    if (m_pending.size() >= MaxPending)
+        settleNow();
+    if (size_t(text.size()) > MaxPendingText) {
+        settleNow();
+        setCodeNow(row, internText(text.constData(), text.size()));
+        return;
+    }
+    m_pending.push_back(PendingPut{row, uint32_t(text.size()), qint64(m_pendingChars.size())});
+    m_pendingChars.insert(m_pendingChars.end(), text.constData(), text.constData() + text.size());
+}
+
+void ValueColumn::putWhole(uint32_t row, qint64 whole)
+{
+    if (m_pending.size() >= (1 << 16))
+        settleNow();
+    m_pending.push_back(PendingPut{row, uint32_t(Integer) << KindShift, whole});
+}
+
+void ValueColumn::putNumber(uint32_t row, double number)
+{
+    if (m_pending.size() >= (1 << 16))
+        settleNow();
+    qint64 bits;
+    std::memcpy(&bits, &number, sizeof bits);
+    m_pending.push_back(PendingPut{row, uint32_t(Number) << KindShift, bits});
+}
+
+void ValueColumn::put(uint32_t row, const QVariant &raw)
+{
+    if (raw.typeId() == QMetaType::QString)
+        return put(row, *static_cast<const QString *>(raw.constData()));
+    const QVariant value = normalized(raw);
+    switch (value.typeId()) {
+    case QMetaType::QString:
+        return put(row, value.toString());
+    case QMetaType::Double:
+        return putNumber(row, value.toDouble());
+    default:
+        return putWhole(row, value.toLongLong());
+    }
+}
+
+void ValueColumn::settleNow()
+{
+    for (const PendingPut &p : m_pending) {
+        uint32_t code;
+        switch (Kind(p.sizeAndKind >> KindShift)) {
+        case Text:
+            code = internText(m_pendingChars.data() + p.bits, qsizetype(p.sizeAndKind));
+            break;
+        case Integer:
+            code = internWholeNow(p.bits);
+            break;
+        default: {
+            double d;
+            std::memcpy(&d, &p.bits, sizeof d);
+            code = internNumberNow(d);
+        }
+        }
+        setCodeNow(p.row, code);
+    }
+    m_pending.clear();
+    m_pendingChars.clear();
+}
+
+void ValueColumn::settleAll(const std::vector<ValueColumn *> &columns)
+{
+    std::vector<ValueColumn *> work;
+    for (ValueColumn *column : columns)
+        if (!column->m_pending.empty())
+            work.push_back(column);
+    if (work.size() < 2) {
+        for (ValueColumn *column : work)
+            column->settleNow();
+        return;
+    }
+    static QThreadPool pool;
+    std::atomic<size_t> next{0};
+    std::mutex failureLock;
+    std::exception_ptr failure;
+    auto drain = [&] {
+        for (size_t i = next++; i < work.size(); i = next++) {
+            try {
+                work[i]->settleNow();
+            } catch (...) {
+                const std::lock_guard<std::mutex> lock(failureLock);
+                failure = std::current_exception();
+            }
+        }
+    };
+    const int helpers = std::min<int>(int(work.size()) - 1, pool.maxThreadCount());
+    QSemaphore done;
+    for (int h = 0; h < helpers; ++h)
+        pool.start([&] {
+            drain();
+            done.release();
+        });
+    drain();
+    done.acquire(helpers);
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
 uint32_t ValueColumn::intern(const QString &text)
 {
-    if (text.isEmpty())
+    settle();
+    return internText(text.constData(), text.size());
+}
+
+uint32_t ValueColumn::internText(const QChar *chars, qsizetype size)
+{
+    if (size == 0)
         return EmptyCode;
     buildIndex();
-    const quint32 hash = textHash(text);
-    if (const std::optional<uint32_t> known = findText(text, hash))
+    const quint32 hash = textHash(chars, size);
+    if (const std::optional<uint32_t> known = findText(chars, size, hash))
         return *known;
-    const uint32_t code = append(Text, text, 0);
+    const uint32_t code = append(Text, QString(chars, size), 0);
     indexText(code, hash);
     return code;
 }
 
 uint32_t ValueColumn::internWhole(qint64 whole)
+{
+    settle();
+    return internWholeNow(whole);
+}
+
+uint32_t ValueColumn::internWholeNow(qint64 whole)
 {
     buildIndex();
     auto it = m_intIndex.constFind(whole);
@@ -165,6 +295,12 @@ uint32_t ValueColumn::internWhole(qint64 whole)
 }
 
 uint32_t ValueColumn::internNumber(double number)
+{
+    settle();
+    return internNumberNow(number);
+}
+
+uint32_t ValueColumn::internNumberNow(double number)
 {
     buildIndex();
     const quint64 key = numberKey(number);
@@ -195,13 +331,14 @@ uint32_t ValueColumn::intern(const QVariant &raw)
 
 std::optional<uint32_t> ValueColumn::find(const QVariant &raw) const
 {
+    settle();
     buildIndex();
     const QVariant value = normalized(raw);
     if (value.typeId() == QMetaType::QString) {
         const QString s = value.toString();
         if (s.isEmpty())
             return EmptyCode;
-        if (const std::optional<uint32_t> known = findText(s, textHash(s)))
+        if (const std::optional<uint32_t> known = findText(s.constData(), s.size(), textHash(s.constData(), s.size())))
             return known;
         bool ok = false;
         const qlonglong whole = s.trimmed().toLongLong(&ok);
@@ -233,7 +370,7 @@ std::optional<uint32_t> ValueColumn::find(const QVariant &raw) const
             return it.value();
     }
     const QString asText = value.toString();
-    if (const std::optional<uint32_t> known = findText(asText, textHash(asText)))
+    if (const std::optional<uint32_t> known = findText(asText.constData(), asText.size(), textHash(asText.constData(), asText.size())))
         return known;
     return std::nullopt;
 }
@@ -252,6 +389,7 @@ void ValueColumn::setMarked(uint32_t code, bool marked)
 
 std::vector<uint32_t> ValueColumn::markedCodes() const
 {
+    settle();
     std::vector<uint32_t> result;
     for (uint32_t c = 0; c < m_marked.size(); ++c)
         if (m_marked[c])
@@ -335,6 +473,8 @@ void ValueColumn::sortTexts(std::vector<uint32_t> &codes) const
 
 void ValueColumn::clear()
 {
+    m_pending.clear();
+    m_pendingChars.clear();
     m_kinds.clear();
     m_texts.clear();
     m_numbers.clear();
@@ -352,6 +492,7 @@ void ValueColumn::clear()
 
 void ValueColumn::appendDecoded(Kind kind, const QString &text, qint64 bits)
 {
+    settle();
     if (kind == Number) {
         double d;
         std::memcpy(&d, &bits, sizeof d);
@@ -364,12 +505,14 @@ void ValueColumn::appendDecoded(Kind kind, const QString &text, qint64 bits)
 
 void ValueColumn::assignCodes(std::vector<uint32_t> codes)
 {
+    settle();
     m_codes = std::move(codes);
     invalidateDerived();
 }
 
 size_t ValueColumn::rowBytes() const
 {
+    settle();
     return m_codes.capacity() * sizeof(uint32_t) + m_postingRows.capacity() * sizeof(uint32_t);
 }
 
@@ -381,9 +524,9 @@ void ValueColumn::buildIndex() const
     m_textCount = 0;
     m_intIndex.clear();
     m_numberIndex.clear();
-    for (uint32_t code = 1; code < distinctCount(); ++code) {
+    for (uint32_t code = 1; code < uint32_t(m_kinds.size()); ++code) {
         if (m_kinds[code] == Text)
-            indexText(code, textHash(m_texts[code]));
+            indexText(code, textHash(m_texts[code].constData(), m_texts[code].size()));
         else if (m_kinds[code] == Number)
             m_numberIndex.insert(quint64(m_numbers[code]), code);
         else
@@ -392,7 +535,7 @@ void ValueColumn::buildIndex() const
     m_indexValid = true;
 }
 
-quint32 ValueColumn::textHash(const QString &text)
+quint32 ValueColumn::textHash(const QChar *chars, qsizetype size)
 {
     // Every put of a text hashes it, so this sits on the hot path of a fill. Qt's string hash is
     // SipHash on builds without AES; a multiply-fold over sixteen bytes at a time mixes well enough
@@ -413,8 +556,8 @@ quint32 ValueColumn::textHash(const QString &text)
         std::memcpy(&v, p, sizeof v);
         return quint64(v);
     };
-    const auto *p = reinterpret_cast<const unsigned char *>(text.constData());
-    const size_t n = size_t(text.size()) * sizeof(QChar); // even
+    const auto *p = reinterpret_cast<const unsigned char *>(chars);
+    const size_t n = size_t(size) * sizeof(QChar); // even
     quint64 h = k2 ^ n;
     quint64 a = 0, b = 0;
     if (n <= 16) {
@@ -439,7 +582,7 @@ quint32 ValueColumn::textHash(const QString &text)
     return quint32(h ^ (h >> 32));
 }
 
-std::optional<uint32_t> ValueColumn::findText(const QString &text, quint32 hash) const
+std::optional<uint32_t> ValueColumn::findText(const QChar *chars, qsizetype size, quint32 hash) const
 {
     if (m_textSlots.empty())
         return std::nullopt;
@@ -451,7 +594,7 @@ std::optional<uint32_t> ValueColumn::findText(const QString &text, quint32 hash)
         if (quint32(slot >> 32) == hash) {
             const uint32_t code = uint32_t(slot & 0xFFFFFFFFu) - 1;
             const QString &known = m_texts[code];
-            if (known.size() == text.size() && sameChars(known.constData(), text.constData(), text.size()))
+            if (known.size() == size && sameChars(known.constData(), chars, size))
                 return code;
         }
     }

@@ -18,9 +18,31 @@ public:
 
     ValueColumn();
 
-    uint32_t codeAt(uint32_t row) const { return row < m_codes.size() ? m_codes[row] : EmptyCode; }
+    uint32_t codeAt(uint32_t row) const
+    {
+        settle();
+        return row < m_codes.size() ? m_codes[row] : EmptyCode;
+    }
     void setCode(uint32_t row, uint32_t code);
     enum Kind : uint8_t { Text = 0, Integer = 1, Number = 2 };
+
+    // Puts whose look-up in the dictionary waits until the column is next read or settled: a fill
+    // then looks up the values of all attributes at once, one column per core (settleAll). The
+    // outcome, codes included, is the same as putting each value at once.
+    void put(uint32_t row, const QString &text);
+    void put(uint32_t row, const QVariant &value);
+    void putWhole(uint32_t row, qint64 whole);
+    void putNumber(uint32_t row, double number);
+    size_t pendingPuts() const { return m_pending.size(); }
+    // Looks up the waiting puts. Every read does this first, so a waiting put is never seen.
+    void settle() const
+    {
+        if (!m_pending.empty())
+            const_cast<ValueColumn *>(this)->settleNow();
+    }
+    // Settles several columns in parallel. Columns share nothing, so each one is settled on one
+    // thread.
+    static void settleAll(const std::vector<ValueColumn *> &columns);
 
     // The code of a value, added to the dictionary when new. Whole numbers stay numbers, texts stay
     // texts; an empty text and an invalid variant are the empty value; dates become their text.
@@ -32,7 +54,11 @@ public:
     // text that looks like the number given.
     std::optional<uint32_t> find(const QVariant &value) const;
 
-    uint32_t distinctCount() const { return static_cast<uint32_t>(m_kinds.size()); }
+    uint32_t distinctCount() const
+    {
+        settle();
+        return static_cast<uint32_t>(m_kinds.size());
+    }
     // A text, an int (a qlonglong beyond 32 bits) or a double.
     QVariant value(uint32_t code) const;
     Kind kind(uint32_t code) const { return Kind(m_kinds[code]); }
@@ -61,17 +87,37 @@ public:
     void appendDecoded(Kind kind, const QString &text, qint64 bits);
     // Replaces the rows with decoded codes; the caller has checked every code.
     void assignCodes(std::vector<uint32_t> codes);
-    const std::vector<uint32_t> &codes() const { return m_codes; }
+    const std::vector<uint32_t> &codes() const
+    {
+        settle();
+        return m_codes;
+    }
     // Bytes held for the rows (codes and posting lists), without the distinct values themselves.
     size_t rowBytes() const;
 
 private:
+    // A waiting put. A text's characters are copied into m_pendingChars (at `bits`): a copy costs
+    // less than holding a reference to the caller's text, and nothing has to be released later.
+    struct PendingPut
+    {
+        uint32_t row;
+        uint32_t sizeAndKind; // characters of a text, or the kind in the top bits
+        qint64 bits;          // whole number, a double's bits, or where the text's characters start
+    };
+    static constexpr uint32_t KindShift = 30;
+    static constexpr uint32_t MaxPendingText = (1u << KindShift) - 1;
+
+    void settleNow();
+    uint32_t internText(const QChar *chars, qsizetype size);
+    uint32_t internWholeNow(qint64 whole);
+    uint32_t internNumberNow(double number);
+    void setCodeNow(uint32_t row, uint32_t code);
     void buildIndex() const;
     // Texts in German order: case-insensitive, digit runs as numbers.
     void sortTexts(std::vector<uint32_t> &codes) const;
-    std::optional<uint32_t> findText(const QString &text, quint32 hash) const;
+    std::optional<uint32_t> findText(const QChar *chars, qsizetype size, quint32 hash) const;
     void indexText(uint32_t code, quint32 hash) const;
-    static quint32 textHash(const QString &text);
+    static quint32 textHash(const QChar *chars, qsizetype size);
     void invalidateDerived() const;
     static QVariant normalized(const QVariant &value);
     uint32_t append(Kind kind, const QString &text, qint64 bits);
@@ -82,6 +128,8 @@ private:
     std::vector<qint64> m_numbers;
     std::vector<uint32_t> m_codes;
     std::vector<uint8_t> m_marked;
+    std::vector<PendingPut> m_pending;
+    std::vector<QChar> m_pendingChars;
 
     mutable bool m_indexValid = true;
     // Texts are found through an open-addressing table of (hash << 32 | code + 1) slots: a probe
