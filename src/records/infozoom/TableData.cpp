@@ -129,11 +129,11 @@ bool TableData::moveNode(AttributeNodeData *node, AttributeNodeData *folder, int
 
 uint32_t TableData::addRow()
 {
-    // A fill's puts wait in their columns; looking them up every few thousand rows, all columns at
-    // once, uses every core while what waits still sits in the cache.
+    // A fill's puts wait in their columns; every few thousand rows worker threads look them up, all
+    // columns at once, while this thread goes on filling.
     constexpr uint32_t SettleEvery = 4096;
     if (++m_rowsSinceSettle >= SettleEvery)
-        settleValues();
+        startSettlingValues();
     const uint32_t row = m_rowSlots++;
     ++m_liveRows;
     if (!m_dead.empty())
@@ -187,14 +187,24 @@ void TableData::deleteAllRows()
     touch();
 }
 
-void TableData::settleValues()
+std::vector<ValueColumn *> TableData::columnsWithPuts()
 {
     m_rowsSinceSettle = 0;
     std::vector<ValueColumn *> columns;
     for (AttributeNodeData *node : flatList())
         if (node->column && node->column->pendingPuts() != 0)
             columns.push_back(node->column.get());
-    ValueColumn::settleAll(columns);
+    return columns;
+}
+
+void TableData::settleValues()
+{
+    ValueColumn::settleAll(columnsWithPuts());
+}
+
+void TableData::startSettlingValues()
+{
+    ValueColumn::startSettling(columnsWithPuts());
 }
 
 void TableData::setValue(AttributeNodeData *attribute, uint32_t row, const QVariant &value)

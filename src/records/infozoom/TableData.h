@@ -145,6 +145,8 @@ private:
     };
 
     void touch();
+    std::vector<ValueColumn *> columnsWithPuts();
+    void startSettlingValues();
     void valuePut(AttributeNodeData *attribute)
     {
         if (attribute == m_sortAttribute)

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <numeric>
 #include <QSemaphore>
+#include <QThread>
 #include <QThreadPool>
 #include <atomic>
 #include <exception>
@@ -69,6 +70,7 @@ uint32_t ValueColumn::append(Kind kind, const QString &text, qint64 bits)
 
 QVariant ValueColumn::value(uint32_t code) const
 {
+    settle();
     switch (m_kinds[code]) {
     case Integer: {
         const qint64 v = m_numbers[code];
@@ -85,6 +87,7 @@ QVariant ValueColumn::value(uint32_t code) const
 
 double ValueColumn::number(uint32_t code) const
 {
+    settle();
     if (m_kinds[code] == Integer)
         return double(m_numbers[code]);
     double d;
@@ -151,32 +154,36 @@ void ValueColumn::setCodeNow(uint32_t row, uint32_t code)
     }
 }
 
-void ValueColumn::put(uint32_t row, const QString &text)
+void ValueColumn::makeRoom()
 {
     // Bounds what waits when nobody settles the column (puts into existing rows).
     constexpr size_t MaxPending = 1 << 16;
     if (m_pending.size() >= MaxPending)
         settleNow();
+}
+
+void ValueColumn::put(uint32_t row, const QString &text)
+{
+    makeRoom();
     if (size_t(text.size()) > MaxPendingText) {
         settleNow();
         setCodeNow(row, internText(text.constData(), text.size()));
         return;
     }
     m_pending.push_back(PendingPut{row, uint32_t(text.size()), qint64(m_pendingChars.size())});
-    m_pendingChars.insert(m_pendingChars.end(), text.constData(), text.constData() + text.size());
+    const auto *chars = reinterpret_cast<const char16_t *>(text.constData());
+    m_pendingChars.insert(m_pendingChars.end(), chars, chars + text.size());
 }
 
 void ValueColumn::putWhole(uint32_t row, qint64 whole)
 {
-    if (m_pending.size() >= (1 << 16))
-        settleNow();
+    makeRoom();
     m_pending.push_back(PendingPut{row, uint32_t(Integer) << KindShift, whole});
 }
 
 void ValueColumn::putNumber(uint32_t row, double number)
 {
-    if (m_pending.size() >= (1 << 16))
-        settleNow();
+    makeRoom();
     qint64 bits;
     std::memcpy(&bits, &number, sizeof bits);
     m_pending.push_back(PendingPut{row, uint32_t(Number) << KindShift, bits});
@@ -197,13 +204,94 @@ void ValueColumn::put(uint32_t row, const QVariant &raw)
     }
 }
 
+// The columns handed to worker threads by one startSettling call.
+class ValueColumn::SettleBatch
+{
+public:
+    explicit SettleBatch(std::vector<ValueColumn *> columns) : m_columns(std::move(columns)) {}
+
+    // Takes columns until none is left; runs on the workers and, for a settle that waits, on the
+    // calling thread too.
+    void drain()
+    {
+        for (size_t i = m_next++; i < m_columns.size(); i = m_next++) {
+            try {
+                ValueColumn &column = *m_columns[i];
+                column.resolve(column.m_flight, column.m_flightChars);
+            } catch (...) {
+                const std::lock_guard<std::mutex> lock(m_failureLock);
+                m_failure = std::current_exception();
+            }
+        }
+    }
+
+    void start(int helpers, const std::shared_ptr<SettleBatch> &self)
+    {
+        m_helpers = helpers;
+        for (int h = 0; h < helpers; ++h)
+            pool().start([self] {
+                self->drain();
+                self->m_done.release();
+            });
+    }
+
+    // Waits for the workers, then lets the columns go: from here on they belong to the calling
+    // thread alone again. A failure of a worker (out of memory) is raised here.
+    void finish()
+    {
+        m_done.acquire(m_helpers);
+        m_helpers = 0;
+        for (ValueColumn *column : m_columns)
+            column->m_batch.reset();
+        if (std::exception_ptr failure = std::exchange(m_failure, nullptr))
+            std::rethrow_exception(failure);
+    }
+
+private:
+    static QThreadPool &pool()
+    {
+        static QThreadPool threads;
+        return threads;
+    }
+
+    std::vector<ValueColumn *> m_columns;
+    std::atomic<size_t> m_next{0};
+    int m_helpers = 0;
+    QSemaphore m_done;
+    std::mutex m_failureLock;
+    std::exception_ptr m_failure;
+};
+
+ValueColumn::~ValueColumn()
+{
+    try {
+        awaitBatch();
+    } catch (...) {
+        // Only running out of memory fails a settle; the column goes anyway.
+    }
+}
+
+void ValueColumn::awaitBatch()
+{
+    if (m_batch) {
+        const std::shared_ptr<SettleBatch> batch = m_batch; // finish() resets m_batch
+        batch->finish();
+    }
+}
+
 void ValueColumn::settleNow()
 {
-    for (const PendingPut &p : m_pending) {
+    awaitBatch();
+    resolve(m_pending, m_pendingChars);
+}
+
+void ValueColumn::resolve(std::vector<PendingPut> &puts, std::vector<char16_t> &chars)
+{
+    for (const PendingPut &p : puts) {
         uint32_t code;
         switch (Kind(p.sizeAndKind >> KindShift)) {
         case Text:
-            code = internText(m_pendingChars.data() + p.bits, qsizetype(p.sizeAndKind));
+            code = internText(reinterpret_cast<const QChar *>(chars.data() + p.bits), qsizetype(p.sizeAndKind));
             break;
         case Integer:
             code = internWholeNow(p.bits);
@@ -216,46 +304,46 @@ void ValueColumn::settleNow()
         }
         setCodeNow(p.row, code);
     }
-    m_pending.clear();
-    m_pendingChars.clear();
+    puts.clear();
+    chars.clear();
+}
+
+std::shared_ptr<ValueColumn::SettleBatch> ValueColumn::launch(const std::vector<ValueColumn *> &columns,
+                                                               bool callerHelps)
+{
+    for (ValueColumn *column : columns)
+        column->awaitBatch();
+    std::vector<ValueColumn *> work;
+    for (ValueColumn *column : columns)
+        if (!column->m_pending.empty()) {
+            column->m_flight.swap(column->m_pending);
+            column->m_flightChars.swap(column->m_pendingChars);
+            work.push_back(column);
+        }
+    if (work.empty())
+        return nullptr;
+    // A caller that goes on filling keeps a core of its own; one that waits takes a column itself.
+    const int cores = QThread::idealThreadCount();
+    const int helpers = callerHelps ? std::min(int(work.size()) - 1, cores - 1)
+                                    : std::clamp(cores - 1, 1, int(work.size()));
+    auto batch = std::make_shared<SettleBatch>(work);
+    for (ValueColumn *column : work)
+        column->m_batch = batch;
+    batch->start(helpers, batch);
+    return batch;
 }
 
 void ValueColumn::settleAll(const std::vector<ValueColumn *> &columns)
 {
-    std::vector<ValueColumn *> work;
-    for (ValueColumn *column : columns)
-        if (!column->m_pending.empty())
-            work.push_back(column);
-    if (work.size() < 2) {
-        for (ValueColumn *column : work)
-            column->settleNow();
-        return;
+    if (const std::shared_ptr<SettleBatch> batch = launch(columns, true)) {
+        batch->drain();
+        batch->finish();
     }
-    static QThreadPool pool;
-    std::atomic<size_t> next{0};
-    std::mutex failureLock;
-    std::exception_ptr failure;
-    auto drain = [&] {
-        for (size_t i = next++; i < work.size(); i = next++) {
-            try {
-                work[i]->settleNow();
-            } catch (...) {
-                const std::lock_guard<std::mutex> lock(failureLock);
-                failure = std::current_exception();
-            }
-        }
-    };
-    const int helpers = std::min<int>(int(work.size()) - 1, pool.maxThreadCount());
-    QSemaphore done;
-    for (int h = 0; h < helpers; ++h)
-        pool.start([&] {
-            drain();
-            done.release();
-        });
-    drain();
-    done.acquire(helpers);
-    if (failure)
-        std::rethrow_exception(failure);
+}
+
+void ValueColumn::startSettling(const std::vector<ValueColumn *> &columns)
+{
+    launch(columns, false);
 }
 
 uint32_t ValueColumn::intern(const QString &text)
@@ -473,6 +561,7 @@ void ValueColumn::sortTexts(std::vector<uint32_t> &codes) const
 
 void ValueColumn::clear()
 {
+    awaitBatch();
     m_pending.clear();
     m_pendingChars.clear();
     m_kinds.clear();

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QVariant>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,9 @@ public:
     static constexpr uint32_t EmptyCode = 0;
 
     ValueColumn();
+    ~ValueColumn();
+    ValueColumn(const ValueColumn &) = delete;
+    ValueColumn &operator=(const ValueColumn &) = delete;
 
     uint32_t codeAt(uint32_t row) const
     {
@@ -27,22 +31,26 @@ public:
     enum Kind : uint8_t { Text = 0, Integer = 1, Number = 2 };
 
     // Puts whose look-up in the dictionary waits until the column is next read or settled: a fill
-    // then looks up the values of all attributes at once, one column per core (settleAll). The
-    // outcome, codes included, is the same as putting each value at once.
+    // hands the waiting puts of all attributes to worker threads (startSettling) and goes on
+    // filling meanwhile. The outcome, codes included, is the same as putting each value at once.
     void put(uint32_t row, const QString &text);
     void put(uint32_t row, const QVariant &value);
     void putWhole(uint32_t row, qint64 whole);
     void putNumber(uint32_t row, double number);
     size_t pendingPuts() const { return m_pending.size(); }
-    // Looks up the waiting puts. Every read does this first, so a waiting put is never seen.
+    // Looks up the waiting puts (after those a worker thread is looking up). Every access does this
+    // first, so neither a waiting put nor a worker's half-done work is ever seen.
     void settle() const
     {
-        if (!m_pending.empty())
+        if (m_batch || !m_pending.empty())
             const_cast<ValueColumn *>(this)->settleNow();
     }
-    // Settles several columns in parallel. Columns share nothing, so each one is settled on one
-    // thread.
+    // Settles several columns in parallel and returns when all are settled. Columns share nothing,
+    // so each one is settled on one thread.
     static void settleAll(const std::vector<ValueColumn *> &columns);
+    // Hands the waiting puts of several columns to worker threads and returns at once; the columns
+    // take new puts meanwhile. A batch still running from the last call is waited for first.
+    static void startSettling(const std::vector<ValueColumn *> &columns);
 
     // The code of a value, added to the dictionary when new. Whole numbers stay numbers, texts stay
     // texts; an empty text and an invalid variant are the empty value; dates become their text.
@@ -61,11 +69,23 @@ public:
     }
     // A text, an int (a qlonglong beyond 32 bits) or a double.
     QVariant value(uint32_t code) const;
-    Kind kind(uint32_t code) const { return Kind(m_kinds[code]); }
-    const QString &text(uint32_t code) const { return m_texts[code]; }
-    qint64 whole(uint32_t code) const { return m_numbers[code]; }
+    Kind kind(uint32_t code) const
+    {
+        settle();
+        return Kind(m_kinds[code]);
+    }
+    const QString &text(uint32_t code) const
+    {
+        settle();
+        return m_texts[code];
+    }
+    qint64 whole(uint32_t code) const
+    {
+        settle();
+        return m_numbers[code];
+    }
     double number(uint32_t code) const;
-    bool isNumber(uint32_t code) const { return m_kinds[code] != Text; }
+    bool isNumber(uint32_t code) const { return kind(code) != Text; }
 
     bool isMarked(uint32_t code) const { return code < m_marked.size() && m_marked[code]; }
     void setMarked(uint32_t code, bool marked);
@@ -107,7 +127,13 @@ private:
     static constexpr uint32_t KindShift = 30;
     static constexpr uint32_t MaxPendingText = (1u << KindShift) - 1;
 
+    class SettleBatch;
+
+    static std::shared_ptr<SettleBatch> launch(const std::vector<ValueColumn *> &columns, bool callerHelps);
+    void makeRoom();
     void settleNow();
+    void awaitBatch();
+    void resolve(std::vector<PendingPut> &puts, std::vector<char16_t> &chars);
     uint32_t internText(const QChar *chars, qsizetype size);
     uint32_t internWholeNow(qint64 whole);
     uint32_t internNumberNow(double number);
@@ -129,7 +155,11 @@ private:
     std::vector<uint32_t> m_codes;
     std::vector<uint8_t> m_marked;
     std::vector<PendingPut> m_pending;
-    std::vector<QChar> m_pendingChars;
+    std::vector<char16_t> m_pendingChars; // char16_t: copied as bytes, not character by character
+    // The puts a worker thread is looking up, and its batch; only the owning thread touches m_batch.
+    std::vector<PendingPut> m_flight;
+    std::vector<char16_t> m_flightChars;
+    std::shared_ptr<SettleBatch> m_batch;
 
     mutable bool m_indexValid = true;
     // Texts are found through an open-addressing table of (hash << 32 | code + 1) slots: a probe
