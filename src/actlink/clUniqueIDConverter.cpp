@@ -4,6 +4,8 @@
 #include "Windows1252.h"
 #include "platform/VbError.h"
 
+#include <algorithm>
+
 namespace actlink {
 
 namespace {
@@ -17,10 +19,6 @@ const long kErrOutOfRange = 9;
 
 clUniqueIDConverter::clUniqueIDConverter()
 {
-    for (int n = 0; n < 256; ++n) {
-        const QChar pair[2] = {QChar(kDigits[n / 16]), QChar(kDigits[n % 16])};
-        m_hexTab[n] = QString(pair, 2);
-    }
     m_digitValue.fill(-1);
     for (int d = 0; d < 16; ++d) {
         m_digitValue[static_cast<unsigned char>(kDigits[d])] = static_cast<signed char>(d);
@@ -30,16 +28,17 @@ clUniqueIDConverter::clUniqueIDConverter()
 
 QString clUniqueIDConverter::ToHexID(const QString &sUniqueID, const QString &sIDTyp) const
 {
-    QString result;
-    result.reserve(sIDTyp.size() + 2 * kIdLength);
-    result += sIDTyp;
+    // Written in place: a read of many thousand records converts every ID.
+    QString result(sIDTyp.size() + 2 * kIdLength, Qt::Uninitialized);
+    QChar *out = std::copy(sIDTyp.cbegin(), sIDTyp.cend(), result.data());
     for (int i = 0; i < kIdLength; ++i) {
         const QChar ch = i < sUniqueID.size() ? sUniqueID.at(i) : QChar(u' ');
         unsigned char code = 0;
         if (!Windows1252::fromUnicode(ch, &code))
             throw platform::VbError(kErrOutOfRange, QStringLiteral("Index außerhalb des gültigen Bereichs"),
                                     QStringLiteral("clUniqueIDConverter.ToHexID"));
-        result += m_hexTab[code];
+        *out++ = QLatin1Char(kDigits[code / 16]);
+        *out++ = QLatin1Char(kDigits[code % 16]);
     }
     return result;
 }

@@ -31,7 +31,6 @@ public:
 private:
     int pairValue(QChar high, QChar low) const;
 
-    std::array<QString, 256> m_hexTab;
     std::array<signed char, 128> m_digitValue; // -1 for a character that is no hex digit
 };
 
