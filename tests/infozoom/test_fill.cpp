@@ -2,6 +2,7 @@
 // table shows and saves must be exactly what putting every value at once gives.
 #include "platform/VbError.h"
 #include "records/infozoom/InfoZoomTable.h"
+#include "records/infozoom/TableData.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -73,6 +74,8 @@ TEST(InfoZoomFill, AFillWithTheDisplayOffSavesTheSameBytesAsPuttingEachValueAtOn
     const QByteArray a = savedBytes(deferred, dir, QStringLiteral("a.fox"));
     ASSERT_FALSE(a.isEmpty());
     EXPECT_EQ(a, savedBytes(immediate, dir, QStringLiteral("b.fox")));
+    // The buffers of the waiting puts are given back once the display is on again.
+    EXPECT_LE(deferred.data()->rowBytes(), size_t(Rows) * Attributes * 12);
 }
 
 TEST(InfoZoomFill, ValuesReadDuringAFillAreTheLastOnesPut)

@@ -187,24 +187,24 @@ void TableData::deleteAllRows()
     touch();
 }
 
-std::vector<ValueColumn *> TableData::columnsWithPuts()
+std::vector<ValueColumn *> TableData::valueColumns(bool onlyWithPuts)
 {
     m_rowsSinceSettle = 0;
     std::vector<ValueColumn *> columns;
     for (AttributeNodeData *node : flatList())
-        if (node->column && node->column->pendingPuts() != 0)
+        if (node->column && (!onlyWithPuts || node->column->pendingPuts() != 0))
             columns.push_back(node->column.get());
     return columns;
 }
 
 void TableData::settleValues()
 {
-    ValueColumn::settleAll(columnsWithPuts());
+    ValueColumn::settleAll(valueColumns(false));
 }
 
 void TableData::startSettlingValues()
 {
-    ValueColumn::startSettling(columnsWithPuts());
+    ValueColumn::startSettling(valueColumns(true));
 }
 
 void TableData::setValue(AttributeNodeData *attribute, uint32_t row, const QVariant &value)

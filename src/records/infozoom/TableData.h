@@ -145,7 +145,7 @@ private:
     };
 
     void touch();
-    std::vector<ValueColumn *> columnsWithPuts();
+    std::vector<ValueColumn *> valueColumns(bool onlyWithPuts);
     void startSettlingValues();
     void valuePut(AttributeNodeData *attribute)
     {

@@ -339,6 +339,13 @@ void ValueColumn::settleAll(const std::vector<ValueColumn *> &columns)
         batch->drain();
         batch->finish();
     }
+    // The end of a fill: the buffers would otherwise stay as large as a fill needed them.
+    for (ValueColumn *column : columns) {
+        std::vector<PendingPut>().swap(column->m_pending);
+        std::vector<PendingPut>().swap(column->m_flight);
+        std::vector<char16_t>().swap(column->m_pendingChars);
+        std::vector<char16_t>().swap(column->m_flightChars);
+    }
 }
 
 void ValueColumn::startSettling(const std::vector<ValueColumn *> &columns)
@@ -602,7 +609,9 @@ void ValueColumn::assignCodes(std::vector<uint32_t> codes)
 size_t ValueColumn::rowBytes() const
 {
     settle();
-    return m_codes.capacity() * sizeof(uint32_t) + m_postingRows.capacity() * sizeof(uint32_t);
+    const size_t waiting = (m_pending.capacity() + m_flight.capacity()) * sizeof(PendingPut) +
+                           (m_pendingChars.capacity() + m_flightChars.capacity()) * sizeof(char16_t);
+    return m_codes.capacity() * sizeof(uint32_t) + m_postingRows.capacity() * sizeof(uint32_t) + waiting;
 }
 
 void ValueColumn::buildIndex() const
