@@ -1,6 +1,10 @@
 // Windows-1252 tables; the five unassigned bytes map to the C1 control of the same number, as Windows does.
 #include "Cp1252.h"
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace dbf {
 
 namespace {
@@ -27,12 +31,36 @@ constexpr Table kTable;
 
 const char16_t *const Cp1252::s_table = kTable.chars;
 
+// Table reads run at a byte per step; most stored text is ASCII, which widens sixteen bytes at a time.
 void Cp1252::decode(const char *bytes, int len, QString &out)
 {
-    out.resize(len);
-    QChar *dst = out.data();
-    for (int i = 0; i < len; ++i)
-        dst[i] = QChar(s_table[static_cast<unsigned char>(bytes[i])]);
+    if (out.size() != len)
+        out.resize(len);
+    char16_t *dst = reinterpret_cast<char16_t *>(out.data());
+    const auto *src = reinterpret_cast<const unsigned char *>(bytes);
+    int i = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    for (; i + 16 <= len; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + i));
+        if (_mm_movemask_epi8(v) != 0) {
+            for (int j = i; j < i + 16; ++j)
+                dst[j] = s_table[src[j]];
+            continue;
+        }
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_unpacklo_epi8(v, zero));
+        _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i + 8), _mm_unpackhi_epi8(v, zero));
+    }
+    if (i + 8 <= len) {
+        const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(src + i));
+        if ((_mm_movemask_epi8(v) & 0xFF) == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_unpacklo_epi8(v, zero));
+            i += 8;
+        }
+    }
+#endif
+    for (; i < len; ++i)
+        dst[i] = s_table[src[i]];
 }
 
 QString Cp1252::decode(const char *bytes, int len)

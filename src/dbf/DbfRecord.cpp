@@ -75,13 +75,10 @@ quint32 le32(const char *p)
 
 } // namespace
 
-const DbfField &DbfRecord::fieldAt(int field) const
+void DbfRecord::noSuchField(int field) const
 {
-    const DbfFieldList &fields = m_table->fields();
-    if (field < 0 || field >= fields.size())
-        throw DbfError(DbfError::Kind::BadArgument, m_table->path(),
-                       QStringLiteral("Feld %1 gibt es nicht (%2 Felder)").arg(field + 1).arg(fields.size()));
-    return fields[field];
+    throw DbfError(DbfError::Kind::BadArgument, m_table->path(),
+                   QStringLiteral("Feld %1 gibt es nicht (%2 Felder)").arg(field + 1).arg(m_fields->size()));
 }
 
 void DbfRecord::badValue(int field, const QString &what) const
@@ -96,12 +93,6 @@ void DbfRecord::badValue(int field, const QString &what) const
 QByteArrayView DbfRecord::bytes() const
 {
     return QByteArrayView(m_data, m_table->header().recordLength);
-}
-
-QByteArrayView DbfRecord::raw(int field) const
-{
-    const DbfField &f = fieldAt(field);
-    return QByteArrayView(m_data + f.offset, f.length);
 }
 
 bool DbfRecord::isBlank(int field) const
@@ -198,7 +189,8 @@ QVariant DbfRecord::value(int field) const
         const quint32 block = memoBlock(field);
         if (block == 0)
             return {};
-        return Cp1252::decode(m_table->memo(block));
+        const QByteArrayView bytes = m_table->memoView(block);
+        return Cp1252::decode(bytes.data(), int(bytes.size()));
     }
     default:
         return QByteArray(p, f.length);

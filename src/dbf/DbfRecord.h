@@ -15,14 +15,21 @@ class DbfTable;
 class DbfRecord
 {
 public:
-    DbfRecord(const DbfTable *table, const char *data, qint64 index) : m_table(table), m_data(data), m_index(index) {}
+    DbfRecord(const DbfTable *table, const DbfFieldList *fields, const char *data, qint64 index)
+        : m_table(table), m_fields(fields), m_data(data), m_index(index)
+    {
+    }
 
     qint64 index() const { return m_index; }
     bool isDeleted() const { return m_data[0] == '*'; }
     // The record's bytes, the deletion flag first.
     QByteArrayView bytes() const;
     // The field's bytes as stored (memo fields: the pointer).
-    QByteArrayView raw(int field) const;
+    QByteArrayView raw(int field) const
+    {
+        const DbfField &f = fieldAt(field);
+        return QByteArrayView(m_data + f.offset, f.length);
+    }
     // True when the field holds only blanks (or, for binary fields, zeros).
     bool isBlank(int field) const;
 
@@ -40,13 +47,21 @@ public:
     quint32 memoBlock(int field) const;
 
 private:
-    const DbfField &fieldAt(int field) const;
+    // Called for every field of every record read, so the check stays inline and only the throw is not.
+    const DbfField &fieldAt(int field) const
+    {
+        if (field < 0 || field >= m_fields->size())
+            noSuchField(field);
+        return (*m_fields)[field];
+    }
+    [[noreturn]] void noSuchField(int field) const;
     [[noreturn]] void badValue(int field, const QString &what) const;
     QVariant number(int field, const DbfField &f) const;
     QVariant date(int field, const DbfField &f) const;
     QVariant logical(int field, const DbfField &f) const;
 
     const DbfTable *m_table;
+    const DbfFieldList *m_fields; // the table's, which a refresh of the header updates in place
     const char *m_data;
     qint64 m_index;
 };

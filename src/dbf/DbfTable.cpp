@@ -66,7 +66,8 @@ DbfRecord DbfTable::record(qint64 index)
                        QStringLiteral("Datensatz %1 gibt es nicht (%2 Datensätze)").arg(index + 1).arg(m_header.recordCount));
     if (index < m_chunkFirst || index >= m_chunkFirst + m_chunkCount)
         loadChunk(index);
-    return DbfRecord(this, m_chunk.constData() + (index - m_chunkFirst) * m_header.recordLength, index);
+    const char *data = m_chunk.constData() + (index - m_chunkFirst) * m_header.recordLength;
+    return DbfRecord(this, &m_header.fields, data, index);
 }
 
 void DbfTable::loadChunk(qint64 first)
@@ -75,6 +76,7 @@ void DbfTable::loadChunk(qint64 first)
     const qint64 count = qMin<qint64>(qMax<qint64>(1, kChunkBytes / len), qint64(m_header.recordCount) - first);
     m_chunk.resize(qsizetype(count * len));
     m_chunkCount = 0;
+    forgetMemos();
     {
         LockedFile::Guard guard(m_file, LockedFile::Lock::Shared);
         m_file.readExactly(m_header.recordOffset(first), m_chunk.data(), count * len,
@@ -88,6 +90,18 @@ QByteArray DbfTable::memo(quint32 block) const
 {
     if (block == 0)
         return {};
+    return memoFile().read(block);
+}
+
+QByteArrayView DbfTable::memoView(quint32 block) const
+{
+    if (block == 0)
+        return {};
+    return memoFile().view(block);
+}
+
+MemoFile &DbfTable::memoFile() const
+{
     if (!m_memo) {
         const QString memoPath = m_memoPath.isEmpty() ? MemoFile::find(path()) : m_memoPath;
         if (memoPath.isEmpty())
@@ -97,7 +111,15 @@ QByteArray DbfTable::memo(quint32 block) const
         memo->open(memoPath, LockedFile::Mode::Read);
         m_memo = std::move(memo);
     }
-    return m_memo->read(block);
+    return *m_memo;
+}
+
+// Memos read ahead are never older than the records that point to them: whenever records are read
+// afresh (refresh() makes the next record() read them), so are the memos.
+void DbfTable::forgetMemos()
+{
+    if (m_memo)
+        m_memo->forget();
 }
 
 } // namespace dbf

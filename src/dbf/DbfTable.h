@@ -47,11 +47,15 @@ public:
     // The memo text bytes of a block (0 gives an empty array). Throws DbfError when there is no
     // memo file or the block cannot be read.
     QByteArray memo(quint32 block) const;
+    // The same bytes without a copy, valid until the next memo read, refresh() or record().
+    QByteArrayView memoView(quint32 block) const;
     QString memoPath() const { return m_memoPath; }
 
 private:
     void readHeader();
     void loadChunk(qint64 first);
+    MemoFile &memoFile() const;
+    void forgetMemos();
 
     LockedFile m_file;
     DbfHeader m_header;

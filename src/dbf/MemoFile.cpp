@@ -12,6 +12,8 @@ namespace dbf {
 
 namespace {
 
+constexpr qint64 kMaxReadAhead = 256 * 1024;
+
 quint32 be32(const char *p)
 {
     return (quint32(quint8(p[0])) << 24) | (quint32(quint8(p[1])) << 16) | (quint32(quint8(p[2])) << 8) |
@@ -117,44 +119,62 @@ void MemoFile::open(const QString &path, LockedFile::Mode mode)
     }
 }
 
-QByteArray MemoFile::read(quint32 block) const
+QByteArrayView MemoFile::view(quint32 block) const
 {
     const qint64 pos = qint64(block) * m_blockSize;
     if (pos < kHeaderSize)
         damaged(QStringLiteral("der Verweis auf Block %1 zeigt in den Dateikopf").arg(block));
     if (m_format == Format::FoxPro)
-        return readFoxPro(block);
+        return viewFoxPro(block);
     const qint64 size = m_file.size();
     if (pos >= size)
         damaged(QStringLiteral("der Verweis auf Block %1 liegt hinter dem Dateiende (%2 Bytes)").arg(block).arg(size));
-    return readDBase(block, size);
+    m_long = readDBase(block, size);
+    return m_long;
 }
 
-// One read takes the block's head and, for most memos, the whole text; the file's size is asked
-// only when a read comes back short, to tell a pointer past the end from a memo cut short. A
-// table read asks for thousands of memos, and each system call counts.
-QByteArray MemoFile::readFoxPro(quint32 block) const
+// A table read asks for thousands of memos, mostly in the order they were written, and each system
+// call counts: reads going forward double the read-ahead up to a limit; a read elsewhere takes one
+// block's worth, so that scattered reads copy no more than they need.
+void MemoFile::fill(qint64 pos) const
+{
+    const bool forward = pos >= m_bufferPos && pos <= m_bufferPos + m_readAhead + kFoxProChunk;
+    m_readAhead = forward ? qMin<qint64>(m_readAhead * 2, kMaxReadAhead) : kFoxProChunk;
+    if (m_buffer.size() < m_readAhead)
+        m_buffer.resize(qsizetype(m_readAhead));
+    m_bufferPos = pos;
+    m_bufferSize = 0;
+    m_bufferSize = m_file.readAt(pos, m_buffer.data(), m_readAhead);
+}
+
+// The file's size is asked only when a read comes back short, to tell a pointer past the end from a
+// memo cut short.
+QByteArrayView MemoFile::viewFoxPro(quint32 block) const
 {
     const qint64 pos = qint64(block) * m_blockSize;
-    char buffer[kFoxProChunk];
-    const qint64 got = m_file.readAt(pos, buffer, kFoxProChunk);
+    qint64 got = pos >= m_bufferPos ? m_bufferPos + m_bufferSize - pos : 0;
+    if (got < 8 || 8 + qint64(be32(m_buffer.constData() + (pos - m_bufferPos) + 4)) > got) {
+        fill(pos);
+        got = m_bufferSize;
+    }
+    const char *head = m_buffer.constData() + (pos - m_bufferPos);
     if (got < 8) {
         const qint64 size = m_file.size();
         if (pos >= size)
             damaged(QStringLiteral("der Verweis auf Block %1 liegt hinter dem Dateiende (%2 Bytes)").arg(block).arg(size));
         throw DbfError(DbfError::Kind::Damaged, m_file.path(), QStringLiteral("Memo-Block %1 ist abgeschnitten").arg(block));
     }
-    const quint32 len = be32(buffer + 4);
+    const quint32 len = be32(head + 4);
     if (8 + qint64(len) <= got)
-        return QByteArray(buffer + 8, qsizetype(len));
+        return QByteArrayView(head + 8, qsizetype(len));
     if (pos + 8 + qint64(len) > m_file.size())
         damaged(QStringLiteral("das Memo in Block %1 ist länger (%2 Bytes) als die Datei").arg(block).arg(len));
-    QByteArray data(qsizetype(len), Qt::Uninitialized);
+    m_long.resize(qsizetype(len));
     const qint64 first = got - 8;
-    memcpy(data.data(), buffer + 8, size_t(first));
-    m_file.readExactly(pos + got, data.data() + first, qint64(len) - first,
+    memcpy(m_long.data(), head + 8, size_t(first));
+    m_file.readExactly(pos + got, m_long.data() + first, qint64(len) - first,
                        QStringLiteral("Memo-Block %1 ist abgeschnitten").arg(block));
-    return data;
+    return m_long;
 }
 
 QByteArray MemoFile::readDBase(quint32 block, qint64 fileSize) const
@@ -191,6 +211,7 @@ QByteArray MemoFile::readDBase(quint32 block, qint64 fileSize) const
 
 quint32 MemoFile::append(const QByteArray &data)
 {
+    forget();
     char head[4];
     m_file.readExactly(0, head, 4, QStringLiteral("der Dateikopf ist zu kurz"));
     const quint32 minBlock = quint32(kHeaderSize / m_blockSize) + (kHeaderSize % m_blockSize ? 1 : 0);

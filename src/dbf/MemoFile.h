@@ -39,19 +39,33 @@ public:
 
     // The bytes of the memo starting in this block. Throws DbfError (MemoDamaged) when the block
     // lies in the header or past the end, or the memo runs past the end of the file.
-    QByteArray read(quint32 block) const;
+    QByteArray read(quint32 block) const { return view(block).toByteArray(); }
+    // The same bytes without a copy, valid until the next call on this object. FoxPro memos read one
+    // after the other come from a read-ahead buffer that grows while the reads go forward through the
+    // file; forget() drops it, so that the next read sees what other processes have written since.
+    QByteArrayView view(quint32 block) const;
+    void forget() const { m_bufferSize = 0; }
     // Appends a memo and returns its first block. The caller holds the table's exclusive lock,
     // which guards the memo file too.
     quint32 append(const QByteArray &data);
 
 private:
-    QByteArray readFoxPro(quint32 block) const;
+    QByteArrayView viewFoxPro(quint32 block) const;
+    void fill(qint64 pos) const;
     QByteArray readDBase(quint32 block, qint64 fileSize) const;
     [[noreturn]] void damaged(const QString &problem) const;
 
     LockedFile m_file;
     Format m_format = Format::FoxPro;
     quint32 m_blockSize = kFoxProBlockSize;
+
+    // The read-ahead buffer: m_bufferSize bytes of the file from m_bufferPos (fewer than asked at its end).
+    mutable QByteArray m_buffer;
+    mutable qint64 m_bufferPos = 0;
+    mutable qint64 m_bufferSize = 0;
+    mutable qint64 m_readAhead = kFoxProChunk;
+    // Memos longer than the buffer holds, and dBase memos.
+    mutable QByteArray m_long;
 };
 
 } // namespace dbf

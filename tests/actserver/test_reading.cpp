@@ -91,6 +91,47 @@ TEST_F(Reading, DatesWithTimeNumbersAndMemos)
     }
 }
 
+// Texts lose the blanks and zero bytes that pad them, wherever the text ends in its column, and keep
+// blanks inside and in front; IDs keep their full width.
+TEST_F(Reading, TextsLosePaddingOnlyAtTheEndAndIdsKeepTheirWidth)
+{
+    const QString path = freshCopy();
+    const QString contactFile = ActDatabaseFiles(path).contactFile();
+    const int width = 40; // ADDRESS1
+    QStringList expected;
+    for (int len = 0; len <= width; ++len) {
+        QByteArray bytes(width, ' ');
+        QString text;
+        for (int i = 0; i < len; ++i) {
+            const char c = i == len - 1 ? 'z' : " a b\xe4\x80 c"[i % 8];
+            bytes[i] = c;
+            text += c == '\xe4' ? QChar(u'ä') : c == '\x80' ? QChar(u'€') : QChar(QLatin1Char(c));
+        }
+        for (int i = len; i < width; ++i)
+            bytes[i] = (i + len) % 3 == 0 ? '\0' : ' ';
+        patchField(contactFile, len, "ADDRESS1", bytes);
+        expected << text;
+    }
+    patchField(contactFile, 0, "UNIQUE_ID", QByteArray("AB   "));
+
+    ACTDatabaseObject db;
+    openAsFirstUser(db, path);
+    std::shared_ptr<ACTTable> contacts = db.Contact();
+    contacts->RecordCount();
+    contacts->MoveFirst();
+    QStringList values;
+    for (int len = 0; len <= width; ++len) {
+        contacts->GetDataEx({12, 1}, values);
+        EXPECT_EQ(contacts->LastError(), 0);
+        EXPECT_EQ(values.at(0), expected.at(len)) << "text of " << len << " characters";
+        contacts->MoveNext();
+    }
+    contacts->MoveFirst();
+    contacts->GetDataEx({1}, values);
+    EXPECT_EQ(values.at(0).size(), 12);
+    EXPECT_TRUE(values.at(0).startsWith(QLatin1String("AB   ")));
+}
+
 TEST_F(Reading, UnknownFieldIdGivesEmptyTextAndInvalidFieldButTheOthersRead)
 {
     ACTDatabaseObject db;

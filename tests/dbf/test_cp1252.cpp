@@ -30,3 +30,36 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks)
     EXPECT_EQ(Cp1252::byteOf(u'\u20AC'), 0x80);
     EXPECT_EQ(Cp1252::byteOf(u'\u0416'), -1);
 }
+
+// ASCII runs are widened in blocks, other bytes through the table: every mix, at every length and
+// position, must give the same characters as decoding byte by byte.
+TEST(Cp1252, MixedTextsOfEveryLengthDecodeLikeByteByByte)
+{
+    const char specials[] = {char(0x80), char(0x9F), char(0xA0), char(0xE4), char(0xFF), char(0x7F), '\0'};
+    QString reused = QStringLiteral("a previous, longer value that the decoder must overwrite entirely");
+    for (int len = 0; len <= 48; ++len) {
+        for (int at = -1; at < len; ++at) {
+            for (const char special : specials) {
+                QByteArray bytes(len, '\0');
+                for (int i = 0; i < len; ++i)
+                    bytes[i] = char('A' + (i * 7) % 26);
+                if (at >= 0)
+                    bytes[at] = special;
+                QString expected;
+                for (const char b : bytes)
+                    expected.append(QChar(Cp1252::charOf(static_cast<unsigned char>(b))));
+                Cp1252::decode(bytes.constData(), len, reused);
+                ASSERT_EQ(reused, expected) << "length " << len << ", special byte at " << at;
+            }
+        }
+    }
+}
+
+TEST(Cp1252, DecodingIntoASharedStringLeavesTheOtherCopyAlone)
+{
+    QString out = QStringLiteral("Müller");
+    const QString copy = out;
+    Cp1252::decode("Meyer!", 6, out); // the same length: the string is written in place, never the copy
+    EXPECT_EQ(out, QStringLiteral("Meyer!"));
+    EXPECT_EQ(copy, QStringLiteral("Müller"));
+}
