@@ -19,6 +19,8 @@ public:
     void MoveFirst() override;
     void MoveNext() override;
     long GetDataEx(const QVector<qint16> &ids, QStringList &values) override;
+    // The table reads its files itself and reports through return values and exceptions only.
+    bool readsOnAnyThread() const override { return m_table != nullptr; }
 
 private:
     actserver::ACTTable *m_table;

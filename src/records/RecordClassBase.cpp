@@ -3,6 +3,7 @@
 #include "RecordClassBase.h"
 
 #include "FieldValues.h"
+#include "ReadAheadSource.h"
 #include "RunningACT.h"
 #include "actlink/clUniqueIDConverter.h"
 #include "actlink/ACTOLEErrorText.h"
@@ -11,6 +12,7 @@
 
 #include <QLabel>
 #include <functional>
+#include <optional>
 
 namespace records {
 
@@ -191,12 +193,17 @@ void RecordClassBase::setUpAttributes()
     }
 }
 
-bool RecordClassBase::transfer(RecordSource &source)
+bool RecordClassBase::transfer(RecordSource &table)
 {
     m_izTable->Refresh();
-    const long n = source.RecordCount();
+    const long n = table.RecordCount();
     m_izControl->setTag(m_kind.tableKind);
-    source.MoveFirst();
+    table.MoveFirst();
+    // The file is read on a thread of its own while this one converts and stores the values.
+    std::optional<ReadAheadSource> ahead;
+    if (n > 0 && table.readsOnAnyThread())
+        ahead.emplace(table, n);
+    RecordSource &source = ahead ? static_cast<RecordSource &>(*ahead) : table;
     m_dateOfData = QDateTime::currentDateTime();
     m_dateOfData.setTime(QTime(m_dateOfData.time().hour(), m_dateOfData.time().minute(), m_dateOfData.time().second()));
     DisplayOffGuard display(m_izControl);
