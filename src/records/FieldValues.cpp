@@ -197,6 +197,11 @@ QString DateTimeText(const QDateTime &value)
 
 QString TimeText(const QDateTime &value) { return DateTimeText(value).mid(11); }
 
+bool IsFullDateText(const QString &text)
+{
+    return text.size() == 19 && isQuickDate(text);
+}
+
 QString DateValueText(const QString &text, const QString &emptyDate, bool timeOnly)
 {
     if (text.isEmpty()) {

@@ -41,6 +41,8 @@ std::optional<QDateTime> SourceDate(const QString &text, const QString &emptyDat
 // of SourceDate; "" when the text is no date. The form the ACT! tables deliver is converted without
 // a date object (a local-time conversion per value would cost a time-zone lookup each).
 QString DateValueText(const QString &text, const QString &emptyDate, bool timeOnly);
+// True when a date text is already the full "dd.mm.yyyy hh:mm:ss" DateValueText makes of it.
+bool IsFullDateText(const QString &text);
 
 // "dd.mm.yyyy hh:nn:ss" and "hh:nn:ss".
 QString DateTimeText(const QDateTime &value);

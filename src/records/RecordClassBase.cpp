@@ -144,7 +144,25 @@ QVariant RecordClassBase::valueOf(int i, const QString &text)
     case FieldTypeCode::IdOrName:
         return idValue(i, text);
     default:
-        return textValue(i, text);
+        return textValue(i, text).value_or(QVariant(text));
+    }
+}
+
+void RecordClassBase::putValue(InfoZoomObject &row, int i, const QString &text)
+{
+    // The texts come from the reading thread: the row copies their characters, and taking a
+    // reference to them as well would make both threads fight over their cache lines.
+    const InfoZoomAttribute &attribute = m_columns.at(i);
+    const int type = m_fieldTypes.at(i);
+    if (type == FieldTypeCode::DateTime && IsFullDateText(text)) {
+        row.setValue(attribute, text);
+    } else if (type == FieldTypeCode::WholeNumber || type == FieldTypeCode::Decimal ||
+               type == FieldTypeCode::DateTime || type == FieldTypeCode::Time || type == FieldTypeCode::IdOrName) {
+        row.setValue(attribute, valueOf(i, text));
+    } else if (std::optional<QVariant> value = textValue(i, text)) {
+        row.setValue(attribute, *value);
+    } else {
+        row.setValue(attribute, text);
     }
 }
 
@@ -223,7 +241,7 @@ bool RecordClassBase::transfer(RecordSource &table)
         } else {
             InfoZoomObject row = objects.Add();
             for (int i = 0; i < m_fieldCount; ++i)
-                row.setValue(m_columns.at(i), valueOf(i, values.at(i)));
+                putValue(row, i, values.at(i));
             written = true;
         }
         if ((written || m_progressAfterSkipped) && r % m_kind.progressInterval == 0) {

@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QVector>
 #include <QtGlobal>
+#include <optional>
 
 class InfoZoomControl;
 class QLabel;
@@ -89,11 +90,13 @@ protected:
     virtual void assignRole(int i, const QString &importName) {}
     // The value of a field of code 4 (an ID or a looked-up name).
     virtual QVariant idValue(int i, const QString &text) { return text; }
-    // The value of a text field (code 0); a class that shows only part of a text or a code's name
-    // overrides it.
-    virtual QVariant textValue(int i, const QString &text) { return text; }
+    // The value of a text field (code 0) when it is not the text as read; a class that shows only
+    // part of a text or a code's name overrides it.
+    virtual std::optional<QVariant> textValue(int i, const QString &text) { return std::nullopt; }
     // The value written for field i.
     QVariant valueOf(int i, const QString &text);
+    // Writes the value of field i into a row, the text as read without a copy where it stays as is.
+    void putValue(InfoZoomObject &row, int i, const QString &text);
     // The BadRecordQuestion; true to skip the record and go on.
     bool continueAfterBadRecord(long code, long recordNumber);
 

@@ -51,7 +51,7 @@ protected:
     void assignRole(int i, const QString &importName) override;
     QVariant idValue(int i, const QString &text) override;
     // The code tables' texts and the first line of the details; other texts as read.
-    QVariant textValue(int i, const QString &text) override;
+    std::optional<QVariant> textValue(int i, const QString &text) override;
 
 private:
     enum class Ending

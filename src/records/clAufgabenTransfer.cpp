@@ -171,7 +171,7 @@ void clAufgaben::writeRecord(ActivitySource &source, InfoZoomObjects &objects, c
     }
 }
 
-QVariant clAufgaben::textValue(int i, const QString &text)
+std::optional<QVariant> clAufgaben::textValue(int i, const QString &text)
 {
     const qint16 id = m_fieldIDs.at(i);
     const int table = codeTableOf(id);
@@ -179,7 +179,7 @@ QVariant clAufgaben::textValue(int i, const QString &text)
         return m_codeTexts->textOf(ActivityCodeTexts::Table(table), text);
     if (id == 45)
         return firstLine(text);
-    return text;
+    return std::nullopt;
 }
 
 QVariant clAufgaben::idValue(int i, const QString &text)

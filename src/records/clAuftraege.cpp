@@ -75,9 +75,11 @@ QVariant clAuftraege::idValue(int i, const QString &text)
     }
 }
 
-QVariant clAuftraege::textValue(int i, const QString &text)
+std::optional<QVariant> clAuftraege::textValue(int i, const QString &text)
 {
-    return m_fieldIDs.at(i) == kDetailsField ? QVariant(firstLine(text)) : QVariant(text);
+    if (m_fieldIDs.at(i) == kDetailsField)
+        return firstLine(text);
+    return std::nullopt;
 }
 
 bool clAuftraege::ShowSale(const QString &sSaleID, const QString &sRelationID)

@@ -22,7 +22,7 @@ protected:
     std::shared_ptr<actserver::ACTTable> tableOf(actserver::ACTDatabaseObject &database) const override;
     void assignRole(int i, const QString &importName) override;
     QVariant idValue(int i, const QString &text) override;
-    QVariant textValue(int i, const QString &text) override;
+    std::optional<QVariant> textValue(int i, const QString &text) override;
 
 private:
     actlink::clUniqueIDConverter m_converter;

@@ -141,7 +141,7 @@ QVariant clNotizen::idValue(int i, const QString &text)
     }
 }
 
-QVariant clNotizen::textValue(int i, const QString &text)
+std::optional<QVariant> clNotizen::textValue(int i, const QString &text)
 {
     switch (m_fieldIDs.at(i)) {
     case kTypeField:
@@ -149,7 +149,7 @@ QVariant clNotizen::textValue(int i, const QString &text)
     case kTextField:
         return firstLine(text);
     default:
-        return text;
+        return std::nullopt;
     }
 }
 
