@@ -50,6 +50,8 @@ bool ACTTable::ensureOpen()
         return true;
     try {
         auto file = std::make_unique<dbf::DbfTable>(m_path);
+        // Tables are mostly read from the first record to the last.
+        file->setReadAhead(true);
         m_bindings = ActFieldReader::bind(*m_def, *file, &m_available);
         m_file = std::move(file);
     } catch (const dbf::DbfError &e) {

@@ -158,6 +158,7 @@ QList<ActFieldReader::Binding> ActFieldReader::bind(const ActTableDef &def, cons
     for (const ActFieldDef &f : def.fields) {
         Binding b;
         b.def = &f;
+        b.fullWidth = f.type == ActFieldType::Id;
         bool present = true;
         if (f.column) {
             b.column = table.fieldIndex(QString::fromLatin1(f.column));
@@ -186,7 +187,7 @@ bool ActFieldReader::read(const dbf::DbfTable &table, const dbf::DbfRecord &reco
     bool ok = true;
     switch (binding.columnType) {
     case 'C':
-        if (binding.def->type != ActFieldType::Id)
+        if (!binding.fullWidth)
             end = withoutTrailingBlanks(begin, end);
         dbf::Cp1252::decode(begin, int(end - begin), out);
         break;

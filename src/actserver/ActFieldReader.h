@@ -24,6 +24,7 @@ public:
         int column = -1;     // -1: no column stores the field; it reads as ""
         int timeColumn = -1; // -1: the date carries no time
         char columnType = 'C';
+        bool fullWidth = false; // a text kept with its trailing blanks (IDs)
     };
 
     // Binds the schema's fields to the columns of table; available[i] tells whether field i of

@@ -78,7 +78,7 @@ quint32 le32(const char *p)
 void DbfRecord::noSuchField(int field) const
 {
     throw DbfError(DbfError::Kind::BadArgument, m_table->path(),
-                   QStringLiteral("Feld %1 gibt es nicht (%2 Felder)").arg(field + 1).arg(m_fields->size()));
+                   QStringLiteral("Feld %1 gibt es nicht (%2 Felder)").arg(field + 1).arg(m_fieldCount));
 }
 
 void DbfRecord::badValue(int field, const QString &what) const

@@ -1,5 +1,5 @@
 // A view of one record of an open table: raw field bytes without copying, and decoded values.
-// Valid until the table is asked for a record outside its current read buffer, or closed.
+// Valid until the table is asked for a record outside its current read buffer, refreshed, or closed.
 #pragma once
 
 #include "DbfField.h"
@@ -15,8 +15,8 @@ class DbfTable;
 class DbfRecord
 {
 public:
-    DbfRecord(const DbfTable *table, const DbfFieldList *fields, const char *data, qint64 index)
-        : m_table(table), m_fields(fields), m_data(data), m_index(index)
+    DbfRecord(const DbfTable *table, const DbfFieldList &fields, const char *data, qint64 index)
+        : m_table(table), m_fields(fields.constData()), m_fieldCount(int(fields.size())), m_data(data), m_index(index)
     {
     }
 
@@ -50,9 +50,9 @@ private:
     // Called for every field of every record read, so the check stays inline and only the throw is not.
     const DbfField &fieldAt(int field) const
     {
-        if (field < 0 || field >= m_fields->size())
+        if (field < 0 || field >= m_fieldCount)
             noSuchField(field);
-        return (*m_fields)[field];
+        return m_fields[field];
     }
     [[noreturn]] void noSuchField(int field) const;
     [[noreturn]] void badValue(int field, const QString &what) const;
@@ -61,7 +61,8 @@ private:
     QVariant logical(int field, const DbfField &f) const;
 
     const DbfTable *m_table;
-    const DbfFieldList *m_fields; // the table's, which a refresh of the header updates in place
+    const DbfField *m_fields; // the table's, which stay while the record is valid
+    int m_fieldCount;
     const char *m_data;
     qint64 m_index;
 };

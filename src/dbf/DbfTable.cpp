@@ -33,6 +33,7 @@ void DbfTable::open(const QString &path, const QString &memoPath)
 
 void DbfTable::close()
 {
+    m_prefetcher.reset();
     m_file.close();
     m_memo.reset();
     m_header = DbfHeader();
@@ -46,6 +47,13 @@ void DbfTable::refresh()
     readHeader();
 }
 
+void DbfTable::setReadAhead(bool on)
+{
+    m_readAhead = on;
+    if (!on)
+        m_prefetcher.reset();
+}
+
 void DbfTable::readHeader()
 {
     LockedFile::Guard guard(m_file, LockedFile::Lock::Shared);
@@ -57,6 +65,8 @@ void DbfTable::readHeader()
     bytes.resize(m_file.readAt(0, bytes.data(), bytes.size()));
     m_header = DbfHeader::parse(bytes, size, m_file.path());
     m_chunkFirst = m_chunkCount = 0;
+    if (m_prefetcher)
+        m_prefetcher->drop();
 }
 
 DbfRecord DbfTable::record(qint64 index)
@@ -67,23 +77,51 @@ DbfRecord DbfTable::record(qint64 index)
     if (index < m_chunkFirst || index >= m_chunkFirst + m_chunkCount)
         loadChunk(index);
     const char *data = m_chunk.constData() + (index - m_chunkFirst) * m_header.recordLength;
-    return DbfRecord(this, &m_header.fields, data, index);
+    return DbfRecord(this, m_header.fields, data, index);
 }
 
 void DbfTable::loadChunk(qint64 first)
 {
+    const bool sequential = first == m_chunkFirst + m_chunkCount;
     const qint64 len = m_header.recordLength;
     const qint64 count = qMin<qint64>(qMax<qint64>(1, kChunkBytes / len), qint64(m_header.recordCount) - first);
     m_chunk.resize(qsizetype(count * len));
     m_chunkCount = 0;
     forgetMemos();
-    {
+    const qint64 pos = m_header.recordOffset(first);
+    if (!takePrefetched(pos, count * len)) {
         LockedFile::Guard guard(m_file, LockedFile::Lock::Shared);
-        m_file.readExactly(m_header.recordOffset(first), m_chunk.data(), count * len,
+        m_file.readExactly(pos, m_chunk.data(), count * len,
                            QStringLiteral("die Datei endet vor Datensatz %1").arg(first + 1));
     }
     m_chunkFirst = first;
     m_chunkCount = count;
+    if (sequential)
+        prefetch(first + count);
+}
+
+// Records read ahead are used only where the file still holds them, so that a file cut short since
+// is reported as it would have been without reading ahead.
+bool DbfTable::takePrefetched(qint64 pos, qint64 len)
+{
+    return m_prefetcher && m_prefetcher->take(pos, len, m_chunk) && m_file.size() >= pos + len;
+}
+
+void DbfTable::prefetch(qint64 first)
+{
+    if (!m_readAhead || first >= qint64(m_header.recordCount))
+        return;
+    if (!m_prefetcher) {
+        try {
+            m_prefetcher = std::make_unique<ChunkPrefetcher>(m_file);
+        } catch (...) {
+            m_readAhead = false; // reading goes on as without read-ahead
+            return;
+        }
+    }
+    const qint64 len = m_header.recordLength;
+    const qint64 count = qMin<qint64>(qMax<qint64>(1, kChunkBytes / len), qint64(m_header.recordCount) - first);
+    m_prefetcher->request(m_header.recordOffset(first), count * len);
 }
 
 QByteArray DbfTable::memo(quint32 block) const

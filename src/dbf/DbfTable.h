@@ -2,6 +2,7 @@
 // so that sequential scans cost one system call per few hundred records and no allocation per field.
 #pragma once
 
+#include "ChunkPrefetcher.h"
 #include "DbfHeader.h"
 #include "DbfRecord.h"
 #include "LockedFile.h"
@@ -30,6 +31,10 @@ public:
     bool isOpen() const { return m_file.isOpen(); }
     // Reads the header again, so that records appended since open() become visible.
     void refresh();
+    // A table read from start to end reads its next records in the background while the caller works
+    // through the current ones (records then reach the caller up to two buffers' reading time old, not
+    // one). Off by default; for scattered reads it only costs.
+    void setReadAhead(bool on);
 
     QString path() const { return m_file.path(); }
     const DbfHeader &header() const { return m_header; }
@@ -54,6 +59,8 @@ public:
 private:
     void readHeader();
     void loadChunk(qint64 first);
+    bool takePrefetched(qint64 pos, qint64 len);
+    void prefetch(qint64 first);
     MemoFile &memoFile() const;
     void forgetMemos();
 
@@ -61,6 +68,8 @@ private:
     DbfHeader m_header;
     QString m_memoPath;
     mutable std::unique_ptr<MemoFile> m_memo;
+    bool m_readAhead = false;
+    std::unique_ptr<ChunkPrefetcher> m_prefetcher;
     QByteArray m_chunk;
     qint64 m_chunkFirst = 0;
     qint64 m_chunkCount = 0;

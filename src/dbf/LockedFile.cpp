@@ -21,6 +21,8 @@ namespace {
 // Files this process holds an exclusive lock on, by device and inode, with the number of holders.
 std::mutex g_mutex;
 std::map<std::pair<dev_t, ino_t>, int> g_exclusive;
+// How many exclusive locks this process has taken on each file.
+std::map<std::pair<dev_t, ino_t>, qint64> g_exclusiveTaken;
 
 bool identify(int fd, std::pair<dev_t, ino_t> *key)
 {
@@ -66,6 +68,19 @@ void LockedFile::create(const QString &path)
     }
 }
 
+void LockedFile::openSame(const LockedFile &other)
+{
+    close();
+    m_path = other.m_path;
+    std::pair<dev_t, ino_t> want, got;
+    const QByteArray link = "/proc/self/fd/" + QByteArray::number(other.m_fd);
+    m_fd = identify(other.m_fd, &want) ? ::open(link.constData(), O_RDONLY | O_CLOEXEC) : -1;
+    if (m_fd < 0 || !identify(m_fd, &got) || got != want) {
+        close();
+        throw DbfError(DbfError::Kind::CannotOpen, m_path, QStringLiteral("die Datei lässt sich kein zweites Mal öffnen"));
+    }
+}
+
 void LockedFile::close()
 {
     unlock();
@@ -94,6 +109,7 @@ void LockedFile::lock(Lock kind)
     if (kind == Lock::Exclusive && known) {
         std::lock_guard<std::mutex> guard(g_mutex);
         ++g_exclusive[key];
+        ++g_exclusiveTaken[key];
     }
 }
 
@@ -113,6 +129,18 @@ void LockedFile::unlock()
         }
     }
     ::flock(m_fd, LOCK_UN);
+}
+
+qint64 LockedFile::exclusiveStamp() const
+{
+    std::pair<dev_t, ino_t> key;
+    if (!identify(m_fd, &key))
+        return -1;
+    std::lock_guard<std::mutex> guard(g_mutex);
+    if (g_exclusive.count(key))
+        return -1;
+    const auto it = g_exclusiveTaken.find(key);
+    return it == g_exclusiveTaken.end() ? 0 : it->second;
 }
 
 qint64 LockedFile::size() const

@@ -21,6 +21,9 @@ public:
     void open(const QString &path, Mode mode);
     // Creates or truncates the file for writing.
     void create(const QString &path);
+    // Opens, for reading, another description of the file that other has open: the same file even when
+    // its path names another one by now, with a lock of its own. Throws DbfError (CannotOpen).
+    void openSame(const LockedFile &other);
     void close();
     bool isOpen() const { return m_fd >= 0; }
     QString path() const { return m_path; }
@@ -31,6 +34,11 @@ public:
     // (a writer's batch still open while the same code reads the table) is granted at once.
     void lock(Lock kind);
     void unlock();
+
+    // A number that changes whenever this process takes an exclusive lock on the file, through any
+    // LockedFile; -1 while this process holds one. Equal numbers at two moments mean that no writer of
+    // this process can have changed the file in between.
+    qint64 exclusiveStamp() const;
 
     qint64 size() const;
     // Reads up to len bytes at pos; returns how many were read (fewer only at the end of the file).

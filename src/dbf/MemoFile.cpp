@@ -12,7 +12,7 @@ namespace dbf {
 
 namespace {
 
-constexpr qint64 kMaxReadAhead = 256 * 1024;
+constexpr qint64 kMaxReadAhead = 64 * 1024;
 
 quint32 be32(const char *p)
 {
