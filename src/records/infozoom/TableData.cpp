@@ -131,7 +131,7 @@ uint32_t TableData::addRow()
 {
     // A fill's puts wait in their columns; every few thousand rows worker threads look them up, all
     // columns at once, while this thread goes on filling.
-    constexpr uint32_t SettleEvery = 4096;
+    constexpr uint32_t SettleEvery = 2048;
     if (++m_rowsSinceSettle >= SettleEvery)
         startSettlingValues();
     const uint32_t row = m_rowSlots++;
