@@ -1,6 +1,7 @@
 // Showing activities in the running ACT! end to end: a demo database read into the lower table, the
 // actserver program started on it, and a row of an activity scheduled with several contacts shown
 // for each of its contacts; after the server is gone the show is refused with its notice.
+#include "ActServerProbe.h"
 #include "GTestScriptedUi.h"
 
 #include "actlink/clACTApplication.h"
@@ -30,29 +31,7 @@
 
 namespace {
 
-bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(50);
-    }
-    return true;
-}
 
-QVariantMap windowState()
-{
-    using namespace actserver;
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(bus::serviceName(), bus::applicationPath(),
-                                       QString::fromLatin1(bus::kApplicationInterface), QStringLiteral("WindowState"));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
-    return reply.type() == QDBusMessage::ReplyMessage ? qdbus_cast<QVariantMap>(reply.arguments().value(0))
-                                                      : QVariantMap();
-}
 
 struct Row
 {
@@ -121,7 +100,7 @@ TEST(ActivitiesInRunningACT, EachContactOfAnActivityShowsItOnTheActivitiesTab)
     const actlink::clUniqueIDConverter converter;
     for (const Row &row : rows) {
         EXPECT_TRUE(aufgaben.ShowActivity(row.activity, row.contact));
-        const QVariantMap shown = windowState();
+        const QVariantMap shown = actWindowState();
         EXPECT_EQ(shown.value(QStringLiteral("lookup")).toStringList(), QStringList{converter.ToUniqueID(row.contact)});
         EXPECT_EQ(shown.value(QStringLiteral("activeTab")).toString(), QStringLiteral("Tätigkeiten"));
         EXPECT_EQ(shown.value(QStringLiteral("selectedId")).toString(), converter.ToUniqueID(row.activity));
@@ -130,7 +109,7 @@ TEST(ActivitiesInRunningACT, EachContactOfAnActivityShowsItOnTheActivitiesTab)
     }
     // The contact's ID in place of the activity's: nothing is asked of ACT!.
     EXPECT_FALSE(aufgaben.ShowActivity(rows.first().contact, rows.first().contact));
-    EXPECT_EQ(windowState().value(QStringLiteral("selectedId")).toString(), converter.ToUniqueID(rows.last().activity));
+    EXPECT_EQ(actWindowState().value(QStringLiteral("selectedId")).toString(), converter.ToUniqueID(rows.last().activity));
 
     server.kill();
     server.waitForFinished();

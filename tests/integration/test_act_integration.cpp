@@ -1,6 +1,7 @@
 // The running ACT! end to end: a demo database, the actserver program started on it, and Datolux's
 // application wrapper talking to it through the X11 window search and the session bus, until the
 // server is killed.
+#include "ActServerProbe.h"
 #include "GTestScriptedUi.h"
 #include "actlink/ACTWindowSearch.h"
 #include "actlink/clACTApplication.h"
@@ -27,28 +28,7 @@ using namespace actserver;
 
 namespace {
 
-bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(50);
-    }
-    return true;
-}
 
-QVariantMap windowState()
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(bus::serviceName(), bus::applicationPath(),
-                                                       QString::fromLatin1(bus::kApplicationInterface),
-                                                       QStringLiteral("WindowState"));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
-    return reply.type() == QDBusMessage::ReplyMessage ? qdbus_cast<QVariantMap>(reply.arguments().value(0))
-                                                      : QVariantMap();
-}
 
 // Reads what the test needs of the database through Datolux's own database object.
 struct DemoFacts
@@ -138,7 +118,7 @@ TEST(ActServerEndToEnd, DatoluxDrivesTheRunningActAndFailsCleanlyAfterItIsKilled
 
     // A lookup of three contacts: the server's lookup then holds exactly them.
     EXPECT_TRUE(act.CreateContactSearch(facts.contacts.join(QString())));
-    QVariantMap shown = windowState();
+    QVariantMap shown = actWindowState();
     EXPECT_EQ(shown.value(QStringLiteral("lookup")).toStringList(), facts.contacts);
     bool cancel = false;
     EXPECT_EQ(act.getIDsAktuelleSuche(cancel), facts.contacts.join(QString()));
@@ -147,7 +127,7 @@ TEST(ActServerEndToEnd, DatoluxDrivesTheRunningActAndFailsCleanlyAfterItIsKilled
     // its row chosen.
     EXPECT_TRUE(act.CreateContactSearch(facts.contacts.first()));
     EXPECT_TRUE(act.ShowNoteByUniqueID(facts.note));
-    shown = windowState();
+    shown = actWindowState();
     EXPECT_EQ(shown.value(QStringLiteral("activeTab")).toString(), QStringLiteral("Notizen/Protokoll"));
     EXPECT_EQ(shown.value(QStringLiteral("selectedId")).toString(), facts.note);
     EXPECT_GE(shown.value(QStringLiteral("selectedRow")).toInt(), 0);

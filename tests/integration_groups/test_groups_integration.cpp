@@ -1,5 +1,6 @@
 // The group lookup end to end: a demo database, the actserver program started on it, the groups read
 // into a table, a subgroup and a main group selected there, and the lookup the running ACT! then shows.
+#include "ActServerProbe.h"
 #include "GTestScriptedUi.h"
 
 #include "actlink/clACTApplication.h"
@@ -25,18 +26,6 @@
 
 namespace {
 
-bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(50);
-    }
-    return true;
-}
 
 // A subgroup and its main group of the database: their IDs.
 struct GroupPair

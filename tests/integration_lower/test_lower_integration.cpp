@@ -2,6 +2,7 @@
 // and activities read through the menu with the questions those commands ask, one record of each
 // shown in ACT! through the menu and found there on its tab, the notes loaded back from the saved
 // project, and the show command refused once ACT! is gone and while it has no database open.
+#include "ActServerProbe.h"
 #include "mainwindow_project/ProjectCommandFixture.h"
 
 #include "actlink/clACTApplication.h"
@@ -37,34 +38,12 @@ const QString kProject = QStringLiteral("Verknuepft");
 const QString kSaveQuestion =
     QStringLiteral("Sollen zuvor die Änderungen im Projekt \"Verknuepft\" gespeichert werden?");
 
-bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(50);
-    }
-    return true;
-}
 
 bool serviceRegistered()
 {
     return QDBusConnection::sessionBus().interface()->isServiceRegistered(actserver::bus::serviceName()).value();
 }
 
-// What the running ACT! shows: its lookup, active tab and chosen record.
-QVariantMap windowState()
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(actserver::bus::serviceName(), actserver::bus::applicationPath(),
-                                                       QString::fromLatin1(actserver::bus::kApplicationInterface),
-                                                       QStringLiteral("WindowState"));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
-    return reply.type() == QDBusMessage::ReplyMessage ? qdbus_cast<QVariantMap>(reply.arguments().value(0))
-                                                      : QVariantMap();
-}
 
 // One row of the lower table: the record's ID and the contact it belongs to.
 struct LowerRow
@@ -153,7 +132,7 @@ protected:
     // ACT! shows the record on this tab, chosen, for a lookup of exactly the one contact.
     void expectShownInACT(const QString &tab, const QString &id, const QSet<QString> &contacts)
     {
-        const QVariantMap shown = windowState();
+        const QVariantMap shown = actWindowState();
         EXPECT_EQ(shown.value(QStringLiteral("activeTab")).toString(), tab);
         EXPECT_EQ(shown.value(QStringLiteral("selectedId")).toString(), m_converter.ToUniqueID(id));
         const QStringList lookup = shown.value(QStringLiteral("lookup")).toStringList();

@@ -1,6 +1,7 @@
 // A note and a sale chosen in the lower table, shown in a running actserver: the record class reads
 // the database open in ACT!, takes the row's unique-ID and sync values, and the server then shows
 // the record's tab with its row chosen.
+#include "ActServerProbe.h"
 #include "GTestScriptedUi.h"
 
 #include "actlink/clACTApplication.h"
@@ -28,29 +29,7 @@
 
 namespace {
 
-bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(50);
-    }
-    return true;
-}
 
-QVariantMap windowState()
-{
-    using namespace actserver;
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(bus::serviceName(), bus::applicationPath(),
-                                       QString::fromLatin1(bus::kApplicationInterface), QStringLiteral("WindowState"));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
-    return reply.type() == QDBusMessage::ReplyMessage ? qdbus_cast<QVariantMap>(reply.arguments().value(0))
-                                                      : QVariantMap();
-}
 
 // The unique-ID and sync values of the first row whose sync value is a contact's HexID.
 bool firstContactRow(records::RecordClassBase &record, QString *id, QString *relation)
@@ -108,7 +87,7 @@ TEST(ShowInActServer, ANoteAndASaleOfTheLowerTableAppearOnTheirTabsInTheRunningA
         notes.ShowData();
         ASSERT_TRUE(firstContactRow(notes, &id, &relation));
         EXPECT_TRUE(notes.ShowNote(id, relation));
-        const QVariantMap shown = windowState();
+        const QVariantMap shown = actWindowState();
         EXPECT_EQ(shown.value(QStringLiteral("activeTab")).toString(), QStringLiteral("Notizen/Protokoll"));
         EXPECT_EQ(shown.value(QStringLiteral("selectedId")).toString(), converter.ToUniqueID(id));
         EXPECT_EQ(shown.value(QStringLiteral("lookup")).toStringList(), QStringList{converter.ToUniqueID(relation)});
@@ -123,7 +102,7 @@ TEST(ShowInActServer, ANoteAndASaleOfTheLowerTableAppearOnTheirTabsInTheRunningA
         sales.ShowData();
         ASSERT_TRUE(firstContactRow(sales, &id, &relation));
         EXPECT_TRUE(sales.ShowSale(id, relation));
-        const QVariantMap shown = windowState();
+        const QVariantMap shown = actWindowState();
         EXPECT_EQ(shown.value(QStringLiteral("activeTab")).toString(), QStringLiteral("Aufträge"));
         EXPECT_EQ(shown.value(QStringLiteral("selectedId")).toString(), converter.ToUniqueID(id));
     }

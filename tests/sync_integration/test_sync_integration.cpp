@@ -1,6 +1,7 @@
 // End to end beside a running ACT!: a project over the database actserver has open, its notes read,
 // the contacts of three notes zoomed to and looked up in ACT!, one note shown there, and two notes
 // deleted, with python3-dbfread confirming that exactly those two left the notes file.
+#include "ActServerProbe.h"
 #include "mainwindow_project/ProjectCommandFixture.h"
 
 #include "actlink/clACTApplication.h"
@@ -24,29 +25,7 @@ namespace {
 using platform::MsgAnswer;
 using platform::MsgIcon;
 
-bool waitFor(const std::function<bool()> &condition, int timeoutMs = 20000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(50);
-    }
-    return true;
-}
 
-// What the running ACT! shows: its lookup, active tab and chosen record.
-QVariantMap windowState()
-{
-    QDBusMessage call = QDBusMessage::createMethodCall(actserver::bus::serviceName(), actserver::bus::applicationPath(),
-                                                       QString::fromLatin1(actserver::bus::kApplicationInterface),
-                                                       QStringLiteral("WindowState"));
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, 5000);
-    return reply.type() == QDBusMessage::ReplyMessage ? qdbus_cast<QVariantMap>(reply.arguments().value(0))
-                                                      : QVariantMap();
-}
 
 // The IDs of the live records of a notes file, read by the independent dBase reader. Its memo
 // texts are not read: ACT! names the memo file of a notes table ".hdt", where dbfread would look
@@ -173,14 +152,14 @@ TEST_F(LinkedTablesBesideACT, ZoomLookUpShowAndDeleteNotes)
     QSet<QString> expectedLookup;
     for (const QString &contact : threeContacts)
         expectedLookup.insert(converter.ToUniqueID(contact));
-    EXPECT_EQ(asSet(windowState().value(QStringLiteral("lookup")).toStringList()), expectedLookup);
+    EXPECT_EQ(asSet(actWindowState().value(QStringLiteral("lookup")).toStringList()), expectedLookup);
 
     // One note shown in ACT!: its tab is active and its row chosen.
     lower->ResetSelection();
     noteId.SelectValue(three.first(), true);
     run("mnuShowNote");
     EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Die Notiz wurde in ACT! angezeigt."));
-    const QVariantMap shown = windowState();
+    const QVariantMap shown = actWindowState();
     EXPECT_EQ(shown.value(QStringLiteral("activeTab")).toString(), QStringLiteral("Notizen/Protokoll"));
     EXPECT_EQ(shown.value(QStringLiteral("selectedId")).toString(), converter.ToUniqueID(three.first()));
 
