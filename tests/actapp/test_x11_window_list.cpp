@@ -1,5 +1,6 @@
 // The X11 window list against real Qt windows on the test display: class written before mapping,
 // UTF-8 titles, stacking order, hidden and minimised windows, and bringing a window back.
+#include "WaitFor.h"
 #include "platform/X11WindowClass.h"
 #include "platform/X11WindowList.h"
 
@@ -17,19 +18,6 @@ using platform::WindowId;
 using platform::X11WindowList;
 
 namespace {
-
-bool waitFor(const std::function<bool()> &condition, int timeoutMs = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
-    }
-    return true;
-}
 
 class X11List : public ::testing::Test
 {
