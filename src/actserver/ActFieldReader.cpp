@@ -6,10 +6,6 @@
 #include "dbf/DbfRecord.h"
 #include "dbf/DbfTable.h"
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
 namespace actserver {
 
 namespace {
@@ -17,25 +13,6 @@ namespace {
 bool isBlankByte(char c)
 {
     return c == ' ' || c == '\0';
-}
-
-// Text columns are mostly padding; the padding is skipped sixteen bytes at a time where the processor can.
-const char *withoutTrailingBlanks(const char *begin, const char *end)
-{
-#ifdef __SSE2__
-    const __m128i space = _mm_set1_epi8(' ');
-    const __m128i zero = _mm_setzero_si128();
-    while (end - begin >= 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(end - 16));
-        const int blank = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, space), _mm_cmpeq_epi8(v, zero)));
-        if (blank != 0xFFFF)
-            return end - 16 + (32 - __builtin_clz(unsigned(~blank & 0xFFFF)));
-        end -= 16;
-    }
-#endif
-    while (end > begin && isBlankByte(end[-1]))
-        --end;
-    return end;
 }
 
 void trimBoth(const char *&begin, const char *&end)
@@ -174,8 +151,8 @@ QList<ActFieldReader::Binding> ActFieldReader::bind(const ActTableDef &def, cons
     return bindings;
 }
 
-bool ActFieldReader::read(const dbf::DbfTable &table, const dbf::DbfRecord &record, const Binding &binding,
-                          QString &out)
+bool ActFieldReader::readOther(const dbf::DbfTable &table, const dbf::DbfRecord &record, const Binding &binding,
+                               QString &out)
 {
     if (binding.column < 0) {
         out.clear();
@@ -186,11 +163,6 @@ bool ActFieldReader::read(const dbf::DbfTable &table, const dbf::DbfRecord &reco
     const char *end = begin + raw.size();
     bool ok = true;
     switch (binding.columnType) {
-    case 'C':
-        if (!binding.fullWidth)
-            end = withoutTrailingBlanks(begin, end);
-        dbf::Cp1252::decode(begin, int(end - begin), out);
-        break;
     case 'N':
     case 'F':
         ok = readNumber(begin, end, out);

@@ -4,11 +4,12 @@
 #pragma once
 
 #include "ActSchema.h"
+#include "dbf/Cp1252.h"
+#include "dbf/DbfRecord.h"
 
 #include <QString>
 
 namespace dbf {
-class DbfRecord;
 class DbfTable;
 } // namespace dbf
 
@@ -33,7 +34,22 @@ public:
 
     // Writes the field's text into out, reusing its capacity. False when the stored bytes are
     // not a valid value of the column (out is then empty).
-    static bool read(const dbf::DbfTable &table, const dbf::DbfRecord &record, const Binding &binding, QString &out);
+    static bool read(const dbf::DbfTable &table, const dbf::DbfRecord &record, const Binding &binding, QString &out)
+    {
+        // Most fields are texts, read for every record: they take the short way.
+        if (binding.columnType != 'C' || binding.column < 0)
+            return readOther(table, record, binding, out);
+        const QByteArrayView raw = record.raw(binding.column);
+        if (binding.fullWidth)
+            dbf::Cp1252::decode(raw.data(), int(raw.size()), out);
+        else
+            dbf::Cp1252::decodePadded(raw.data(), int(raw.size()), out);
+        return true;
+    }
+
+private:
+    static bool readOther(const dbf::DbfTable &table, const dbf::DbfRecord &record, const Binding &binding,
+                          QString &out);
 };
 
 } // namespace actserver

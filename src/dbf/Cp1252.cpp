@@ -51,16 +51,55 @@ void Cp1252::decode(const char *bytes, int len, QString &out)
         _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_unpacklo_epi8(v, zero));
         _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i + 8), _mm_unpackhi_epi8(v, zero));
     }
+    // The rest of a text of sixteen bytes or more: its last sixteen, overlapping what is done.
+    if (i < len && len >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(src + len - 16));
+        if (_mm_movemask_epi8(v) == 0) {
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + len - 16), _mm_unpacklo_epi8(v, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + len - 8), _mm_unpackhi_epi8(v, zero));
+            i = len;
+        }
+    }
+    // Of eight to fifteen bytes (IDs have twelve): the first eight and the last eight.
     if (i + 8 <= len) {
         const __m128i v = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(src + i));
-        if ((_mm_movemask_epi8(v) & 0xFF) == 0) {
+        if (_mm_movemask_epi8(v) == 0) {
             _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + i), _mm_unpacklo_epi8(v, zero));
             i += 8;
+            if (i < len) {
+                const __m128i w = _mm_loadl_epi64(reinterpret_cast<const __m128i *>(src + len - 8));
+                if (_mm_movemask_epi8(w) == 0) {
+                    _mm_storeu_si128(reinterpret_cast<__m128i *>(dst + len - 8), _mm_unpacklo_epi8(w, zero));
+                    i = len;
+                }
+            }
         }
     }
 #endif
     for (; i < len; ++i)
         dst[i] = s_table[src[i]];
+}
+
+// Text columns are mostly padding; the padding is skipped sixteen bytes at a time where the processor can.
+void Cp1252::decodePadded(const char *bytes, int len, QString &out)
+{
+    const char *end = bytes + len;
+#ifdef __SSE2__
+    const __m128i space = _mm_set1_epi8(' ');
+    const __m128i zero = _mm_setzero_si128();
+    while (end - bytes >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(end - 16));
+        const int blank = _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(v, space), _mm_cmpeq_epi8(v, zero)));
+        if (blank != 0xFFFF) {
+            end = end - 16 + (32 - __builtin_clz(unsigned(~blank & 0xFFFF)));
+            break;
+        }
+        end -= 16;
+    }
+#endif
+    while (end > bytes && (end[-1] == ' ' || end[-1] == '\0'))
+        --end;
+    decode(bytes, int(end - bytes), out);
 }
 
 QString Cp1252::decode(const char *bytes, int len)

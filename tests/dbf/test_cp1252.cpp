@@ -63,3 +63,19 @@ TEST(Cp1252, DecodingIntoASharedStringLeavesTheOtherCopyAlone)
     EXPECT_EQ(out, QStringLiteral("Meyer!"));
     EXPECT_EQ(copy, QStringLiteral("Müller"));
 }
+
+TEST(Cp1252, PaddedTextsLoseBlanksAndZerosAtTheEndOnly)
+{
+    QString out = QStringLiteral("vorher");
+    for (int width = 0; width <= 48; ++width) {
+        for (int len = 0; len <= width; ++len) {
+            QByteArray bytes(width, ' ');
+            for (int i = 0; i < len; ++i)
+                bytes[i] = i == len - 1 ? '\xe4' : " x\0y"[i % 4];
+            for (int i = len; i < width; ++i)
+                bytes[i] = (i + width) % 3 ? ' ' : '\0';
+            Cp1252::decodePadded(bytes.constData(), width, out);
+            ASSERT_EQ(out, Cp1252::decode(bytes.constData(), len)) << "width " << width << ", text " << len;
+        }
+    }
+}
