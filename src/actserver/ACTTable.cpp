@@ -86,10 +86,7 @@ long ACTTable::RecordCount()
         setResult(ActError::Success);
         return m_liveCount;
     }
-    long count = 0;
-    for (qint64 i = 0; i < m_file->recordCount(); ++i)
-        if (isLive(i))
-            ++count;
+    const long count = long(m_file->countUndeleted());
     m_liveCount = count;
     m_countedRecords = stamped ? m_file->recordCount() : -1;
     m_countedSize = qint64(st.st_size);

@@ -3,11 +3,49 @@
 
 #include "DbfError.h"
 
+#include <atomic>
+#include <system_error>
+#include <thread>
+#include <vector>
+
 namespace dbf {
 
 namespace {
+
 constexpr qint64 kChunkBytes = 256 * 1024;
+constexpr unsigned kCountThreads = 4;
+
+// Counts the undeleted records of the buffers handed out by next, each buffer as loadChunk() reads it;
+// live[k] stays -1 for a buffer that could not be read whole.
+void countBuffers(const LockedFile &table, const DbfHeader &header, qint64 perBuffer, std::atomic<qint64> &next,
+                  std::vector<qint64> &live)
+{
+    LockedFile file;
+    try {
+        file.openSame(table);
+    } catch (const DbfError &) {
+        return;
+    }
+    const qint64 len = header.recordLength;
+    QByteArray buffer(qsizetype(perBuffer * len), Qt::Uninitialized);
+    for (qint64 k; (k = next++) < qint64(live.size());) {
+        const qint64 first = k * perBuffer;
+        const qint64 count = qMin<qint64>(perBuffer, qint64(header.recordCount) - first);
+        try {
+            LockedFile::Guard guard(file, LockedFile::Lock::Shared);
+            if (file.readAt(header.recordOffset(first), buffer.data(), count * len) != count * len)
+                continue;
+        } catch (const DbfError &) {
+            continue;
+        }
+        qint64 n = 0;
+        for (qint64 r = 0; r < count; ++r)
+            n += buffer.at(qsizetype(r * len)) != '*';
+        live[size_t(k)] = n;
+    }
 }
+
+} // namespace
 
 DbfTable::DbfTable() = default;
 
@@ -67,6 +105,40 @@ void DbfTable::readHeader()
     m_chunkFirst = m_chunkCount = 0;
     if (m_prefetcher)
         m_prefetcher->drop();
+}
+
+// Counting reads the whole file for one byte per record; the copying out of the file is what takes
+// the time, and several threads copy faster than one.
+qint64 DbfTable::countUndeleted()
+{
+    const qint64 total = m_header.recordCount;
+    const qint64 perBuffer = qMax<qint64>(1, kChunkBytes / m_header.recordLength);
+    std::vector<qint64> live(size_t((total + perBuffer - 1) / perBuffer), -1);
+    std::atomic<qint64> next{0};
+    const unsigned threads = qBound(1u, std::thread::hardware_concurrency(), kCountThreads);
+    std::vector<std::thread> helpers;
+    for (unsigned t = 1; t < threads && t < live.size(); ++t) {
+        try {
+            helpers.emplace_back([&] { countBuffers(m_file, m_header, perBuffer, next, live); });
+        } catch (const std::system_error &) {
+            break; // fewer threads do it
+        }
+    }
+    countBuffers(m_file, m_header, perBuffer, next, live);
+    for (std::thread &helper : helpers)
+        helper.join();
+    qint64 count = 0;
+    qint64 first = 0;
+    for (; first < total && live[size_t(first / perBuffer)] >= 0; first += perBuffer)
+        count += live[size_t(first / perBuffer)];
+    for (qint64 i = first; i < total; ++i) {
+        try {
+            count += record(i).isDeleted() ? 0 : 1;
+        } catch (const DbfError &) {
+            ++count;
+        }
+    }
+    return count;
 }
 
 DbfRecord DbfTable::record(qint64 index)

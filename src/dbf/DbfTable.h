@@ -45,6 +45,12 @@ public:
     // All records, deleted ones included (DbfRecord::isDeleted tells them apart).
     qint64 recordCount() const { return m_header.recordCount; }
 
+    // The records not marked deleted. A record that cannot be read counts as present, so that reading
+    // it reports the fault. Whole buffers are read on several threads at once, each through a
+    // description of the file of its own; where one cannot be read, the records from there on are
+    // asked for one by one, as record() gives them.
+    qint64 countUndeleted();
+
     // The record at index (0-based). Throws DbfError (BadArgument) for an index out of range,
     // (Damaged) when the file has shrunk since the header was read.
     DbfRecord record(qint64 index);
