@@ -1,6 +1,8 @@
 // The dictionary-encoded values of one attribute.
 #include "ValueColumn.h"
 
+#include "WorkerThreads.h"
+
 #include <QCollator>
 #include <QDate>
 #include <QDateTime>
@@ -9,10 +11,8 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
-#include <QSemaphore>
-#include <QThread>
-#include <QThreadPool>
 #include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -219,7 +219,7 @@ public:
                 ValueColumn &column = *m_columns[i];
                 column.resolve(column.m_flight, column.m_flightChars);
             } catch (...) {
-                const std::lock_guard<std::mutex> lock(m_failureLock);
+                const std::lock_guard<std::mutex> lock(m_lock);
                 m_failure = std::current_exception();
             }
         }
@@ -229,9 +229,13 @@ public:
     {
         m_helpers = helpers;
         for (int h = 0; h < helpers; ++h)
-            pool().start([self] {
+            WorkerThreads::shared().run([self] {
                 self->drain();
-                self->m_done.release();
+                {
+                    const std::lock_guard<std::mutex> lock(self->m_lock);
+                    ++self->m_helpersDone;
+                }
+                self->m_done.notify_one();
             });
     }
 
@@ -239,26 +243,25 @@ public:
     // thread alone again. A failure of a worker (out of memory) is raised here.
     void finish()
     {
-        m_done.acquire(m_helpers);
-        m_helpers = 0;
+        std::exception_ptr failure;
+        {
+            std::unique_lock<std::mutex> lock(m_lock);
+            m_done.wait(lock, [this] { return m_helpersDone == m_helpers; });
+            failure = std::exchange(m_failure, nullptr);
+        }
         for (ValueColumn *column : m_columns)
             column->m_batch.reset();
-        if (std::exception_ptr failure = std::exchange(m_failure, nullptr))
+        if (failure)
             std::rethrow_exception(failure);
     }
 
 private:
-    static QThreadPool &pool()
-    {
-        static QThreadPool threads;
-        return threads;
-    }
-
     std::vector<ValueColumn *> m_columns;
     std::atomic<size_t> m_next{0};
+    std::mutex m_lock;
+    std::condition_variable m_done;
     int m_helpers = 0;
-    QSemaphore m_done;
-    std::mutex m_failureLock;
+    int m_helpersDone = 0;
     std::exception_ptr m_failure;
 };
 
@@ -323,7 +326,7 @@ std::shared_ptr<ValueColumn::SettleBatch> ValueColumn::launch(const std::vector<
     if (work.empty())
         return nullptr;
     // A caller that goes on filling keeps a core of its own; one that waits takes a column itself.
-    const int cores = QThread::idealThreadCount();
+    const int cores = WorkerThreads::shared().size();
     const int helpers = callerHelps ? std::min(int(work.size()) - 1, cores - 1)
                                     : std::clamp(cores - 1, 1, int(work.size()));
     auto batch = std::make_shared<SettleBatch>(work);
@@ -494,6 +497,7 @@ std::vector<uint32_t> ValueColumn::markedCodes() const
 
 ValueColumn::RowRange ValueColumn::rowsOf(uint32_t code, uint32_t rowSlots) const
 {
+    settle();
     if (!m_postingsValid || m_postingOffsets.size() != size_t(distinctCount()) + 1 ||
         m_postingRows.size() != rowSlots) {
         m_postingOffsets.assign(size_t(distinctCount()) + 1, 0);
@@ -514,6 +518,7 @@ ValueColumn::RowRange ValueColumn::rowsOf(uint32_t code, uint32_t rowSlots) cons
 
 const std::vector<uint32_t> &ValueColumn::ranks() const
 {
+    settle();
     if (m_ranksValid && m_ranks.size() == distinctCount())
         return m_ranks;
     std::vector<uint32_t> numbers;
