@@ -80,21 +80,26 @@ void ChunkPrefetcher::run()
     }
 }
 
+// Never waits for the lock: the thread that asked may itself hold the file's exclusive lock through
+// a writer and wait for this read. It reads itself then, as it does when anything goes wrong here.
 qint64 ChunkPrefetcher::readRequested(qint64 pos, qint64 len, QByteArray &buffer)
 {
+    qint64 stamp = -1;
     try {
-        LockedFile::Guard guard(m_file, LockedFile::Lock::Shared);
-        // While this process writes the file, the lock does not keep its writer out: leave the read to
-        // the caller, who reads after the write.
-        const qint64 stamp = m_file.exclusiveStamp();
-        if (stamp < 0)
+        if (!m_file.tryLockShared())
             return -1;
-        buffer.resize(qsizetype(len));
-        return m_file.readAt(pos, buffer.data(), len) == len ? stamp : -1;
+        // While this process writes the file, the lock does not keep its writer out.
+        stamp = m_file.exclusiveStamp();
+        if (stamp >= 0) {
+            buffer.resize(qsizetype(len));
+            if (m_file.readAt(pos, buffer.data(), len) != len)
+                stamp = -1;
+        }
     } catch (...) {
-        // The caller reads again and reports what it finds.
-        return -1;
+        stamp = -1;
     }
+    m_file.unlock();
+    return stamp;
 }
 
 } // namespace dbf

@@ -113,6 +113,26 @@ void LockedFile::lock(Lock kind)
     }
 }
 
+bool LockedFile::tryLockShared()
+{
+    std::pair<dev_t, ino_t> key;
+    if (identify(m_fd, &key)) {
+        std::lock_guard<std::mutex> guard(g_mutex);
+        if (g_exclusive.count(key)) {
+            m_held = Held::SharedWithinOwnExclusive;
+            return true;
+        }
+    }
+    while (::flock(m_fd, LOCK_SH | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK)
+            return false;
+        if (errno != EINTR)
+            fail(QStringLiteral("Sperren"), errno);
+    }
+    m_held = Held::Shared;
+    return true;
+}
+
 void LockedFile::unlock()
 {
     const Held held = m_held;

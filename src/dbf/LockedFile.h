@@ -33,6 +33,8 @@ public:
     // waiting for itself: a shared lock on a file that this process already holds exclusively
     // (a writer's batch still open while the same code reads the table) is granted at once.
     void lock(Lock kind);
+    // Like lock(Lock::Shared), but false at once where that would wait for a writer.
+    bool tryLockShared();
     void unlock();
 
     // A number that changes whenever this process takes an exclusive lock on the file, through any

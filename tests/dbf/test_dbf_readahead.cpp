@@ -91,6 +91,24 @@ TEST_F(ReadAhead, AChangeWrittenByThisProcessIsSeenByTheScan)
     }
 }
 
+// Reading inside an open batch of a writer of this process must neither hang nor miss what it wrote.
+TEST_F(ReadAhead, AScanInsideAnOpenBatchOfThisProcessReadsWhatTheBatchWrote)
+{
+    startScan();
+    DbfWriter w(m_file);
+    DbfWriter::Batch batch(w);
+    // Each change lies past the buffer being read, in the one read ahead or a later one.
+    for (qint64 i = 1; i < kRecords; ++i) {
+        if (i % 5000 == 0 && i + kLater < kRecords)
+            w.setValue(i + kLater, 1, QStringLiteral("im Stapel"));
+        const QString text = m_table.record(i).text(1).trimmed();
+        if (i % 5000 == 0 && i >= 5000 + kLater)
+            ASSERT_EQ(text, QStringLiteral("im Stapel")) << "record " << i;
+        else
+            ASSERT_EQ(text, QStringLiteral("alt %1").arg(i)) << "record " << i;
+    }
+}
+
 TEST_F(ReadAhead, RecordsReadAgainAfterARefreshAreTheFilesNewOnes)
 {
     startScan();
