@@ -35,21 +35,21 @@ TEST(Cp1252, CharactersOutsideTheCodePageBecomeQuestionMarks)
 // position, must give the same characters as decoding byte by byte.
 TEST(Cp1252, MixedTextsOfEveryLengthDecodeLikeByteByByte)
 {
-    const char specials[] = {char(0x80), char(0x9F), char(0xA0), char(0xE4), char(0xFF), char(0x7F), '\0'};
+    const char unusualBytes[] = {char(0x80), char(0x9F), char(0xA0), char(0xE4), char(0xFF), char(0x7F), '\0'};
     QString reused = QStringLiteral("a previous, longer value that the decoder must overwrite entirely");
     for (int len = 0; len <= 48; ++len) {
         for (int at = -1; at < len; ++at) {
-            for (const char special : specials) {
+            for (const char unusual : unusualBytes) {
                 QByteArray bytes(len, '\0');
                 for (int i = 0; i < len; ++i)
                     bytes[i] = char('A' + (i * 7) % 26);
                 if (at >= 0)
-                    bytes[at] = special;
+                    bytes[at] = unusual;
                 QString expected;
                 for (const char b : bytes)
                     expected.append(QChar(Cp1252::charOf(static_cast<unsigned char>(b))));
                 Cp1252::decode(bytes.constData(), len, reused);
-                ASSERT_EQ(reused, expected) << "length " << len << ", special byte at " << at;
+                ASSERT_EQ(reused, expected) << "length " << len << ", unusual byte at " << at;
             }
         }
     }
