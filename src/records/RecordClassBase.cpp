@@ -2,6 +2,7 @@
 // and LoadData frames.
 #include "RecordClassBase.h"
 
+#include "DisplayOffGuard.h"
 #include "FieldValues.h"
 #include "ReadAheadSource.h"
 #include "RunningACT.h"
@@ -17,23 +18,6 @@
 namespace records {
 
 namespace {
-
-// The control's display stays on whatever ends the transfer, so a failed read leaves a usable table.
-class DisplayOffGuard
-{
-public:
-    explicit DisplayOffGuard(InfoZoomControl *control) : m_control(control) { m_control->setDisplayEnabled(false); }
-    ~DisplayOffGuard()
-    {
-        if (m_active)
-            m_control->setDisplayEnabled(true);
-    }
-    void release() { m_active = false; }
-
-private:
-    InfoZoomControl *m_control;
-    bool m_active = true;
-};
 
 // Clears the table's status line however the show operation ends, an error passing up included.
 class ClearStatusOnExit
@@ -290,6 +274,12 @@ void RecordClassBase::finishLoad()
     SetStatus(QStringLiteral("Fertig."));
 }
 
+const actlink::clUniqueIDConverter &RecordClassBase::converter()
+{
+    static const actlink::clUniqueIDConverter instance;
+    return instance;
+}
+
 bool RecordClassBase::showInACT(const QString &sRecordID, const QString &sRelationID, const QString &idTyp,
                                const QString &searchText, ShowByUniqueID show)
 {
@@ -305,15 +295,14 @@ bool RecordClassBase::showInACT(const QString &sRecordID, const QString &sRelati
                               platform::MsgIcon::Information);
         return false;
     }
-    const actlink::clUniqueIDConverter converter;
-    if (converter.GetIDTyp(sRecordID) != idTyp)
+    if (converter().GetIDTyp(sRecordID) != idTyp)
         return false;
     SetStatus(QStringLiteral("Suche Kontakt..."));
-    if (!act->CreateContactSearch(converter.ToUniqueID(sRelationID)))
+    if (!act->CreateContactSearch(converter().ToUniqueID(sRelationID)))
         return false;
     platform::DoEvents();
     SetStatus(searchText);
-    if (!((*act).*show)(converter.ToUniqueID(sRecordID)))
+    if (!((*act).*show)(converter().ToUniqueID(sRecordID)))
         return false;
     act->Zeigen();
     return true;

@@ -19,6 +19,10 @@
 class InfoZoomControl;
 class QLabel;
 
+namespace actlink {
+class clUniqueIDConverter;
+}
+
 namespace records {
 
 class RunningACT;
@@ -83,6 +87,9 @@ protected:
     // The LoadData frame; rebuildFields (may be empty) runs after the file is loaded and ends the
     // load early when it returns false.
     template <typename Rebuild> void loadDataFrame(const QString &file, Rebuild rebuildFields);
+
+    // The converter between ACT! unique IDs and typed hex IDs the record classes share.
+    static const actlink::clUniqueIDConverter &converter();
 
     // The import name of field i; the record classes of ACT! data use the field number.
     virtual QString fieldKey(int i) const { return ImportNameOf(m_fieldIDs.at(i)); }

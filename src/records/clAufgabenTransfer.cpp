@@ -3,12 +3,12 @@
 #include "clAufgaben.h"
 
 #include "ActivitySource.h"
+#include "DisplayOffGuard.h"
 #include "FieldValues.h"
 #include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "clGruppenliste.h"
 #include "platform/UiServices.h"
-#include "records/infozoom/InfoZoomControl.h"
 
 #include <QLocale>
 #include <cmath>
@@ -20,25 +20,6 @@ namespace {
 constexpr qint16 kIdField = 1;
 constexpr qint16 kContactField = 40;
 constexpr qint16 kCountField = 100;
-
-const actlink::clUniqueIDConverter &converter()
-{
-    static const actlink::clUniqueIDConverter instance;
-    return instance;
-}
-
-// The control's display comes back on if an error ends the transfer early.
-class DisplayOff
-{
-public:
-    explicit DisplayOff(InfoZoomControl *control) : m_control(control) { m_control->setDisplayEnabled(false); }
-    ~DisplayOff() { m_control->setDisplayEnabled(true); }
-    DisplayOff(const DisplayOff &) = delete;
-    DisplayOff &operator=(const DisplayOff &) = delete;
-
-private:
-    InfoZoomControl *m_control;
-};
 
 // The code table of a field, or -1 for a field without one.
 int codeTableOf(qint16 fieldId)
@@ -114,7 +95,7 @@ clAufgaben::Ending clAufgaben::transfer(ActivitySource &source)
     const QDateTime now = QDateTime::currentDateTime();
     m_dateOfData = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
     m_izControl->setTag(kind().tableKind);
-    DisplayOff display(m_izControl);
+    DisplayOffGuard display(m_izControl);
 
     SetStatus(QStringLiteral("Initialisiere Gruppenliste..."));
     m_groupList = std::make_unique<clGruppenliste>();

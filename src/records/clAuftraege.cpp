@@ -3,6 +3,7 @@
 
 #include "FieldValues.h"
 #include "RunningACT.h"
+#include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
 
 namespace records {
@@ -65,11 +66,11 @@ QVariant clAuftraege::idValue(int i, const QString &text)
 {
     switch (m_fieldIDs.at(i)) {
     case kUniqueIdField:
-        return m_converter.ToHexID(text, QStringLiteral("SL"));
+        return converter().ToHexID(text, QStringLiteral("SL"));
     case kUserField:
         return userName(text);
     case kContactField:
-        return isBlank(text) ? QStringLiteral("GruppenAuftrag") : m_converter.ToHexID(text, QStringLiteral("CO"));
+        return isBlank(text) ? QStringLiteral("GruppenAuftrag") : converter().ToHexID(text, QStringLiteral("CO"));
     default:
         return text;
     }

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "ActRecordClass.h"
-#include "actlink/clUniqueIDConverter.h"
 
 namespace records {
 
@@ -25,7 +24,6 @@ protected:
     std::optional<QVariant> textValue(int i, const QString &text) override;
 
 private:
-    actlink::clUniqueIDConverter m_converter;
 };
 
 } // namespace records

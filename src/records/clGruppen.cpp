@@ -33,12 +33,6 @@ QString quotedText(const QString &text)
     return QLatin1Char('"') + text + QLatin1Char('"');
 }
 
-const actlink::clUniqueIDConverter &converter()
-{
-    static const actlink::clUniqueIDConverter instance;
-    return instance;
-}
-
 } // namespace
 
 clGruppen::clGruppen() : RecordClassBase(TableKind::Gruppen) {}

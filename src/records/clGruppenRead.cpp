@@ -2,11 +2,11 @@
 // through the ACT! table reader with one filter per group.
 #include "clGruppen.h"
 
+#include "DisplayOffGuard.h"
 #include "actlink/clACTFinder.h"
 #include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTTable.h"
 #include "dao/Recordset.h"
-#include "records/infozoom/InfoZoomControl.h"
 
 namespace records {
 
@@ -20,26 +20,6 @@ const QString kMembershipQuery =
     QStringLiteral("SELECT ACT_Relation.FIELD1 AS KontaktID, ACT_Relation.FIELD2 AS GruppenID "
                    "FROM ACT_Relation "
                    "WHERE (ACT_Relation.TYPE='0')");
-
-const actlink::clUniqueIDConverter &converter()
-{
-    static const actlink::clUniqueIDConverter instance;
-    return instance;
-}
-
-// The control's display comes back on whatever ends the transfer, so a failed read leaves a usable
-// table.
-class DisplayOff
-{
-public:
-    explicit DisplayOff(InfoZoomControl *control) : m_control(control) { m_control->setDisplayEnabled(false); }
-    ~DisplayOff() { m_control->setDisplayEnabled(true); }
-    DisplayOff(const DisplayOff &) = delete;
-    DisplayOff &operator=(const DisplayOff &) = delete;
-
-private:
-    InfoZoomControl *m_control;
-};
 
 // The membership record set and the filtered one of the current group; both are closed before the
 // read ends, however it ends.
@@ -78,7 +58,7 @@ void clGruppen::ShowData()
     const QVector<InfoZoomAttribute> columns = columnAttributes();
     bool complete = false;
     {
-        DisplayOff display(m_izControl);
+        DisplayOffGuard display(m_izControl);
         const long n = beginTransfer();
         complete = transferGroups(n, columns);
     }

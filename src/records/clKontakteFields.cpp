@@ -20,12 +20,6 @@ constexpr qint16 kUserField = 6;
 
 QString quotedText(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
-const actlink::clUniqueIDConverter &converter()
-{
-    static const actlink::clUniqueIDConverter instance;
-    return instance;
-}
-
 } // namespace
 
 bool clKontakte::FillFieldList(frmFelder &dialog)

@@ -4,6 +4,7 @@
 
 #include "FieldValues.h"
 #include "RunningACT.h"
+#include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
 
 #include <cmath>
@@ -131,11 +132,11 @@ QVariant clNotizen::idValue(int i, const QString &text)
 {
     switch (m_fieldIDs.at(i)) {
     case kUniqueIdField:
-        return m_converter.ToHexID(text, QStringLiteral("NT"));
+        return converter().ToHexID(text, QStringLiteral("NT"));
     case kUserField:
         return userName(text);
     case kContactField:
-        return isBlank(text) ? QStringLiteral("Gruppennotiz") : m_converter.ToHexID(text, QStringLiteral("CO"));
+        return isBlank(text) ? QStringLiteral("Gruppennotiz") : converter().ToHexID(text, QStringLiteral("CO"));
     default:
         return text;
     }

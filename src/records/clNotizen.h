@@ -5,8 +5,6 @@
 
 #include "ActRecordClass.h"
 
-#include "actlink/clUniqueIDConverter.h"
-
 #include <array>
 
 namespace records {
@@ -36,7 +34,6 @@ protected:
 
 private:
     std::array<QString, 256> m_noteTypeText;
-    actlink::clUniqueIDConverter m_converter;
 };
 
 } // namespace records
