@@ -284,17 +284,9 @@ bool RecordClassBase::showInACT(const QString &sRecordID, const QString &sRelati
                                const QString &searchText, ShowByUniqueID show)
 {
     ClearStatusOnExit clear([this] { SetStatus(QString()); });
-    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
-    const std::unique_ptr<RunningACT> act = RunningACT::create();
-    if (!act->ACTgestartet()) {
-        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
+    const std::unique_ptr<RunningACT> act = runningACTWithDatabase();
+    if (!act)
         return false;
-    }
-    if (act->ACTDatenbank().isEmpty()) {
-        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
-                              platform::MsgIcon::Information);
-        return false;
-    }
     if (converter().GetIDTyp(sRecordID) != idTyp)
         return false;
     SetStatus(QStringLiteral("Suche Kontakt..."));
@@ -306,6 +298,41 @@ bool RecordClassBase::showInACT(const QString &sRecordID, const QString &sRelati
         return false;
     act->Zeigen();
     return true;
+}
+
+std::unique_ptr<RunningACT> RecordClassBase::runningACTWithDatabase(QString *actDatabase)
+{
+    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
+    std::unique_ptr<RunningACT> act = RunningACT::create();
+    if (!act->ACTgestartet()) {
+        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
+        return nullptr;
+    }
+    const QString database = act->ACTDatenbank();
+    if (database.isEmpty()) {
+        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
+                              platform::MsgIcon::Information);
+        return nullptr;
+    }
+    if (actDatabase)
+        *actDatabase = database;
+    return act;
+}
+
+bool RecordClassBase::searchDatabaseAccepted(const QString &actDatabase, const QString &projectDatabase,
+                                             const QString &searchName)
+{
+    if (actDatabase.toLower() == projectDatabase.toLower())
+        return true;
+    const QString question = QStringLiteral("Die aktuelle ACT! Datenbank ") + quoted(actDatabase) +
+                             QStringLiteral("\r\nentpricht nicht der Projektdatenbank ") + quoted(projectDatabase) +
+                             QStringLiteral(".\r\nSoll trotzdem versucht werden eine ") + searchName +
+                             QStringLiteral(" in ACT! zu bilden?");
+    if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
+        platform::MsgAnswer::Yes)
+        return true;
+    SetStatus(QStringLiteral("Die Erstellung der ACT! Suche wurde abgebrochen."));
+    return false;
 }
 
 } // namespace records

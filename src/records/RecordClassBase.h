@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QVector>
 #include <QtGlobal>
+#include <memory>
 #include <optional>
 
 class InfoZoomControl;
@@ -115,6 +116,16 @@ protected:
     // searchText is the status text before the record is looked for.
     bool showInACT(const QString &sRecordID, const QString &sRelationID, const QString &idTyp,
                    const QString &searchText, ShowByUniqueID show);
+    // The running ACT! with a database open, looked for under "Suche laufende ACT!-Anwendung...";
+    // null, after the notice, when ACT! does not run or has no database open. actDatabase receives
+    // the database ACT! has open.
+    std::unique_ptr<RunningACT> runningACTWithDatabase(QString *actDatabase = nullptr);
+    // For a search built in ACT!: true when ACT! has the project's database open or the user wants
+    // the search (searchName, "Kontaktsuche" for example) built in the other one anyway.
+    bool searchDatabaseAccepted(const QString &actDatabase, const QString &projectDatabase,
+                                const QString &searchName);
+    // A text in double quotes, as the messages name files and databases.
+    static QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
     // The attribute of each field as setUpAttributes found or made it, for classes that write rows
     // themselves.
     const QVector<InfoZoomAttribute> &columns() const { return m_columns; }

@@ -28,11 +28,6 @@ bool skippedInFieldList(qint16 id)
            id == 201;
 }
 
-QString quotedText(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
 } // namespace
 
 clGruppen::clGruppen() : RecordClassBase(TableKind::Gruppen) {}
@@ -177,27 +172,10 @@ bool clGruppen::rebuildFieldsFromTable()
 
 bool clGruppen::CreateACTSearch()
 {
-    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
-    const std::unique_ptr<RunningACT> act = RunningACT::create();
-    if (!act->ACTgestartet()) {
-        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
+    QString actDatabase;
+    const std::unique_ptr<RunningACT> act = runningACTWithDatabase(&actDatabase);
+    if (!act || !searchDatabaseAccepted(actDatabase, m_sACTDatenbank, QStringLiteral("Gruppensuche")))
         return false;
-    }
-    const QString actDatabase = act->ACTDatenbank();
-    if (actDatabase.isEmpty()) {
-        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
-                              platform::MsgIcon::Information);
-        return false;
-    }
-    if (actDatabase.toLower() != m_sACTDatenbank.toLower() &&
-        platform::ui().msgBox(
-            QStringLiteral("Die aktuelle ACT! Datenbank ") + quotedText(actDatabase) +
-                QStringLiteral("\r\nentpricht nicht der Projektdatenbank ") + quotedText(m_sACTDatenbank) +
-                QStringLiteral(".\r\nSoll trotzdem versucht werden eine Gruppensuche in ACT! zu bilden?"),
-            platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes) {
-        SetStatus(QStringLiteral("Die Erstellung der ACT! Suche wurde abgebrochen."));
-        return false;
-    }
     SetStatus(QStringLiteral("Liste der Gruppen wird gebildet..."));
     const InfoZoomAttribute uniqueId = UniqueIDAttribute();
     if (uniqueId.isNull()) {

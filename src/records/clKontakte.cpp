@@ -14,12 +14,6 @@
 
 namespace records {
 
-namespace {
-
-QString quotedText(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
-
-} // namespace
-
 clKontakte::clKontakte() : RecordClassBase(TableKind::Kontakte) {}
 
 clKontakte::~clKontakte()
@@ -140,8 +134,8 @@ void clKontakte::connected()
         m_fields = std::make_unique<actserver::ACTFields>(m_contact->Fields());
     if (m_actInfo) {
         m_actInfo->setText(m_databasename);
-        m_actInfo->setToolTip(QStringLiteral("Verbindung mit der ACT!-Datenbank ") + quotedText(m_databasename) +
-                              QStringLiteral(" aus dem Ordner: ") + quotedText(m_databasepath));
+        m_actInfo->setToolTip(QStringLiteral("Verbindung mit der ACT!-Datenbank ") + quoted(m_databasename) +
+                              QStringLiteral(" aus dem Ordner: ") + quoted(m_databasepath));
     }
     m_open = true;
 }

@@ -18,8 +18,6 @@ namespace {
 constexpr qint16 kIdField = 1;
 constexpr qint16 kUserField = 6;
 
-QString quotedText(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
-
 } // namespace
 
 bool clKontakte::FillFieldList(frmFelder &dialog)
@@ -147,27 +145,10 @@ bool clKontakte::CreateACTSearch()
         platform::ui().msgBox(QStringLiteral("Es ist keine ACT!-Datenbank geöffnet."), platform::MsgIcon::Information);
         return false;
     }
-    SetStatus(QStringLiteral("Suche laufende ACT!-Anwendung..."));
-    const std::unique_ptr<RunningACT> act = RunningACT::create();
-    if (!act->ACTgestartet()) {
-        platform::ui().msgBox(QStringLiteral("Bitte starten Sie zuvor ACT!."), platform::MsgIcon::Information);
+    QString actDatabase;
+    const std::unique_ptr<RunningACT> act = runningACTWithDatabase(&actDatabase);
+    if (!act || !searchDatabaseAccepted(actDatabase, m_databasepath, QStringLiteral("Kontaktsuche")))
         return false;
-    }
-    const QString actDatabase = act->ACTDatenbank();
-    if (actDatabase.isEmpty()) {
-        platform::ui().msgBox(QStringLiteral("Bitte öffnen Sie zuvor die ACT!-Datenbank."),
-                              platform::MsgIcon::Information);
-        return false;
-    }
-    if (actDatabase.toLower() != m_databasepath.toLower() &&
-        platform::ui().msgBox(QStringLiteral("Die aktuelle ACT! Datenbank ") + quotedText(actDatabase) +
-                                  QStringLiteral("\r\nentpricht nicht der Projektdatenbank ") +
-                                  quotedText(m_databasepath) +
-                                  QStringLiteral(".\r\nSoll trotzdem versucht werden eine Kontaktsuche in ACT! zu bilden?"),
-                              platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes) {
-        SetStatus(QStringLiteral("Die Erstellung der ACT! Suche wurde abgebrochen."));
-        return false;
-    }
     SetStatus(QStringLiteral("Liste der Kontakte wird gebildet..."));
     const InfoZoomAttribute uniqueId = UniqueIDAttribute();
     if (uniqueId.isNull()) {
