@@ -336,4 +336,36 @@ TEST_F(Kontakte, ALookupACTRefusesIsReportedAsAFailure)
     EXPECT_EQ(lookups.first().size(), 12); // one contact's unique ID
 }
 
+TEST_F(Kontakte, ALookupInAnotherDatabaseIsAskedForAndNoStopsIt)
+{
+    ASSERT_TRUE(m_kontakte.OpenDatabase(singlePath(), QString(), QString()));
+    m_ui.expectModal(tick({QStringLiteral("Ort")}));
+    ASSERT_TRUE(m_kontakte.SelectFields());
+    m_kontakte.ShowData();
+    InfoZoomAttribute id = m_kontakte.UniqueIDAttribute();
+    ASSERT_FALSE(id.isNull());
+    InfoZoomObjects rows = m_control.Table()->Objects();
+    rows.Reset();
+    id.SelectValue(rows.NextObject().Value(id), true);
+
+    QStringList lookups;
+    int shown = 0;
+    const QString other = QStringLiteral("/daten/Andere.dbf");
+    RunningACT::setFactory([&] { return std::make_unique<LookupACT>(other, true, lookups, shown); });
+    const QString question = QStringLiteral("Die aktuelle ACT! Datenbank \"/daten/Andere.dbf\"\r\n"
+                                            "entpricht nicht der Projektdatenbank \"%1\".\r\n"
+                                            "Soll trotzdem versucht werden eine Kontaktsuche in ACT! zu bilden?")
+                                 .arg(singlePath());
+    m_ui.expectMsgBox(MsgIcon::Question, question, MsgAnswer::No);
+    EXPECT_FALSE(m_kontakte.CreateACTSearch());
+    EXPECT_EQ(m_control.Table()->StatusText(), QStringLiteral("Die Erstellung der ACT! Suche wurde abgebrochen."));
+    EXPECT_TRUE(lookups.isEmpty());
+
+    m_ui.expectMsgBox(MsgIcon::Question, question, MsgAnswer::Yes);
+    EXPECT_TRUE(m_kontakte.CreateACTSearch());
+    EXPECT_EQ(lookups.size(), 1);
+    EXPECT_EQ(shown, 1);
+    RunningACT::setFactory(nullptr);
+}
+
 } // namespace
