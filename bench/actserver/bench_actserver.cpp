@@ -1,12 +1,11 @@
 // Reading speed of the ACT! database object: GetDataEx of 30 contact fields and of the note fields (memo
 // texts included) over a 100,000-contact demo database, and python3-dbfread reading the same contact file.
+#include "BenchDemoDatabase.h"
 #include "actserver/ACTDatabaseObject.h"
-#include "actserver/ActDemoDatabase.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -17,23 +16,10 @@ constexpr int kContacts = 100000;
 const QVector<qint16> kFields = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
                                  16, 17, 18, 19, 20, 21, 22, 23, 25, 26, 27, 28, 29, 30, 200};
 
-// DATOLUX_BENCH_CONTACTS names an existing demo database of kContacts contacts to use instead of
-// writing a fresh one (writing takes far longer than the benchmarks when profiling repeatedly).
+// DATOLUX_BENCH_CONTACTS may name an existing demo database of kContacts contacts.
 const QString &contactFile()
 {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString given = qEnvironmentVariable("DATOLUX_BENCH_CONTACTS");
-        if (!given.isEmpty())
-            return given;
-        actserver::ActDemoOptions options;
-        options.contacts = kContacts;
-        options.singleUser = true;
-        QString error;
-        if (!actserver::ActDemoDatabase::create(dir.path(), QStringLiteral("kontakte"), options, &error))
-            qFatal("demo database: %s", qPrintable(error));
-        return dir.filePath(QStringLiteral("kontakte.dbf"));
-    }();
+    static const QString path = benchDemoDatabase(kContacts, QStringLiteral("kontakte"), "DATOLUX_BENCH_CONTACTS");
     return path;
 }
 

@@ -1,9 +1,9 @@
 // The activities read: ShowData of 20,000 demo activities, each linked to one of 2,000 groups, into a
 // fresh lower table; and the group-name look-ups of that read alone (the list's Init and one Name per
 // activity), so the share of the look-ups in the read can be told.
+#include "BenchDemoDatabase.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "actserver/ActDatabaseFiles.h"
-#include "actserver/ActDemoDatabase.h"
 #include "actserver/ActDemoRow.h"
 #include "dbf/DbfWriter.h"
 #include "platform/ScriptedUi.h"
@@ -14,7 +14,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -63,18 +62,10 @@ void linkEveryActivityToAGroup(const actserver::ActDatabaseFiles &files)
 
 const QString &databasePath()
 {
-    static QTemporaryDir dir;
     static const QString path = [] {
-        actserver::ActDemoOptions options;
-        options.contacts = kContacts;
-        options.singleUser = true;
-        QString error;
-        if (!actserver::ActDemoDatabase::create(dir.path(), QStringLiteral("Bench"), options, &error))
-            qFatal("demo database: %s", qPrintable(error));
-        const actserver::ActDatabaseFiles files =
-            actserver::ActDatabaseFiles::fromBase(dir.path(), QStringLiteral("Bench"));
-        linkEveryActivityToAGroup(files);
-        return files.contactFile();
+        const QString contactFile = benchDemoDatabase(kContacts);
+        linkEveryActivityToAGroup(actserver::ActDatabaseFiles(contactFile));
+        return contactFile;
     }();
     return path;
 }

@@ -1,8 +1,8 @@
 // The groups read: ShowData of 2,000 groups with 100,000 memberships (and 20,000 activity links in
 // the same relation table) into a fresh table, with the group name and description as further fields.
+#include "BenchDemoDatabase.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "actserver/ActDatabaseFiles.h"
-#include "actserver/ActDemoDatabase.h"
 #include "actserver/ActDemoRow.h"
 #include "dbf/DbfWriter.h"
 #include "platform/ScriptedUi.h"
@@ -14,7 +14,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -71,15 +70,8 @@ void writeGroupsAndRelations(const actserver::ActDatabaseFiles &files)
 
 const QString &databasePath()
 {
-    static QTemporaryDir dir;
     static const QString path = [] {
-        actserver::ActDemoOptions options;
-        options.contacts = 50;
-        options.singleUser = true;
-        QString error;
-        if (!actserver::ActDemoDatabase::create(dir.path(), QStringLiteral("Bench"), options, &error))
-            qFatal("demo database: %s", qPrintable(error));
-        const QString contactFile = dir.filePath(QStringLiteral("Bench.dbf"));
+        const QString contactFile = benchDemoDatabase(50);
         writeGroupsAndRelations(actserver::ActDatabaseFiles(contactFile));
         return contactFile;
     }();

@@ -1,7 +1,7 @@
 // The notes and sales re-read of the lower table: ShowData of every note (100,000) and every sale
 // (20,000) of a 40,000-contact demo database into a fresh table, and the notes file read alone.
+#include "BenchDemoDatabase.h"
 #include "actserver/ACTDatabaseObject.h"
-#include "actserver/ActDemoDatabase.h"
 #include "platform/ScriptedUi.h"
 #include "records/clAuftraege.h"
 #include "records/clNotizen.h"
@@ -10,7 +10,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -23,16 +22,9 @@ constexpr int kSales = kContacts / 2;
 
 std::shared_ptr<actserver::ACTDatabaseObject> database()
 {
-    static QTemporaryDir dir;
     static const std::shared_ptr<actserver::ACTDatabaseObject> db = [] {
-        actserver::ActDemoOptions options;
-        options.contacts = kContacts;
-        options.singleUser = true;
-        QString error;
-        if (!actserver::ActDemoDatabase::create(dir.path(), QStringLiteral("Bench"), options, &error))
-            qFatal("demo database: %s", qPrintable(error));
         auto opened = std::make_shared<actserver::ACTDatabaseObject>();
-        opened->Open(dir.filePath(QStringLiteral("Bench.dbf")));
+        opened->Open(benchDemoDatabase(kContacts));
         if (!opened->IsOpen())
             qFatal("database did not open");
         return opened;

@@ -1,7 +1,7 @@
 // The contacts read of a new project: ShowData of a 100,000-contact demo database with 30 fields
 // into a fresh table, and python3-dbfread merely parsing the same contact file in the same run.
+#include "BenchDemoDatabase.h"
 #include "actserver/ACTDatabaseObject.h"
-#include "actserver/ActDemoDatabase.h"
 #include "platform/ScriptedUi.h"
 #include "records/clKontakte.h"
 #include "records/frmFelder.h"
@@ -11,7 +11,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -23,23 +22,10 @@ namespace {
 constexpr int kContacts = 100000;
 constexpr int kFields = 30;
 
-// DATOLUX_BENCH_CONTACTS names an existing demo database of kContacts contacts to use instead of
-// writing a fresh one (writing it takes far longer than the benchmarks when profiling repeatedly).
+// DATOLUX_BENCH_CONTACTS may name an existing demo database of kContacts contacts.
 const QString &databasePath()
 {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString given = qEnvironmentVariable("DATOLUX_BENCH_CONTACTS");
-        if (!given.isEmpty())
-            return given;
-        actserver::ActDemoOptions options;
-        options.contacts = kContacts;
-        options.singleUser = true;
-        QString error;
-        if (!actserver::ActDemoDatabase::create(dir.path(), QStringLiteral("Bench"), options, &error))
-            qFatal("demo database: %s", qPrintable(error));
-        return dir.filePath(QStringLiteral("Bench.dbf"));
-    }();
+    static const QString path = benchDemoDatabase(kContacts, QStringLiteral("Bench"), "DATOLUX_BENCH_CONTACTS");
     return path;
 }
 
