@@ -187,9 +187,8 @@ void TableData::deleteAllRows()
     touch();
 }
 
-std::vector<ValueColumn *> TableData::valueColumns(bool onlyWithPuts)
+std::vector<ValueColumn *> TableData::valueColumns(bool onlyWithPuts) const
 {
-    m_rowsSinceSettle = 0;
     std::vector<ValueColumn *> columns;
     for (AttributeNodeData *node : flatList())
         if (node->column && (!onlyWithPuts || node->column->pendingPuts() != 0))
@@ -199,11 +198,13 @@ std::vector<ValueColumn *> TableData::valueColumns(bool onlyWithPuts)
 
 void TableData::settleValues()
 {
+    m_rowsSinceSettle = 0;
     ValueColumn::settleAll(valueColumns(false));
 }
 
 void TableData::startSettlingValues()
 {
+    m_rowsSinceSettle = 0;
     ValueColumn::startSettling(valueColumns(true));
 }
 

@@ -145,7 +145,7 @@ private:
     };
 
     void touch();
-    std::vector<ValueColumn *> valueColumns(bool onlyWithPuts);
+    std::vector<ValueColumn *> valueColumns(bool onlyWithPuts) const;
     void startSettlingValues();
     void valuePut(AttributeNodeData *attribute)
     {
