@@ -7,7 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 namespace {
 
@@ -42,15 +41,7 @@ BENCHMARK(BM_RecordsetReadAll)->Unit(benchmark::kMillisecond)->UseRealTime()->Mi
 // The same query through unixODBC's isql, its output thrown away.
 void BM_IsqlToDevNull(benchmark::State &state)
 {
-    const QString text = connectionString();
-    const QByteArray command = QStringLiteral("echo '%1' | isql -k '%2' -b -d, > /dev/null")
-                                   .arg(QString::fromLatin1(kQuery), text)
-                                   .toLocal8Bit();
-    for (auto _ : state) {
-        if (std::system(command.constData()) != 0)
-            state.SkipWithError("isql failed");
-    }
-    state.counters["rows/s"] = benchmark::Counter(double(kRows), benchmark::Counter::kIsIterationInvariantRate);
+    adobench::isqlToDevNull(state);
 }
 BENCHMARK(BM_IsqlToDevNull)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 

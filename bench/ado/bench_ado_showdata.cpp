@@ -9,8 +9,8 @@
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
+#include <memory>
 
-#include <cstdlib>
 
 namespace {
 
@@ -18,18 +18,24 @@ using adobench::connectionString;
 using adobench::kQuery;
 using adobench::kRows;
 
+// An external-data object on the control, given the benchmark's connection and query.
+std::unique_ptr<records::clADODaten> readerOn(InfoZoomControl *control)
+{
+    auto ado = std::make_unique<records::clADODaten>();
+    ado->Init(control, nullptr);
+    ado->setConnectionString(connectionString());
+    ado->setSQLString(QString::fromLatin1(kQuery));
+    return ado;
+}
+
 // What the re-read command does: the columns (the query's first run), then ShowData (its second
 // run and the transfer) into a fresh lower table.
 void BM_ShowData100kx20(benchmark::State &state)
 {
-    const QString text = connectionString();
     for (auto _ : state) {
         state.PauseTiming();
         auto control = std::make_unique<InfoZoomControl>();
-        auto ado = std::make_unique<records::clADODaten>();
-        ado->Init(control.get(), nullptr);
-        ado->setConnectionString(text);
-        ado->setSQLString(QString::fromLatin1(kQuery));
+        auto ado = readerOn(control.get());
         state.ResumeTiming();
         if (!ado->SetADOFields()) {
             state.SkipWithError("SetADOFields failed");
@@ -50,14 +56,10 @@ BENCHMARK(BM_ShowData100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Ite
 // ShowData alone (the columns already known), to separate the transfer from the first run.
 void BM_ShowDataOnly100kx20(benchmark::State &state)
 {
-    const QString text = connectionString();
     for (auto _ : state) {
         state.PauseTiming();
         auto control = std::make_unique<InfoZoomControl>();
-        auto ado = std::make_unique<records::clADODaten>();
-        ado->Init(control.get(), nullptr);
-        ado->setConnectionString(text);
-        ado->setSQLString(QString::fromLatin1(kQuery));
+        auto ado = readerOn(control.get());
         ado->SetADOFields();
         state.ResumeTiming();
         ado->ShowData();
@@ -75,15 +77,7 @@ BENCHMARK(BM_ShowDataOnly100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()-
 // The same query through unixODBC's isql, its output thrown away.
 void BM_IsqlToDevNull(benchmark::State &state)
 {
-    const QString text = connectionString();
-    const QByteArray command = QStringLiteral("echo '%1' | isql -k '%2' -b -d, > /dev/null")
-                                   .arg(QString::fromLatin1(kQuery), text)
-                                   .toLocal8Bit();
-    for (auto _ : state) {
-        if (std::system(command.constData()) != 0)
-            state.SkipWithError("isql failed");
-    }
-    state.counters["rows/s"] = benchmark::Counter(double(kRows), benchmark::Counter::kIsIterationInvariantRate);
+    adobench::isqlToDevNull(state);
 }
 BENCHMARK(BM_IsqlToDevNull)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
