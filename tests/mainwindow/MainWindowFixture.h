@@ -12,6 +12,7 @@
 #include "project/clProjekt.h"
 #include "records/RecordClassBase.h"
 #include "records/infozoom/InfoZoomControl.h"
+#include "records/infozoom/InfoZoomTable.h"
 
 #include <QApplication>
 #include <QHash>
@@ -64,6 +65,17 @@ protected:
         window->show();
         QApplication::processEvents();
         return *window;
+    }
+
+    // The values of an attribute over a set of rows, in the set's order.
+    static QStringList column(InfoZoomObjects set, const InfoZoomAttribute &attribute)
+    {
+        QStringList result;
+        set.Reset();
+        const int n = set.Count();
+        for (int i = 0; i < n; ++i)
+            result << set.NextObject().Value(attribute).toString();
+        return result;
     }
 
     static void send(QWidget *target, QEvent::Type type, QPoint pos, Qt::MouseButton button, Qt::MouseButtons held)

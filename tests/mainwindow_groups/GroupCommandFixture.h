@@ -46,19 +46,10 @@ protected:
     }
     InfoZoomAttribute nameAttribute() const { return attribute(QStringLiteral("ACTFieldID|25")); }
 
-    // The texts of an attribute in the rows of a set, in its order.
-    static QStringList values(InfoZoomObjects objects, const InfoZoomAttribute &attribute)
-    {
-        QStringList out;
-        objects.Reset();
-        for (int i = 0; i < objects.Count(); ++i)
-            out << objects.NextObject().Value(attribute).toString();
-        return out;
-    }
     // The group names of the rows in view, each once, sorted.
     QStringList groupsInView() const
     {
-        QStringList names = values(lower()->CurrentObjects(), nameAttribute());
+        QStringList names = column(lower()->CurrentObjects(), nameAttribute());
         names.removeDuplicates();
         names.sort();
         return names;

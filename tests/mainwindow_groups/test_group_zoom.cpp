@@ -20,7 +20,7 @@ TEST_F(GroupZoom, FromOneRowOfASubgroupToItsMainGroup)
     EXPECT_EQ(status(), QStringLiteral("Es wurde auf die Hauptgruppe gezoomt."));
     EXPECT_EQ(groupsInView(), QStringList{QStringLiteral("Kunden")});
     EXPECT_EQ(lower()->CurrentObjects().Count(),
-              values(lower()->Objects(), nameAttribute()).count(QStringLiteral("Kunden")));
+              column(lower()->Objects(), nameAttribute()).count(QStringLiteral("Kunden")));
 }
 
 TEST_F(GroupZoom, AMainGroupHasNoMainGroupToZoomTo)

@@ -103,16 +103,6 @@ protected:
             result << sync_test::contactId(c);
         return result;
     }
-    // The values of an attribute over a set of rows, in the set's order.
-    static QStringList column(InfoZoomObjects set, const InfoZoomAttribute &attribute)
-    {
-        QStringList result;
-        set.Reset();
-        const int n = set.Count();
-        for (int i = 0; i < n; ++i)
-            result << set.NextObject().Value(attribute).toString();
-        return result;
-    }
     QStringList viewOf(InfoZoomTable *table, const InfoZoomAttribute &attribute) const
     {
         return column(table->CurrentObjects(), attribute);

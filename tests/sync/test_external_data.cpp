@@ -68,14 +68,6 @@ protected:
                 return InfoZoomAttribute(table->AttributeItem(i));
         return {};
     }
-    static QStringList column(InfoZoomObjects set, const InfoZoomAttribute &attribute)
-    {
-        QStringList values;
-        set.Reset();
-        for (int i = set.Count(); i > 0; --i)
-            values << set.NextObject().Value(attribute).toString();
-        return values;
-    }
 
     InfoZoomAttribute m_firma;
     InfoZoomAttribute m_kunde;

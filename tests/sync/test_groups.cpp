@@ -44,8 +44,8 @@ TEST_F(GroupsLinked, MembersOfTheSelectedGroupBecomeTheContactsView)
     InfoZoomAttribute member = attribute(modHaupt::Projekt->FOXGruppen().SyncFeldName());
     InfoZoomAttribute groupId = gruppen()->UniqueIDAttribute();
     ASSERT_FALSE(member.isNull());
-    const QStringList ids = values(lower()->Objects(), groupId);
-    const QStringList members = values(lower()->Objects(), member);
+    const QStringList ids = column(lower()->Objects(), groupId);
+    const QStringList members = column(lower()->Objects(), member);
     // The members of the first group with at least two of them.
     QString group;
     QSet<QString> expected;
@@ -63,7 +63,7 @@ TEST_F(GroupsLinked, MembersOfTheSelectedGroupBecomeTheContactsView)
     for (const QString &contact : expected)
         member.SelectValue(contact, true);
     run("mnuZoomContacts");
-    const QStringList shown = values(upper()->CurrentObjects(), window->Kontakte()->UniqueIDAttribute());
+    const QStringList shown = column(upper()->CurrentObjects(), window->Kontakte()->UniqueIDAttribute());
     EXPECT_EQ(QSet<QString>(shown.begin(), shown.end()), expected);
     EXPECT_EQ(status(), QStringLiteral("Es wurde auf die Kontakte in Abhängigkeit der Gruppen-Auswahl gezoomt."));
 }

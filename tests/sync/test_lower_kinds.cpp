@@ -66,14 +66,6 @@ protected:
         }
         return rows;
     }
-    static QStringList column(InfoZoomObjects set, const InfoZoomAttribute &attribute)
-    {
-        QStringList values;
-        set.Reset();
-        for (int i = set.Count(); i > 0; --i)
-            values << set.NextObject().Value(attribute).toString();
-        return values;
-    }
     // Rows whose sync value is a contact (group notes carry no contact).
     static QList<QPair<QString, QString>> contactRows(const QList<QPair<QString, QString>> &rows)
     {

@@ -93,14 +93,6 @@ protected:
     }
     QString database() const { return m_base + QStringLiteral(".dbf"); }
 
-    static QStringList column(InfoZoomObjects set, const InfoZoomAttribute &attribute)
-    {
-        QStringList values;
-        set.Reset();
-        for (int i = set.Count(); i > 0; --i)
-            values << set.NextObject().Value(attribute).toString();
-        return values;
-    }
 
     QTemporaryDir m_dir;
     QString m_base;
