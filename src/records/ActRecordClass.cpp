@@ -64,12 +64,6 @@ bool ActRecordClass::setFixedFields(const FixedField *fields, int count)
     return true;
 }
 
-QString ActRecordClass::userName(const QString &userId) const
-{
-    const auto it = m_users.constFind(userId);
-    return it != m_users.constEnd() ? it.value() : QStringLiteral("Unbekannt");
-}
-
 void ActRecordClass::ShowData()
 {
     if (m_fieldCount == 0)

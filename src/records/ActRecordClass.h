@@ -50,8 +50,6 @@ protected:
     // else the fields with their labels from the table and the users of the database. Throws
     // platform::VbError when the table file cannot be opened.
     bool setFixedFields(const FixedField *fields, int count);
-    // The name of the user with this unique ID; "Unbekannt" for an ID the database lacks.
-    QString userName(const QString &userId) const;
 
     // True for an empty text or one of blanks only (a record of a group, not of a contact).
     static bool isBlank(const QString &text);

@@ -2,6 +2,7 @@
 // and LoadData frames.
 #include "RecordClassBase.h"
 
+#include "ActFieldList.h"
 #include "DisplayOffGuard.h"
 #include "FieldValues.h"
 #include "ReadAheadSource.h"
@@ -298,6 +299,14 @@ bool RecordClassBase::showInACT(const QString &sRecordID, const QString &sRelati
         return false;
     act->Zeigen();
     return true;
+}
+
+void RecordClassBase::ensureUserNames(actserver::ACTDatabaseObject *database)
+{
+    if (m_usersBuilt || !database)
+        return;
+    m_users = UserNamesByID(*database);
+    m_usersBuilt = true;
 }
 
 std::unique_ptr<RunningACT> RecordClassBase::runningACTWithDatabase(QString *actDatabase)

@@ -23,6 +23,9 @@ class QLabel;
 namespace actlink {
 class clUniqueIDConverter;
 }
+namespace actserver {
+class ACTDatabaseObject;
+}
 
 namespace records {
 
@@ -124,6 +127,10 @@ protected:
     // the search (searchName, "Kontaktsuche" for example) built in the other one anyway.
     bool searchDatabaseAccepted(const QString &actDatabase, const QString &projectDatabase,
                                 const QString &searchName);
+    // The name of the user with this unique ID; "Unbekannt" for an ID the database lacks.
+    QString userName(const QString &userId) const { return m_users.value(userId, QStringLiteral("Unbekannt")); }
+    // Reads the database's user names the first time a class's fields need them.
+    void ensureUserNames(actserver::ACTDatabaseObject *database);
     // A text in double quotes, as the messages name files and databases.
     static QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
     // The attribute of each field as setUpAttributes found or made it, for classes that write rows

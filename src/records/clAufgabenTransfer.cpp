@@ -171,7 +171,7 @@ QVariant clAufgaben::idValue(int i, const QString &text)
         return converter().ToHexID(text, QStringLiteral("AT"));
     case 37:
     case 38:
-        return m_users.value(text, QStringLiteral("Unbekannt"));
+        return userName(text);
     case 39:
         return m_groupList ? m_groupList->Name(text) : QStringLiteral("Unbekannt");
     case kContactField:

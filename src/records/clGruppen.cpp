@@ -104,10 +104,8 @@ void clGruppen::BuildFieldArrays(frmFelder &dialog)
     QVector<int> types{FieldTypeCode::IdOrName, FieldTypeCode::WholeNumber, FieldTypeCode::IdOrName,
                        FieldTypeCode::IdOrName};
     AppendCheckedFields(dialog, labels, ids, types);
-    if (ids.contains(kUserField) && !m_usersBuilt && m_database) {
-        m_users = UserNamesByID(*m_database);
-        m_usersBuilt = true;
-    }
+    if (ids.contains(kUserField))
+        ensureUserNames(m_database.get());
     setFieldArrays(labels, ids, types);
 }
 
@@ -146,7 +144,7 @@ QVariant clGruppen::idValue(int i, const QString &text)
     if (i == 3 && text == QString(actlink::clUniqueIDConverter::kIdLength, QLatin1Char(' ')))
         return QStringLiteral("Hauptgruppe");
     if (i >= kFixedColumns && m_fieldIDs.at(i) == kUserField)
-        return m_users.value(text, QStringLiteral("Unbekannt"));
+        return userName(text);
     return converter().ToHexID(text, QStringLiteral("GR"));
 }
 

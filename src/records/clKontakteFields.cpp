@@ -70,10 +70,8 @@ void clKontakte::BuildFieldArrays(frmFelder &dialog)
     QVector<qint16> ids{kIdField};
     QVector<int> types{FieldTypeCode::IdOrName};
     AppendCheckedFields(dialog, labels, ids, types);
-    if (ids.contains(kUserField) && !m_usersBuilt && m_database) {
-        m_users = UserNamesByID(*m_database);
-        m_usersBuilt = true;
-    }
+    if (ids.contains(kUserField))
+        ensureUserNames(m_database.get());
     setFieldArrays(labels, ids, types);
 }
 
@@ -110,7 +108,7 @@ void clKontakte::assignRole(int i, const QString &importName)
 QVariant clKontakte::idValue(int i, const QString &text)
 {
     if (m_fieldIDs.at(i) == kUserField)
-        return m_users.value(text, QStringLiteral("Unbekannt"));
+        return userName(text);
     return converter().ToHexID(text, QStringLiteral("CO"));
 }
 
