@@ -177,30 +177,50 @@ void ValueColumn::put(uint32_t row, const QString &text)
 
 void ValueColumn::putWhole(uint32_t row, qint64 whole)
 {
-    makeRoom();
-    m_pending.push_back(PendingPut{row, uint32_t(Integer) << KindShift, whole});
+    putNumeric(row, Integer, whole);
 }
 
 void ValueColumn::putNumber(uint32_t row, double number)
 {
-    makeRoom();
     qint64 bits;
     std::memcpy(&bits, &number, sizeof bits);
-    m_pending.push_back(PendingPut{row, uint32_t(Number) << KindShift, bits});
+    putNumeric(row, Number, bits);
+}
+
+void ValueColumn::putNumeric(uint32_t row, Kind kind, qint64 bits)
+{
+    makeRoom();
+    m_pending.push_back(PendingPut{row, uint32_t(kind) << KindShift, bits});
 }
 
 void ValueColumn::put(uint32_t row, const QVariant &raw)
 {
     if (raw.typeId() == QMetaType::QString)
         return put(row, *static_cast<const QString *>(raw.constData()));
+    QString text;
+    qint64 bits = 0;
+    const Kind kind = plain(raw, text, bits);
+    if (kind == Text)
+        put(row, text);
+    else
+        putNumeric(row, kind, bits);
+}
+
+ValueColumn::Kind ValueColumn::plain(const QVariant &raw, QString &text, qint64 &bits)
+{
     const QVariant value = normalized(raw);
     switch (value.typeId()) {
     case QMetaType::QString:
-        return put(row, value.toString());
-    case QMetaType::Double:
-        return putNumber(row, value.toDouble());
+        text = value.toString();
+        return Text;
+    case QMetaType::Double: {
+        const double d = value.toDouble();
+        std::memcpy(&bits, &d, sizeof bits);
+        return Number;
+    }
     default:
-        return putWhole(row, value.toLongLong());
+        bits = value.toLongLong();
+        return Integer;
     }
 }
 
@@ -291,20 +311,10 @@ void ValueColumn::settleNow()
 void ValueColumn::resolve(std::vector<PendingPut> &puts, std::vector<char16_t> &chars)
 {
     for (const PendingPut &p : puts) {
-        uint32_t code;
-        switch (Kind(p.sizeAndKind >> KindShift)) {
-        case Text:
-            code = internText(reinterpret_cast<const QChar *>(chars.data() + p.bits), qsizetype(p.sizeAndKind));
-            break;
-        case Integer:
-            code = internWholeNow(p.bits);
-            break;
-        default: {
-            double d;
-            std::memcpy(&d, &p.bits, sizeof d);
-            code = internNumberNow(d);
-        }
-        }
+        const Kind kind = Kind(p.sizeAndKind >> KindShift);
+        const uint32_t code = kind == Text ? internText(reinterpret_cast<const QChar *>(chars.data() + p.bits),
+                                                        qsizetype(p.sizeAndKind))
+                                           : internNumeric(kind, p.bits);
         setCodeNow(p.row, code);
     }
     puts.clear();
@@ -356,12 +366,6 @@ void ValueColumn::startSettling(const std::vector<ValueColumn *> &columns)
     launch(columns, false);
 }
 
-uint32_t ValueColumn::intern(const QString &text)
-{
-    settle();
-    return internText(text.constData(), text.size());
-}
-
 uint32_t ValueColumn::internText(const QChar *chars, qsizetype size)
 {
     if (size == 0)
@@ -375,12 +379,6 @@ uint32_t ValueColumn::internText(const QChar *chars, qsizetype size)
     return code;
 }
 
-uint32_t ValueColumn::internWhole(qint64 whole)
-{
-    settle();
-    return internWholeNow(whole);
-}
-
 uint32_t ValueColumn::internWholeNow(qint64 whole)
 {
     buildIndex();
@@ -390,12 +388,6 @@ uint32_t ValueColumn::internWholeNow(qint64 whole)
     const uint32_t code = append(Integer, QString(), whole);
     m_intIndex.insert(whole, code);
     return code;
-}
-
-uint32_t ValueColumn::internNumber(double number)
-{
-    settle();
-    return internNumberNow(number);
 }
 
 uint32_t ValueColumn::internNumberNow(double number)
@@ -412,19 +404,22 @@ uint32_t ValueColumn::internNumberNow(double number)
     return code;
 }
 
+uint32_t ValueColumn::internNumeric(Kind kind, qint64 bits)
+{
+    if (kind == Integer)
+        return internWholeNow(bits);
+    double d;
+    std::memcpy(&d, &bits, sizeof d);
+    return internNumberNow(d);
+}
+
 uint32_t ValueColumn::intern(const QVariant &raw)
 {
-    if (raw.typeId() == QMetaType::QString)
-        return intern(*static_cast<const QString *>(raw.constData()));
-    const QVariant value = normalized(raw);
-    switch (value.typeId()) {
-    case QMetaType::QString:
-        return intern(value.toString());
-    case QMetaType::Double:
-        return internNumber(value.toDouble());
-    default:
-        return internWhole(value.toLongLong());
-    }
+    settle();
+    QString text;
+    qint64 bits = 0;
+    const Kind kind = plain(raw, text, bits);
+    return kind == Text ? internText(text.constData(), text.size()) : internNumeric(kind, bits);
 }
 
 std::optional<uint32_t> ValueColumn::find(const QVariant &raw) const

@@ -55,9 +55,6 @@ public:
     // The code of a value, added to the dictionary when new. Whole numbers stay numbers, texts stay
     // texts; an empty text and an invalid variant are the empty value; dates become their text.
     uint32_t intern(const QVariant &value);
-    uint32_t intern(const QString &text);
-    uint32_t internWhole(qint64 whole);
-    uint32_t internNumber(double number);
     // The code of a value the column holds: the same kind first, then a number given as text or a
     // text that looks like the number given.
     std::optional<uint32_t> find(const QVariant &value) const;
@@ -134,7 +131,11 @@ private:
     void settleNow();
     void awaitBatch();
     void resolve(std::vector<PendingPut> &puts, std::vector<char16_t> &chars);
+    // A value as the dictionary keeps it: a text, or a whole number or a double's bits.
+    static Kind plain(const QVariant &raw, QString &text, qint64 &bits);
+    void putNumeric(uint32_t row, Kind kind, qint64 bits);
     uint32_t internText(const QChar *chars, qsizetype size);
+    uint32_t internNumeric(Kind kind, qint64 bits);
     uint32_t internWholeNow(qint64 whole);
     uint32_t internNumberNow(double number);
     void setCodeNow(uint32_t row, uint32_t code);
