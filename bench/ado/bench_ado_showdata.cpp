@@ -4,8 +4,8 @@
 #include "AdoBenchData.h"
 #include "platform/ScriptedUi.h"
 #include "records/clADODaten.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

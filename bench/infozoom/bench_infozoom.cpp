@@ -1,8 +1,8 @@
 // The table component at the size of a large contact table: 100,000 rows x 30 attributes of
 // contact-like text, filled through the public Value put with the display off, then 10,000
 // SelectValue and a Zoom, SaveFile, LoadFile, and the bytes each cell costs beyond its distinct values.
-#include "records/infozoom/InfoZoomTable.h"
-#include "records/infozoom/TableData.h"
+#include "infozoom/InfoZoomTable.h"
+#include "infozoom/TableData.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -2,10 +2,10 @@
 // repaint, scrolling a page and jumping to the end, a click on a value that selects it, a zoom to the
 // selected rows and back, and sorting by an attribute of many distinct texts (first time and again).
 // Each step includes the view's own update after the change and one paint of a 1,600 x 1,000 window.
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
-#include "records/infozoom/TableData.h"
-#include "records/infozoom/TableView.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
+#include "infozoom/TableData.h"
+#include "infozoom/TableView.h"
 
 #include <QApplication>
 #include <QImage>

@@ -9,8 +9,8 @@
 #include "platform/ScriptedUi.h"
 #include "records/clAufgaben.h"
 #include "records/clGruppenliste.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QApplication>
 #include <QLabel>

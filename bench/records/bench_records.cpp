@@ -5,8 +5,8 @@
 #include "platform/ScriptedUi.h"
 #include "records/clKontakte.h"
 #include "records/frmFelder.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,8 +3,8 @@
 // views are paused as the commands pause them and brought up to date inside the measured time.
 #include "mainwindow/SyncTable.h"
 #include "platform/ScriptedUi.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QApplication>
 #include <QLabel>

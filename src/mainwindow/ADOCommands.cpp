@@ -10,7 +10,7 @@
 #include "project/clProjekt.h"
 #include "records/clADODaten.h"
 #include "records/frmAttributeZuordnung.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 namespace mainwindow {
 

@@ -11,8 +11,8 @@
 #include "records/clGruppen.h"
 #include "records/clKontakte.h"
 #include "records/clNotizen.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 namespace mainwindow {
 

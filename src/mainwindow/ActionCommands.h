@@ -3,8 +3,8 @@
 // with menus and toolbar disabled while ACT! works.
 #pragma once
 
-#include "records/infozoom/InfoZoomAttribute.h"
-#include "records/infozoom/InfoZoomObject.h"
+#include "infozoom/InfoZoomAttribute.h"
+#include "infozoom/InfoZoomObject.h"
 
 #include <QObject>
 #include <QString>

@@ -9,8 +9,8 @@
 #include "project/clProjekt.h"
 #include "project/clShellExecute.h"
 #include "project/modINIFile.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "clHistogram.h"
 #include "clKompListe.h"
 
-#include "records/infozoom/InfoZoomAttribute.h"
+#include "infozoom/InfoZoomAttribute.h"
 
 #include <QObject>
 #include <QString>

@@ -12,8 +12,8 @@
 #include "project/clProjekt.h"
 #include "records/clGruppen.h"
 #include "records/clKontakte.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 namespace mainwindow {
 

@@ -9,7 +9,7 @@
 #include "project/clProjekt.h"
 #include "project/modINIFile.h"
 #include "records/RecordClassBase.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 namespace mainwindow {
 

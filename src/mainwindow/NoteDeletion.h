@@ -4,7 +4,7 @@
 // after the current row.
 #pragma once
 
-#include "records/infozoom/InfoZoomAttribute.h"
+#include "infozoom/InfoZoomAttribute.h"
 
 #include <QObject>
 #include <QString>

@@ -6,8 +6,8 @@
 
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 namespace mainwindow {
 

@@ -3,7 +3,7 @@
 // The key attributes are found by the import names the project's table descriptors record.
 #pragma once
 
-#include "records/infozoom/InfoZoomAttributeNode.h"
+#include "infozoom/InfoZoomAttributeNode.h"
 
 #include <QObject>
 #include <QString>

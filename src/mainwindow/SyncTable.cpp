@@ -5,9 +5,9 @@
 
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
-#include "records/infozoom/TableErrors.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
+#include "infozoom/TableErrors.h"
 
 namespace mainwindow {
 

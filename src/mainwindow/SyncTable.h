@@ -3,7 +3,7 @@
 // flagged in the source), and the destination table then zooms to, marks or excludes its matches.
 #pragma once
 
-#include "records/infozoom/InfoZoomAttribute.h"
+#include "infozoom/InfoZoomAttribute.h"
 
 #include <QString>
 #include <QtGlobal>

@@ -9,8 +9,8 @@
 #include "platform/UiServices.h"
 #include "project/clProjekt.h"
 #include "records/RecordClassBase.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QCloseEvent>
 #include <QMenuBar>

@@ -6,7 +6,7 @@
 #include "platform/UiServices.h"
 #include "project/clProjekt.h"
 #include "records/clKontakte.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 namespace mainwindow {
 

@@ -5,8 +5,8 @@
 #include "SplitterBar.h"
 #include "WindowGeometry.h"
 
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QEvent>
 #include <QLayout>

@@ -5,8 +5,8 @@
 
 #include "project/clProjekt.h"
 #include "records/RecordClassBase.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QAction>
 

@@ -15,7 +15,7 @@
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 #include "project/clProjekt.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 #include <QMenuBar>
 #include <QToolBar>

@@ -10,7 +10,7 @@
 #include "project/modINIFile.h"
 #include "records/RunningACT.h"
 #include "records/clKontakte.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 #include <QFile>
 #include <QFileInfo>

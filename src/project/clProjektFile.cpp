@@ -8,8 +8,8 @@
 #include "modINIFile.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QFile>
 #include <QFileInfo>

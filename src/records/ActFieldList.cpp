@@ -3,7 +3,7 @@
 
 #include "frmFelder.h"
 #include "actserver/ACTDatabaseObject.h"
-#include "records/infozoom/InfoZoomAttributeNode.h"
+#include "infozoom/InfoZoomAttributeNode.h"
 
 namespace records {
 

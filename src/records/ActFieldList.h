@@ -3,7 +3,7 @@
 // dialog, and the user names by unique ID.
 #pragma once
 
-#include "records/infozoom/InfoZoomAttributes.h"
+#include "infozoom/InfoZoomAttributes.h"
 
 #include <QHash>
 #include <QString>

@@ -2,7 +2,7 @@
 // passing up included, so a failed read leaves a usable table.
 #pragma once
 
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 namespace records {
 

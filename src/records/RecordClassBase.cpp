@@ -10,7 +10,7 @@
 #include "actlink/clUniqueIDConverter.h"
 #include "actlink/ACTOLEErrorText.h"
 #include "platform/UiServices.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 #include <QLabel>
 #include <functional>

@@ -5,7 +5,7 @@
 
 #include "RecordKind.h"
 #include "RecordSource.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QDateTime>
 #include <QHash>

@@ -7,7 +7,7 @@
 #include "frmDatenquelle.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 namespace records {
 

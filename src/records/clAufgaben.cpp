@@ -8,7 +8,7 @@
 #include "actserver/ACTDatabaseObject.h"
 #include "clGruppenliste.h"
 #include "platform/UiServices.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 
 namespace records {

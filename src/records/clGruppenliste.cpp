@@ -4,7 +4,7 @@
 #include "actlink/clACTFinder.h"
 #include "dao/Recordset.h"
 #include "platform/UiServices.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 namespace records {
 

@@ -6,7 +6,7 @@
 #include "actserver/ACTDatabaseObject.h"
 #include "platform/UiServices.h"
 #include "project/modINIFile.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "RecordClassBase.h"
 #include "project/clFOX.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -10,10 +10,10 @@
 #include "actserver/ActDemoDatabase.h"
 #include "actserver/app/ActBusNames.h"
 #include "records/clAufgaben.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomObject.h"
-#include "records/infozoom/InfoZoomObjects.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomObject.h"
+#include "infozoom/InfoZoomObjects.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

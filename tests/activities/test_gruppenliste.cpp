@@ -4,7 +4,7 @@
 #include "GTestScriptedUi.h"
 
 #include "records/clGruppenliste.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QFile>
 

@@ -8,8 +8,8 @@
 #include "mainwindow/frmHaupt.h"
 #include "mainwindow/modHaupt.h"
 #include "project/clProjekt.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,8 +1,8 @@
 // One fuzz input for the table file loader.
 #include "TableFuzzOne.h"
 
-#include "records/infozoom/TableData.h"
-#include "records/infozoom/TableFile.h"
+#include "infozoom/TableData.h"
+#include "infozoom/TableFile.h"
 
 #include <QByteArray>
 #include <cstdlib>

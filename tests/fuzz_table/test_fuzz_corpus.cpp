@@ -2,8 +2,8 @@
 // as the libFuzzer target, so every build, g++ included, runs it.
 #include "TableFuzzOne.h"
 
-#include "records/infozoom/TableData.h"
-#include "records/infozoom/TableFile.h"
+#include "infozoom/TableData.h"
+#include "infozoom/TableFile.h"
 
 #include <QDir>
 #include <QFile>

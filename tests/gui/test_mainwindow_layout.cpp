@@ -8,7 +8,7 @@
 #include "mainwindow/StatusBarPanel.h"
 #include "mainwindow/frmHaupt.h"
 #include "mainwindow/modHaupt.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 #include <QApplication>
 #include <QMenuBar>

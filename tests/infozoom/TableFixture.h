@@ -1,7 +1,7 @@
 // Helpers of the table component tests: a small contact-like table and row/value readers.
 #pragma once
 
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QStringList>
 #include <QVariant>

@@ -1,6 +1,6 @@
 // The control around the table: status line, focus event, colours, display options.
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -2,8 +2,8 @@
 #include "TableFixture.h"
 
 #include "platform/VbError.h"
-#include "records/infozoom/TableData.h"
-#include "records/infozoom/TableFile.h"
+#include "infozoom/TableData.h"
+#include "infozoom/TableFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 // Large fills: values put with the display off are looked up later on worker threads; whatever the
 // table shows and saves must be exactly what putting every value at once gives.
 #include "platform/VbError.h"
-#include "records/infozoom/InfoZoomTable.h"
-#include "records/infozoom/TableData.h"
+#include "infozoom/InfoZoomTable.h"
+#include "infozoom/TableData.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -2,7 +2,7 @@
 #include "GTestScriptedUi.h"
 #include "TableFixture.h"
 
-#include "records/infozoom/TablePrinter.h"
+#include "infozoom/TablePrinter.h"
 
 #include <QFile>
 #include <QPrinter>

@@ -2,7 +2,7 @@
 #include "TableFixture.h"
 
 #include "platform/VbError.h"
-#include "records/infozoom/TableData.h"
+#include "infozoom/TableData.h"
 
 #include <gtest/gtest.h>
 

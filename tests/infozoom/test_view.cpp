@@ -3,9 +3,9 @@
 #include "GTestScriptedUi.h"
 #include "TableFixture.h"
 
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/TableData.h"
-#include "records/infozoom/TableView.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/TableData.h"
+#include "infozoom/TableView.h"
 
 #include <QDir>
 #include <QMenu>

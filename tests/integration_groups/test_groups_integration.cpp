@@ -9,8 +9,8 @@
 #include "actserver/app/ActBusNames.h"
 #include "records/clGruppen.h"
 #include "records/frmFelder.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -11,8 +11,8 @@
 #include "platform/VbError.h"
 #include "project/clProjekt.h"
 #include "records/RecordClassBase.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QApplication>
 #include <QHash>

@@ -1,7 +1,7 @@
 // The menu tree, the toolbar and their dispatch to the commands, and the menu state.
 #include "MainWindowFixture.h"
 
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QMenu>
 #include <QMenuBar>

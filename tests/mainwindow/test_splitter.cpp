@@ -1,7 +1,7 @@
 // The splitter between the two tables: layout from the ratio, drag limits, collapse and restore.
 #include "MainWindowFixture.h"
 
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 using namespace mainwindow;
 

@@ -1,7 +1,7 @@
 // Start-up: which command lines name a project, and what the start procedure shows in which order.
 #include "MainWindowFixture.h"
 
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QDir>
 #include <QFile>

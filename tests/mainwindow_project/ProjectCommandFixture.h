@@ -9,7 +9,7 @@
 #include "project/ProgramSettings.h"
 #include "records/clKontakte.h"
 #include "records/frmFelder.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QAction>
 #include <QFile>

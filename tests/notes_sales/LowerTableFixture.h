@@ -10,8 +10,8 @@
 #include "actserver/ActDemoRow.h"
 #include "dbf/DbfTable.h"
 #include "dbf/DbfWriter.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QDir>
 #include <QFile>

@@ -11,8 +11,8 @@
 #include "actserver/app/ActBusRunningApplication.h"
 #include "records/clAuftraege.h"
 #include "records/clNotizen.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -4,8 +4,8 @@
 
 #include "GTestScriptedUi.h"
 #include "project/clProjekt.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "records/RecordClassBase.h"
-#include "records/infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomControl.h"
 
 #include <QList>
 #include <QStringList>

@@ -2,7 +2,7 @@
 #include "GTestScriptedUi.h"
 #include "ScriptedRecordClass.h"
 #include "records/FieldValues.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QLocale>
 #include <cstring>

@@ -8,8 +8,8 @@
 #include "records/RunningACT.h"
 #include "records/clKontakte.h"
 #include "records/frmFelder.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "GTestScriptedUi.h"
 #include "ScriptedRecordClass.h"
 
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include "platform/VbError.h"
 

@@ -6,8 +6,8 @@
 #include "SqliteFile.h"
 
 #include "records/clADODaten.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QObject>
 #include <QTemporaryDir>

@@ -5,7 +5,7 @@
 #include "project/clFOX.h"
 #include "records/clADODaten.h"
 #include "records/frmAttributeZuordnung.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -13,8 +13,8 @@
 #include "dbf/DbfTable.h"
 #include "records/clGruppen.h"
 #include "records/frmFelder.h"
-#include "records/infozoom/InfoZoomControl.h"
-#include "records/infozoom/InfoZoomTable.h"
+#include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // quote in a group ID, cancel, a damaged group record, a failed membership query, and reloading.
 #include "GroupsFixture.h"
 
-#include "records/infozoom/InfoZoomAttributeList.h"
+#include "infozoom/InfoZoomAttributeList.h"
 
 using platform::MsgAnswer;
 using platform::MsgIcon;

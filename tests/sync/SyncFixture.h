@@ -6,8 +6,8 @@
 #include "mainwindow/MainWindowFixture.h"
 
 #include "mainwindow/StatusBarPanel.h"
-#include "records/infozoom/InfoZoomTable.h"
-#include "records/infozoom/TableData.h"
+#include "infozoom/InfoZoomTable.h"
+#include "infozoom/TableData.h"
 
 #include <QAction>
 #include <QStringList>

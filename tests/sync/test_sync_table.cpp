@@ -4,8 +4,8 @@
 
 #include "GTestScriptedUi.h"
 #include "platform/VbError.h"
-#include "records/infozoom/InfoZoomTable.h"
-#include "records/infozoom/TableData.h"
+#include "infozoom/InfoZoomTable.h"
+#include "infozoom/TableData.h"
 
 #include <gtest/gtest.h>
 
