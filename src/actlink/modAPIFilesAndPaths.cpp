@@ -9,6 +9,7 @@
 
 #include <exception>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,22 +40,29 @@ void reportError(const char *procedure, const std::exception &e)
                           platform::MsgButtons::OK, QString::fromLatin1(procedure));
 }
 
-// The times of an open file: creation (birth) where the file system records it.
-bool fileTimes(int fd, FILETIME times[3])
+StatxCall g_statx = nullptr;
+
+int callStatx(int dirfd, const char *path, int flags, unsigned int mask, struct statx *result)
 {
-#ifdef STATX_BTIME
+    return g_statx ? g_statx(dirfd, path, flags, mask, result) : ::statx(dirfd, path, flags, mask, result);
+}
+
+// The times of an open file; times[0] (creation) is empty where the file system keeps no birth time.
+bool fileTimes(int fd, std::optional<FILETIME> times[3])
+{
     struct statx sx;
-    if (::statx(fd, "", AT_EMPTY_PATH, STATX_BTIME | STATX_ATIME | STATX_MTIME, &sx) == 0) {
-        times[0] = (sx.stx_mask & STATX_BTIME) ? FileTimeFromUnix(sx.stx_btime.tv_sec, sx.stx_btime.tv_nsec) : FILETIME();
+    if (callStatx(fd, "", AT_EMPTY_PATH, STATX_BTIME | STATX_ATIME | STATX_MTIME, &sx) == 0) {
+        times[0].reset();
+        if (sx.stx_mask & STATX_BTIME)
+            times[0] = FileTimeFromUnix(sx.stx_btime.tv_sec, sx.stx_btime.tv_nsec);
         times[1] = FileTimeFromUnix(sx.stx_atime.tv_sec, sx.stx_atime.tv_nsec);
         times[2] = FileTimeFromUnix(sx.stx_mtime.tv_sec, sx.stx_mtime.tv_nsec);
         return true;
     }
-#endif
     struct stat st;
     if (::fstat(fd, &st) != 0)
         return false;
-    times[0] = FILETIME();
+    times[0].reset();
     times[1] = FileTimeFromUnix(st.st_atim.tv_sec, st.st_atim.tv_nsec);
     times[2] = FileTimeFromUnix(st.st_mtim.tv_sec, st.st_mtim.tv_nsec);
     return true;
@@ -122,13 +130,14 @@ QDateTime GetFileTime(const QString &path, int which, bool local)
         fd = GetFileHandle(path);
         if (fd <= 0)
             return NullDate();
-        FILETIME times[3];
+        std::optional<FILETIME> times[3];
         const bool ok = fileTimes(fd, times);
         CloseHandle(fd);
         fd = -1;
-        if (!ok || which < 0 || which > 2)
+        // A time the file system does not keep is 0, not the first moment of 1601.
+        if (!ok || which < 0 || which > 2 || !times[which])
             return NullDate();
-        return WinTimeToVBATime(times[which], local);
+        return WinTimeToVBATime(*times[which], local);
     } catch (const std::exception &e) {
         CloseHandle(fd);
         reportError("GetFileTime", e);
@@ -163,8 +172,20 @@ QDateTime SystemTimeToVBATime(const SYSTEMTIME &st)
                               QStringLiteral("SystemTimeToVBATime"));
         return NullDate();
     }
+    // The time of day is set as it stands, never added to midnight: on the days the clocks change,
+    // midnight and the time lie on different sides of the change.
     const qint64 seconds = qint64(st.wHour) * 3600 + qint64(st.wMinute) * 60 + st.wSecond;
-    return QDateTime(date, QTime(0, 0)).addSecs(seconds);
+    const QDate day = date.addDays(seconds / 86400);
+    const QTime time = QTime::fromMSecsSinceStartOfDay(int(seconds % 86400) * 1000);
+    const QDateTime value(day, time);
+    // A wall time that local time skips (a UTC time in the hour the clocks jump) exists only
+    // without a time zone.
+    return value.isValid() ? value : QDateTime(day, time, Qt::UTC);
+}
+
+void SetStatxCall(StatxCall call)
+{
+    g_statx = call;
 }
 
 FILETIME FileTimeFromUnix(qint64 seconds, qint64 nanoseconds)

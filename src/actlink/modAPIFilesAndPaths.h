@@ -7,6 +7,8 @@
 #include <QString>
 #include <cstdint>
 
+struct statx;
+
 namespace actlink {
 
 // 100-nanosecond intervals since 1 January 1601 (UTC, or local after FileTimeToLocalFileTime).
@@ -54,6 +56,11 @@ QDateTime SystemTimeToVBATime(const SYSTEMTIME &systemTime);
 FILETIME FileTimeFromUnix(qint64 seconds, qint64 nanoseconds);
 bool FileTimeToLocalFileTime(const FILETIME &in, FILETIME *out);
 bool FileTimeToSystemTime(const FILETIME &in, SYSTEMTIME *out);
+
+// The statx call the file times are read with; nullptr restores the system's. Tests install one
+// that behaves like a file system without birth times.
+using StatxCall = int (*)(int dirfd, const char *path, int flags, unsigned int mask, struct statx *result);
+void SetStatxCall(StatxCall call);
 
 } // namespace modAPIFilesAndPaths
 

@@ -35,6 +35,14 @@ void setWriteTime(const QString &path, qint64 unixSeconds)
     ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0), 0);
 }
 
+// A file system that keeps no birth time: the real call, with the birth time taken out.
+int statxWithoutBirthTime(int dirfd, const char *path, int flags, unsigned int mask, struct statx *result)
+{
+    const int rc = ::statx(dirfd, path, flags, mask, result);
+    result->stx_mask &= ~STATX_BTIME;
+    return rc;
+}
+
 int openDescriptors()
 {
     return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
@@ -90,6 +98,56 @@ TEST(FileProcedures, LastWriteTimeInCentralEuropeanWinterTime)
     // Summer time gives two hours.
     setWriteTime(file, QDateTime(QDate(2024, 7, 15), QTime(12, 0), Qt::UTC).toSecsSinceEpoch());
     EXPECT_EQ(GetFileTime(file, LastWriteTime, true).time(), QTime(14, 0));
+}
+
+struct FileTimeCase
+{
+    const char *name;
+    qint64 utcSeconds; // checked with date -u -d @seconds
+    bool local;
+    const char *expected;
+};
+
+// Berlin keeps summer time from 31.03.2024 02:00 to 27.10.2024 03:00 (local).
+const FileTimeCase kFileTimeCases[] = {
+    {"spring change day, local", 1711886400, true, "31.03.2024 14:00:00"}, // 12:00 UTC
+    {"spring change day, not local", 1711886400, false, "31.03.2024 12:00:00"},
+    {"spring change day, an hour local time skips", 1711852200, false, "31.03.2024 02:30:00"}, // 02:30 UTC
+    {"spring change day, just after the change", 1711852200, true, "31.03.2024 04:30:00"},
+    {"autumn change day, local", 1730030400, true, "27.10.2024 13:00:00"}, // 12:00 UTC
+    {"autumn change day, not local", 1730030400, false, "27.10.2024 12:00:00"},
+    {"autumn change day, the repeated hour", 1729992600, true, "27.10.2024 02:30:00"}, // 01:30 UTC
+    {"ordinary day, local", 1705320000, true, "15.01.2024 13:00:00"},                  // 12:00 UTC
+    {"ordinary day, not local", 1705320000, false, "15.01.2024 12:00:00"},
+};
+
+TEST(FileProcedures, FileTimesOnTheDaysTheClocksChange)
+{
+    ASSERT_EQ(qEnvironmentVariable("TZ"), QStringLiteral("Europe/Berlin"));
+    GTestScriptedUi ui;
+    QTemporaryDir dir;
+    const QString file = makeFile(dir, QStringLiteral("t.dbf"), 10);
+    for (const FileTimeCase &c : kFileTimeCases) {
+        setWriteTime(file, c.utcSeconds);
+        const QDateTime value = GetFileTime(file, LastWriteTime, c.local);
+        EXPECT_TRUE(value.isValid()) << c.name;
+        EXPECT_EQ(value.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss")).toStdString(), c.expected) << c.name;
+    }
+}
+
+TEST(FileProcedures, CreationTimeWithoutBirthTimeIsZero)
+{
+    GTestScriptedUi ui;
+    QTemporaryDir dir;
+    const QString file = makeFile(dir, QStringLiteral("t.dbf"), 10);
+    SetStatxCall(statxWithoutBirthTime);
+    const QDateTime local = GetFileTime(file, CreationTime, true);
+    const QDateTime utc = GetFileTime(file, CreationTime, false);
+    const QDateTime written = GetFileTime(file, LastWriteTime, true);
+    SetStatxCall(nullptr);
+    EXPECT_TRUE(IsNullDate(local)) << local.toString().toStdString();
+    EXPECT_TRUE(IsNullDate(utc)) << utc.toString().toStdString();
+    EXPECT_FALSE(IsNullDate(written));
 }
 
 TEST(FileProcedures, CreationTimeIsTheBirthTimeOrZero)
