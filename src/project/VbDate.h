@@ -16,14 +16,13 @@ QDateTime MissingDate();
 // time is exactly 00:00:00.
 QString DateToText(const QDateTime &value);
 
-// Reads a date text: first under the user's regional settings (the texts DateToText writes), then
-// leniently (see LenientDate). Empty when neither reads it.
+// Reads a date text written under any regional settings, to the second: day, month and year as
+// numbers separated by ".", "/" or "-" (a leading four-digit number is the year: year-month-day) or
+// with the month by name ("9 Dec 2026", "9. Dez. 2026"); an optional time "h:m[:s]" with an
+// optional AM/PM; blanks around ignored; two-digit years 0-29 mean 20xx, 30-99 mean 19xx; a time
+// alone stands on 30 December 1899. When day and month could be either, the reader's own order
+// holds if its settings could have written the text, else the American order for American-looking
+// texts, else day first. Empty when the text is no date.
 std::optional<QDateTime> TextToDate(const QString &text);
-
-// The lenient reading: day, month and year separated by ".", "/" or "-" (a leading four-digit
-// number is the year: year-month-day), an optional time "h:m[:s]" with an optional AM/PM, leading
-// and trailing blanks ignored; two-digit years 0-29 mean 20xx, 30-99 mean 19xx; a time alone stands
-// on 30 December 1899. Whole seconds. Empty when the text is no date.
-std::optional<QDateTime> LenientDate(const QString &text);
 
 } // namespace project

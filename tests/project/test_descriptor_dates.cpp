@@ -86,6 +86,43 @@ TEST(DateText, TextsOfOtherConventionsAreReadLeniently)
     EXPECT_EQ(TextToDate(QStringLiteral("05.06.30")), QDateTime(QDate(1930, 6, 5), QTime(0, 0)));
 }
 
+// Project files travel between machines: a date written under any of these settings reads back to
+// the second under every other one.
+TEST(DateText, WrittenUnderOneRegionReadsBackUnderEveryOther)
+{
+    const QLocale regions[] = {QLocale::c(),
+                               QLocale(QLocale::English, QLocale::UnitedStates),
+                               QLocale(QLocale::English, QLocale::UnitedKingdom),
+                               QLocale(QLocale::German, QLocale::Germany),
+                               QLocale(QLocale::German, QLocale::Austria),
+                               QLocale(QLocale::German, QLocale::Switzerland),
+                               QLocale(QLocale::French, QLocale::France)};
+    const QDateTime values[] = {
+        QDateTime(QDate(2026, 12, 9), QTime(12, 25, 34)),
+        QDateTime(QDate(2026, 11, 10), QTime(19, 5, 9)), // day and month could be either
+        QDateTime(QDate(2026, 3, 4), QTime(0, 25, 34)),  // the hour after midnight, 12 AM
+        QDateTime(QDate(2026, 1, 2), QTime(9, 8, 7)),
+        QDateTime(QDate(2025, 12, 24), QTime(0, 0, 0)), // midnight: the date alone
+        QDateTime(QDate(2026, 3, 4), QTime(0, 0, 0)),
+        kMissing,
+    };
+    for (const QLocale &writer : regions) {
+        for (const QDateTime &value : values) {
+            QString text;
+            {
+                LocaleScope scope(writer);
+                text = DateToText(value);
+            }
+            for (const QLocale &reader : regions) {
+                LocaleScope scope(reader);
+                EXPECT_EQ(TextToDate(text), value)
+                    << "\"" << text.toStdString() << "\" written under " << writer.name().toStdString()
+                    << ", read under " << reader.name().toStdString();
+            }
+        }
+    }
+}
+
 TEST(DateText, NonDatesReadAsNothing)
 {
     for (const char *text : {"", "gestern", "31.02.2020", "1.1.1970 25:00", "12", "1.1.1970x"})
