@@ -168,8 +168,8 @@ void frmHaupt::BuildMenus()
             m_menus.insert(name, menu);
             action = menu->menuAction();
         } else if (caption == QLatin1String("-")) {
+            // A separator with a text shows that text in some styles: it stays a plain line.
             action = parent->addSeparator();
-            action->setText(caption);
         } else {
             action = parent->addAction(caption);
             connect(action, &QAction::triggered, this, [this, name] { RunMenuCommand(name); });

@@ -62,7 +62,20 @@ TEST_F(Menus, EveryItemHasItsNameAndCaptionInItsMenu)
         ASSERT_NE(item, nullptr) << name.toStdString();
         EXPECT_EQ(item->objectName(), name);
         EXPECT_TRUE(item->shortcut().isEmpty()) << name.toStdString();
-        EXPECT_FALSE(item->text().isEmpty()) << name.toStdString();
+        if (!item->isSeparator()) {
+            EXPECT_FALSE(item->text().isEmpty()) << name.toStdString();
+        }
+    }
+}
+
+TEST_F(Menus, SeparatorsArePlainLinesWithoutACaption)
+{
+    for (const QMenu *menu : window->findChildren<QMenu *>()) {
+        for (const QAction *action : menu->actions()) {
+            if (action->isSeparator()) {
+                EXPECT_EQ(action->text(), QString()) << action->objectName().toStdString();
+            }
+        }
     }
 }
 
