@@ -238,9 +238,9 @@ void InfoZoomTable::SortBy(const InfoZoomAttribute &attribute, bool ascending)
     m_data->sortBy(node, ascending);
 }
 
-void InfoZoomTable::PrintOut()
+QString InfoZoomTable::PrintOut()
 {
-    m_printer->printOut(*this, m_dialogParent);
+    return m_printer->printOut(*this, m_dialogParent);
 }
 
 void InfoZoomTable::PrintPreview()

@@ -157,7 +157,8 @@ public:
     void SortBy(const InfoZoomAttribute &attribute, bool ascending);
 
     // --- printing (Qt Print Support; without a printer a PDF file is offered) ---
-    void PrintOut();
+    // Returns the file written when the printout went into a file (a PDF without a printer), else "".
+    QString PrintOut();
     void PrintPreview();
     void PrintSetup();
     // Where dialogs of the table are parented (the control sets it).

@@ -14,10 +14,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <algorithm>
+#include <functional>
+#include <unordered_set>
 
 namespace {
-
-constexpr int SampleRows = 200;
 
 std::vector<AttributeNodeData *> printedAttributes(TableData &data)
 {
@@ -28,31 +28,172 @@ std::vector<AttributeNodeData *> printedAttributes(TableData &data)
     return result;
 }
 
-// Column widths from the names and a sample of values, shrunk together to the page width.
-std::vector<int> columnWidths(const std::vector<AttributeNodeData *> &attributes, const std::vector<uint32_t> &rows,
-                              const QFontMetrics &fm, int pageWidth)
+// A cell is one line on paper: line breaks and tabs of a value become blanks.
+QString cellText(const AttributeNodeData *attribute, uint32_t row)
+{
+    return TableData::displayText(attribute, attribute->column->codeAt(row)).simplified();
+}
+
+// The widest of the heading and the column's values, but no wider than limit; each distinct value
+// is measured once.
+int naturalWidth(const AttributeNodeData *attribute, const std::vector<uint32_t> &rows, const QFontMetrics &plain,
+                 const QFontMetrics &bold, int limit)
+{
+    int width = bold.horizontalAdvance(attribute->name.simplified());
+    std::unordered_set<uint32_t> measured;
+    for (uint32_t row : rows) {
+        if (width >= limit)
+            break;
+        if (measured.insert(attribute->column->codeAt(row)).second)
+            width = std::max(width, plain.horizontalAdvance(cellText(attribute, row)));
+    }
+    return std::max(1, std::min(width, limit));
+}
+
+// How the table goes onto paper: the width of each column, the blank between two columns, and the
+// columns of each strip of pages. A table wider than the page goes on in further strips, each
+// beginning with the first column again so that a row can still be told apart.
+struct PageLayout
 {
     std::vector<int> widths;
-    const int pad = fm.horizontalAdvance(QLatin1Char('M'));
-    for (AttributeNodeData *a : attributes) {
-        int w = fm.horizontalAdvance(a->name);
-        for (size_t i = 0; i < rows.size() && i < size_t(SampleRows); ++i)
-            w = std::max(w, fm.horizontalAdvance(TableData::displayText(a, a->column->codeAt(rows[i]))));
-        widths.push_back(std::min(w, pageWidth / 3) + pad);
+    int gap = 0;
+    std::vector<std::vector<size_t>> strips;
+};
+
+std::vector<std::vector<size_t>> stripsOf(const std::vector<int> &widths, int gap, int pageWidth)
+{
+    std::vector<std::vector<size_t>> strips(1);
+    int x = 0;
+    for (size_t c = 0; c < widths.size(); ++c) {
+        // A strip holds at least one column besides the repeated first one, so every column is printed.
+        if (strips.back().size() > 1 && x + widths[c] > pageWidth) {
+            strips.push_back({0});
+            x = widths[0] + gap;
+        }
+        strips.back().push_back(c);
+        x += widths[c] + gap;
     }
-    int total = 0;
-    for (int w : widths)
-        total += w;
-    if (total > pageWidth)
-        for (int &w : widths)
-            w = std::max(pad * 2, int(qint64(w) * pageWidth / total));
-    return widths;
+    return strips;
+}
+
+PageLayout layoutOf(const std::vector<AttributeNodeData *> &attributes, const std::vector<uint32_t> &rows,
+                    const QFontMetrics &plain, const QFontMetrics &bold, int pageWidth)
+{
+    PageLayout layout;
+    layout.gap = plain.horizontalAdvance(QStringLiteral("MM"));
+    // A long text gets a third of the page, so that the columns beside it still fit.
+    const int limit = std::max(pageWidth / 3 - layout.gap, plain.horizontalAdvance(QStringLiteral("MMMM")));
+    for (const AttributeNodeData *attribute : attributes)
+        layout.widths.push_back(naturalWidth(attribute, rows, plain, bold, limit));
+    layout.strips = stripsOf(layout.widths, layout.gap, pageWidth);
+    return layout;
+}
+
+// Draws one line of cells; a text wider than its column is cut and ends in "…". A text that fits
+// by its advance is never cut (the eliding's own measure adds the glyphs' overhang), and the
+// overhang may reach into the blank between the columns.
+void drawCells(QPainter &painter, const QFontMetrics &fm, const PageLayout &layout, const std::vector<size_t> &strip,
+               int y, int lineHeight, const std::function<QString(size_t)> &textOf)
+{
+    int x = 0;
+    for (size_t c : strip) {
+        const int width = layout.widths[c];
+        const QString text = textOf(c);
+        painter.drawText(QRect(x, y, width + layout.gap / 2, lineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         fm.horizontalAdvance(text) <= width ? text : fm.elidedText(text, Qt::ElideRight, width));
+        x += width + layout.gap;
+    }
+}
+
+int stripWidth(const PageLayout &layout, const std::vector<size_t> &strip)
+{
+    int width = 0;
+    for (size_t c : strip)
+        width += layout.widths[c] + layout.gap;
+    return std::max(0, width - layout.gap);
 }
 
 void printFailed()
 {
     TableErrors::raise(TableErrors::Number(482), QStringLiteral("Der Druck konnte nicht gestartet werden."));
 }
+
+// One table printed page by page: all strips of a block of rows, then the next block.
+class PageWriter
+{
+public:
+    PageWriter(TableData &data, QPrinter &printer, QPainter &painter)
+        : m_printer(printer), m_painter(painter), m_rows(data.viewRows()), m_attributes(printedAttributes(data)),
+          m_query(data.queryText())
+    {
+        QFont font = painter.font();
+        font.setPointSizeF(8);
+        m_plainFont = font;
+        font.setBold(true);
+        m_boldFont = font;
+        const QFontMetrics plain(m_plainFont, &printer), bold(m_boldFont, &printer);
+        const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+        m_width = page.width();
+        m_height = page.height();
+        m_lineHeight = plain.height() + plain.height() / 4;
+        m_layout = layoutOf(m_attributes, m_rows, plain, bold, m_width);
+    }
+
+    int write()
+    {
+        size_t first = 0;
+        do {
+            const size_t end = std::min(m_rows.size(), first + rowsPerPage(first == 0));
+            for (const std::vector<size_t> &strip : m_layout.strips)
+                writePage(strip, first, end);
+            first = end;
+        } while (first < m_rows.size());
+        return m_pages;
+    }
+
+private:
+    size_t rowsPerPage(bool withQuery) const
+    {
+        const int lines = m_height / m_lineHeight - 2 - (withQuery && !m_query.isEmpty() ? 1 : 0);
+        return size_t(std::max(1, lines));
+    }
+
+    void writePage(const std::vector<size_t> &strip, size_t first, size_t end)
+    {
+        if (m_pages++ > 0)
+            m_printer.newPage();
+        int y = 0;
+        m_painter.setFont(m_plainFont);
+        if (first == 0 && !m_query.isEmpty()) {
+            m_painter.drawText(QRect(0, y, m_width, m_lineHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                               QStringLiteral("Abfrage: ") + m_query);
+            y += m_lineHeight;
+        }
+        m_painter.setFont(m_boldFont);
+        drawCells(m_painter, QFontMetrics(m_boldFont, &m_printer), m_layout, strip, y, m_lineHeight,
+                  [this](size_t c) { return m_attributes[c]->name.simplified(); });
+        m_painter.setFont(m_plainFont);
+        y += m_lineHeight;
+        m_painter.drawLine(0, y - 1, std::min(stripWidth(m_layout, strip), m_width), y - 1);
+        const QFontMetrics plain(m_plainFont, &m_printer);
+        for (size_t r = first; r < end; ++r, y += m_lineHeight)
+            drawCells(m_painter, plain, m_layout, strip, y, m_lineHeight,
+                      [this, r](size_t c) { return cellText(m_attributes[c], m_rows[r]); });
+        m_painter.drawText(QRect(0, m_height - m_lineHeight, m_width, m_lineHeight), Qt::AlignRight | Qt::AlignVCenter,
+                           QStringLiteral("Seite %1").arg(m_pages));
+    }
+
+    QPrinter &m_printer;
+    QPainter &m_painter;
+    const std::vector<uint32_t> m_rows;
+    const std::vector<AttributeNodeData *> m_attributes;
+    const QString m_query;
+    QFont m_plainFont, m_boldFont;
+    int m_width = 0, m_height = 0, m_lineHeight = 1;
+    PageLayout m_layout;
+    int m_pages = 0;
+};
 
 } // namespace
 
@@ -61,64 +202,15 @@ TablePrinter::~TablePrinter() = default;
 
 int TablePrinter::render(InfoZoomTable &table, QPrinter &printer)
 {
-    TableData &data = *table.data();
     QPainter painter;
     if (!painter.begin(&printer))
         printFailed();
-    const std::vector<uint32_t> rows = data.viewRows();
-    const auto attributes = printedAttributes(data);
-    QFont font = painter.font();
-    font.setPointSizeF(8);
-    painter.setFont(font);
-    const QFontMetrics fm(painter.font(), &printer);
-    const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const QRect area(0, 0, page.width(), page.height());
-    const std::vector<int> widths = columnWidths(attributes, rows, fm, area.width());
-    const int lineH = fm.height() + fm.height() / 4;
-    const QString query = data.queryText();
-    int pages = 0;
-    size_t next = 0;
-    do {
-        if (pages > 0)
-            printer.newPage();
-        ++pages;
-        int y = 0;
-        if (pages == 1 && !query.isEmpty()) {
-            painter.drawText(QRect(0, y, area.width(), lineH), Qt::AlignLeft | Qt::AlignVCenter,
-                             QStringLiteral("Abfrage: ") + query);
-            y += lineH;
-        }
-        QFont bold = painter.font();
-        bold.setBold(true);
-        painter.save();
-        painter.setFont(bold);
-        int x = 0;
-        for (size_t c = 0; c < attributes.size(); ++c) {
-            painter.drawText(QRect(x, y, widths[c] - 2, lineH), Qt::AlignLeft | Qt::AlignVCenter,
-                             fm.elidedText(attributes[c]->name, Qt::ElideRight, widths[c] - 2));
-            x += widths[c];
-        }
-        painter.restore();
-        y += lineH;
-        painter.drawLine(0, y - 1, std::min(x, area.width()), y - 1);
-        const int bottom = area.height() - lineH;
-        for (; next < rows.size() && y + lineH <= bottom; ++next, y += lineH) {
-            x = 0;
-            for (size_t c = 0; c < attributes.size(); ++c) {
-                const QString text = TableData::displayText(attributes[c], attributes[c]->column->codeAt(rows[next]));
-                painter.drawText(QRect(x, y, widths[c] - 2, lineH), Qt::AlignLeft | Qt::AlignVCenter,
-                                 fm.elidedText(text, Qt::ElideRight, widths[c] - 2));
-                x += widths[c];
-            }
-        }
-        painter.drawText(QRect(0, bottom, area.width(), lineH), Qt::AlignRight | Qt::AlignVCenter,
-                         QStringLiteral("Seite %1").arg(pages));
-    } while (next < rows.size());
+    const int pages = PageWriter(*table.data(), printer, painter).write();
     painter.end();
     return pages;
 }
 
-void TablePrinter::printOut(InfoZoomTable &table, QWidget *parent)
+QString TablePrinter::printOut(InfoZoomTable &table, QWidget *parent)
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -131,16 +223,18 @@ void TablePrinter::printOut(InfoZoomTable &table, QWidget *parent)
         request.overwritePrompt = true;
         QStringList chosen;
         if (!platform::ui().fileDialog(request, &chosen) || chosen.isEmpty())
-            return;
+            return QString();
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setOutputFileName(chosen.first());
         render(table, *m_printer);
-        return;
+        return chosen.first();
     }
     QPrintDialog dialog(m_printer.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
-    if (platform::ui().showModal(&dialog) == QDialog::Accepted)
-        render(table, *m_printer);
+    if (platform::ui().showModal(&dialog) != QDialog::Accepted)
+        return QString();
+    render(table, *m_printer);
+    return m_printer->outputFileName();
 }
 
 void TablePrinter::preview(InfoZoomTable &table, QWidget *parent)

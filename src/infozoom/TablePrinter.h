@@ -1,7 +1,9 @@
 // Printing of a table: the rows of the current view under a header of attribute names, paged, with
-// the query text on top and page numbers below. Dialogs go through the UI services.
+// the query text on top and page numbers below; a table wider than the page goes on in further
+// strips of pages. Dialogs go through the UI services.
 #pragma once
 
+#include <QString>
 #include <memory>
 
 class InfoZoomTable;
@@ -17,8 +19,9 @@ public:
     TablePrinter &operator=(const TablePrinter &) = delete;
 
     // The print dialog, then the printout; without an installed printer the user picks a PDF file.
-    // A printout that cannot be made raises error 482 with a German description.
-    void printOut(InfoZoomTable &table, QWidget *parent);
+    // A printout that cannot be made raises error 482 with a German description. Returns the file
+    // written when the printout went into a file, else "".
+    QString printOut(InfoZoomTable &table, QWidget *parent);
     void preview(InfoZoomTable &table, QWidget *parent);
     void pageSetup(QWidget *parent);
 

@@ -9,6 +9,8 @@
 #include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
 
+#include <QDir>
+
 namespace mainwindow {
 
 PrintCommands::PrintCommands(frmHaupt &window) : QObject(&window), m_window(window) {}
@@ -26,7 +28,11 @@ PrintCommands *PrintCommands::Register(frmHaupt &window)
 void PrintCommands::mnuPrint_Click()
 {
     try {
-        m_window.ActiveTable()->Table()->PrintOut();
+        // Without a printer the printout goes into a file the user chose: say where it went.
+        const QString file = m_window.ActiveTable()->Table()->PrintOut();
+        if (!file.isEmpty())
+            m_window.SetStatusBarText(QStringLiteral("Der Ausdruck wurde in die Datei \"%1\" geschrieben.")
+                                          .arg(QDir::toNativeSeparators(file)));
     } catch (const platform::VbError &error) {
         m_window.SetStatusBarText(error.description());
     }

@@ -18,6 +18,7 @@ public:
     static PrintCommands *Register(frmHaupt &window);
 
     // Print and preview never stop the program: a failure's description becomes the status text.
+    // A printout into a file names the file in the status text.
     void mnuPrint_Click();
     void mnuPrintPreview_Click();
     // Failures of the page set-up go to the caller.

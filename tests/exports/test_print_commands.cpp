@@ -21,7 +21,7 @@ TEST_F(ExportFixture, PrintFailureGoesToTheStatusPanel)
     EXPECT_TRUE(controlsEnabled());
 }
 
-TEST_F(ExportFixture, PrintToPdfWithoutPrinterReportsNothing)
+TEST_F(ExportFixture, PrintToPdfWithoutPrinterNamesTheFileWritten)
 {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         GTEST_SKIP() << "a printer is installed; the PDF fallback is not offered";
@@ -32,7 +32,7 @@ TEST_F(ExportFixture, PrintToPdfWithoutPrinterReportsNothing)
     window->SetStatusBarText(QStringLiteral("vorher"));
     window->RunMenuCommand(QStringLiteral("mnuPrint"));
     EXPECT_TRUE(QFileInfo(pdf).size() > 0);
-    EXPECT_EQ(status(), QStringLiteral("vorher"));
+    EXPECT_EQ(status(), QStringLiteral("Der Ausdruck wurde in die Datei \"%1\" geschrieben.").arg(pdf));
 }
 
 TEST_F(ExportFixture, AboutBoxShownModally)

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -32,7 +34,67 @@ int pdfPages(const QString &path)
     return int(f.readAll().count("/Type /Page\n") + 0);
 }
 
+// The text of a PDF file as poppler's pdftotext reads it, pages separated by form feeds.
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+bool containsWord(const QString &text, const QString &word)
+{
+    return text.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QRegularExpression::escape(word))));
+}
+
 } // namespace
+
+TEST(InfoZoomPrint, WideTablesGoOnInStripsWithEveryShortValueWholeAndLongOnesCut)
+{
+    QTemporaryDir dir;
+    InfoZoomTable table;
+    InfoZoomAttributes level = table.Attributes();
+    std::vector<InfoZoomAttribute> columns{level.Add(QStringLiteral("Name")), level.Add(QStringLiteral("PLZ")),
+                                           level.Add(QStringLiteral("Ort"))};
+    for (int c = columns.size(); c < 29; ++c)
+        columns.push_back(level.Add(QStringLiteral("Feld%1").arg(c)));
+    columns.push_back(level.Add(QStringLiteral("Bemerkung")));
+    const QString longText = QStringLiteral("Sehr lange Bemerkung ").repeated(20) + QStringLiteral("Schlusswort");
+    QStringList postcodes;
+    InfoZoomObjects objects = table.Objects();
+    for (int r = 0; r < 40; ++r) {
+        InfoZoomObject row = objects.Add();
+        postcodes << QString::number(10115 + 37 * r);
+        row.setValue(columns[0], QStringLiteral("Kontakt%1").arg(r));
+        row.setValue(columns[1], postcodes.last());
+        row.setValue(columns[2], QStringLiteral("Berlin"));
+        for (int c = 3; c < 29; ++c)
+            row.setValue(columns[c], QStringLiteral("W%1x%2").arg(c).arg(r));
+        row.setValue(columns[29], longText);
+    }
+    const QString path = dir.filePath(QStringLiteral("breit.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    const int pages = TablePrinter::render(table, printer);
+    const QString text = pdfText(path);
+    ASSERT_FALSE(text.isEmpty()) << "pdftotext (poppler-utils) read nothing";
+
+    for (const QString &postcode : postcodes)
+        EXPECT_TRUE(containsWord(text, postcode)) << postcode.toStdString();
+    EXPECT_TRUE(containsWord(text, QStringLiteral("Feld28")));
+    EXPECT_TRUE(containsWord(text, QStringLiteral("W28x39")));
+    EXPECT_FALSE(text.contains(QStringLiteral("Schlusswort")));
+    EXPECT_TRUE(text.contains(QStringLiteral("…")));
+    // Wider than one page: the further strips repeat the first column.
+    const QStringList pageTexts = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    EXPECT_GT(pages, 1);
+    ASSERT_EQ(pageTexts.size(), pages);
+    for (const QString &page : pageTexts)
+        EXPECT_TRUE(containsWord(page, QStringLiteral("Name")) && containsWord(page, QStringLiteral("Kontakt0")));
+}
 
 TEST(InfoZoomPrint, TheCurrentViewIsPagedAndAZoomPrintsFewerPages)
 {
