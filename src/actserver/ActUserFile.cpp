@@ -1,12 +1,13 @@
 // The users file beside an ACT! database: a small JSON document, written atomically.
 #include "ActUserFile.h"
 
+#include "platform/FileTransaction.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 namespace actserver {
 
@@ -76,13 +77,11 @@ bool ActUserFile::write(const QString &path, const QList<ActUser> &users, QStrin
     const QJsonObject root{{QStringLiteral("format"), QString::fromLatin1(kFormat)},
                            {QStringLiteral("version"), kVersion},
                            {QStringLiteral("users"), list}};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(root).toJson()) < 0 || !file.commit()) {
-        *error =
-            QStringLiteral("Die Benutzerdatei \"%1\" kann nicht geschrieben werden: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    QString reason;
+    if (platform::FileTransaction::writeFile(path, QJsonDocument(root).toJson(), &reason))
+        return true;
+    *error = QStringLiteral("Die Benutzerdatei \"%1\" kann nicht geschrieben werden: %2").arg(path, reason);
+    return false;
 }
 
 } // namespace actserver

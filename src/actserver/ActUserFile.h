@@ -18,7 +18,8 @@ public:
     // Reads the file. A missing file gives no users; a damaged one gives false and a German
     // description of the fault in *error.
     static bool read(const QString &path, QList<ActUser> *users, QString *error);
-    // Writes to a temporary file and renames it over path. False with *error on failure.
+    // Writes to a temporary file, every byte checked and flushed to the disk, and renames it over
+    // path. False with *error on failure; the old file is then kept.
     static bool write(const QString &path, const QList<ActUser> &users, QString *error);
 };
 

@@ -3,6 +3,7 @@
 
 #include "Cp1252.h"
 #include "DbfError.h"
+#include "platform/FileTransaction.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -51,26 +52,17 @@ void DbfWriter::create(const QString &path, const DbfFieldList &fields, Format f
     QByteArray bytes = header.serialize();
     bytes.append(DbfHeader::kEndOfFile);
 
-    const QString temp = path + QStringLiteral(".tmp~");
-    {
-        LockedFile f;
-        f.create(temp);
-        f.writeAt(0, bytes.constData(), bytes.size());
-        f.sync();
+    // The table and its memo file are replaced together or not at all.
+    platform::FileTransaction transaction;
+    bool written = transaction.write(path, bytes);
+    if (written && header.hasMemoFields()) {
+        const MemoFile::Format memoFormat =
+            format == Format::FoxPro ? MemoFile::Format::FoxPro : MemoFile::Format::DBase;
+        written = transaction.write(memoPath.isEmpty() ? MemoFile::defaultPath(path, memoFormat) : memoPath,
+                                    MemoFile::emptyFile(memoFormat));
     }
-    if (header.hasMemoFields()) {
-        const MemoFile::Format memoFormat = format == Format::FoxPro ? MemoFile::Format::FoxPro : MemoFile::Format::DBase;
-        try {
-            MemoFile::create(memoPath.isEmpty() ? MemoFile::defaultPath(path, memoFormat) : memoPath, memoFormat);
-        } catch (...) {
-            QFile::remove(temp);
-            throw;
-        }
-    }
-    if (std::rename(QFile::encodeName(temp).constData(), QFile::encodeName(path).constData()) != 0) {
-        QFile::remove(temp);
-        throw DbfError(DbfError::Kind::Io, path, QStringLiteral("die neue Datei kann nicht umbenannt werden"));
-    }
+    if (!written || !transaction.commit())
+        throw DbfError(DbfError::Kind::Io, path, transaction.reason());
 }
 
 DbfWriter::DbfWriter(const QString &path, const QString &memoPath) : m_memoPath(memoPath)

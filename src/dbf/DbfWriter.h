@@ -18,8 +18,8 @@ class DbfWriter
 public:
     enum class Format { FoxPro, DBaseIII };
 
-    // Writes an empty table (and its empty memo file when a field is a memo) to a temporary name and
-    // renames it over path, so an existing file is replaced whole or not at all. Throws DbfError.
+    // Writes an empty table (and its empty memo file when a field is a memo) beside the old files and
+    // replaces them together, so existing files are replaced whole or not at all. Throws DbfError.
     static void create(const QString &path, const DbfFieldList &fields, Format format = Format::FoxPro,
                        const QString &memoPath = QString());
 

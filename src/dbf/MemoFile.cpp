@@ -2,6 +2,7 @@
 #include "MemoFile.h"
 
 #include "DbfError.h"
+#include "platform/FileTransaction.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -88,7 +89,7 @@ MemoFile::Format MemoFile::formatOf(const QString &memoPath)
     return memoPath.endsWith(QLatin1String(".dbt"), Qt::CaseInsensitive) ? Format::DBase : Format::FoxPro;
 }
 
-void MemoFile::create(const QString &path, Format format)
+QByteArray MemoFile::emptyFile(Format format)
 {
     QByteArray header(kHeaderSize, '\0');
     if (format == Format::FoxPro) {
@@ -99,9 +100,14 @@ void MemoFile::create(const QString &path, Format format)
         putLe32(header.data(), 1);
         header[16] = 0x03;
     }
-    LockedFile f;
-    f.create(path);
-    f.writeAt(0, header.constData(), header.size());
+    return header;
+}
+
+void MemoFile::create(const QString &path, Format format)
+{
+    QString reason;
+    if (!platform::FileTransaction::writeFile(path, emptyFile(format), &reason))
+        throw DbfError(DbfError::Kind::Io, path, reason);
 }
 
 void MemoFile::open(const QString &path, LockedFile::Mode mode)

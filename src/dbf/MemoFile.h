@@ -29,7 +29,9 @@ public:
     // An existing memo file of the table, looked for case-insensitively; "" when there is none.
     static QString find(const QString &tablePath);
     static Format formatOf(const QString &memoPath);
-    // Writes an empty memo file (replacing any file of that name).
+    // The content of an empty memo file.
+    static QByteArray emptyFile(Format format);
+    // Writes an empty memo file, replacing any file of that name only once it is complete.
     static void create(const QString &path, Format format);
 
     void open(const QString &path, LockedFile::Mode mode);

@@ -3,11 +3,11 @@
 
 #include "TableData.h"
 #include "TableErrors.h"
+#include "platform/FileTransaction.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <array>
 #include <cstring>
 
@@ -388,21 +388,11 @@ bool TableFile::decode(const QByteArray &bytes, TableData &fresh, QString *reaso
 
 void TableFile::save(TableData &table, const QString &path)
 {
-    const QByteArray bytes = encode(table);
-    QSaveFile file(path);
-    QString problem;
-    if (!file.open(QIODevice::WriteOnly))
-        problem = QStringLiteral("Die Datei kann nicht angelegt werden (fehlt der Ordner oder das Schreibrecht?).");
-    else if (file.write(bytes) != bytes.size())
-        problem = QStringLiteral("Beim Schreiben ist ein Fehler aufgetreten (ist der Datenträger voll?).");
-    else if (!file.commit())
-        problem = QStringLiteral("Die Datei konnte nicht fertig geschrieben oder ersetzt werden.");
-    if (!problem.isEmpty()) {
-        file.cancelWriting();
+    QString reason;
+    if (!platform::FileTransaction::writeFile(path, encode(table), &reason))
         TableErrors::raise(TableErrors::FileAccess,
-                           QStringLiteral("Die Tabellendatei \"%1\" konnte nicht gespeichert werden. %2")
-                               .arg(QDir::toNativeSeparators(path), problem));
-    }
+                           QStringLiteral("Die Tabellendatei \"%1\" konnte nicht gespeichert werden: %2")
+                               .arg(QDir::toNativeSeparators(path), reason));
 }
 
 void TableFile::load(TableData &table, const QString &path)

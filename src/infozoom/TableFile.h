@@ -29,8 +29,9 @@ public:
     // Wraps a payload in magic, version, length and checksum (tests and the fuzz target use it).
     static QByteArray envelope(const QByteArray &payload, quint16 major = MajorVersion);
 
-    // Writes through a temporary file in the same folder that replaces the old file only when
-    // complete. Raises error 75 with a German description on failure; the old file is then kept.
+    // Writes through a temporary file in the same folder, every byte checked and flushed to the disk,
+    // that replaces the old file only when complete. Raises error 75 with a German description on
+    // failure; the old file is then kept.
     static void save(TableData &table, const QString &path);
     // Loads a file into the table, replacing its content; on any failure raises error 53 (missing
     // file), 75 (unreadable) or 321 (foreign, newer or damaged file) and leaves the table as it was.

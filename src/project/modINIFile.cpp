@@ -4,13 +4,13 @@
 #include "IniDocument.h"
 #include "ServiceError.h"
 #include "Windows1252.h"
+#include "platform/FileTransaction.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace project {
 
@@ -73,32 +73,6 @@ bool readExisting(const QString &path, QByteArray *bytes, QString *errorText)
     }
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *errorText = file.errorString();
-        return false;
-    }
-    return true;
-}
-
-bool writeAtomically(const QString &path, const QByteArray &bytes, QString *errorText)
-{
-    // Unbuffered, because a buffered QSaveFile lets a short write at commit (file-size limit, full
-    // disk) pass as success and renames a truncated file over the old one.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *errorText = file.errorString();
-        return false;
-    }
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
-        if (n <= 0) {
-            *errorText = file.errorString();
-            file.cancelWriting();
-            return false;
-        }
-        done += n;
-    }
-    if (!file.commit()) {
         *errorText = file.errorString();
         return false;
     }
@@ -170,7 +144,7 @@ bool INIWriteSetting(const QString &section, const QString &key, const std::opti
             const QByteArray bytes = doc.toBytes();
             // Removing an absent key changes nothing and must not create a missing file.
             const bool unchanged = bytes == old && (!value || QFileInfo::exists(iniFile));
-            written = unchanged || writeAtomically(iniFile, bytes, &error);
+            written = unchanged || platform::FileTransaction::writeFile(iniFile, bytes, &error);
         }
     } catch (...) {
         showTrappedError(QStringLiteral("INIWriteSetting"));

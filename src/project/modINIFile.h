@@ -25,8 +25,8 @@ QString INIGetSettingLongString(const QString &section, const QString &key, cons
 // key's line in place, or appends the key at the end of its section. An unset value
 // (std::nullopt) removes the key's line; an empty text writes "Key=". Every other line keeps its
 // bytes; new lines end in CR LF; text is stored in Windows-1252. The new content goes to a
-// temporary file in the same folder that replaces the old file only when completely written, so
-// a failure leaves the old file as it was. Returns false when the file could not be read or
+// temporary file in the same folder, every byte checked and flushed to the disk, that replaces the
+// old file only when completely written, so a failure leaves the old file as it was. Returns false when the file could not be read or
 // written; *errorText then holds the system's reason.
 bool INIWriteSetting(const QString &section, const QString &key, const std::optional<QString> &value,
                      const QString &iniFile, QString *errorText = nullptr);

@@ -1,12 +1,15 @@
 // Users of an ACT! database: multi-user login with right and wrong passwords, single-user opening,
 // and a users file that never holds a password.
 #include "DemoDatabaseFixture.h"
+#include "FileSizeLimit.h"
 
 #include "actserver/ActDatabaseFiles.h"
 #include "actserver/ActError.h"
 #include "actserver/ActUserFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 using namespace actserver;
 
@@ -142,4 +145,32 @@ TEST_F(Users, WritingTheUsersFileReplacesItWhole)
     EXPECT_TRUE(read.first().checkPassword(QStringLiteral("p")));
     EXPECT_FALSE(ActUserFile::write(dir.filePath(QStringLiteral("fehlt/x.usr")), users, &error));
     EXPECT_FALSE(error.isEmpty());
+}
+
+TEST_F(Users, AUsersFileThatMeetsAFullDiskIsReportedAndTheOldOneKeptByteForByte)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.usr"));
+    QString error;
+    ASSERT_TRUE(ActUserFile::write(path, {ActUser::withPassword(QStringLiteral("ID1"), QStringLiteral("Eins"),
+                                                                  QStringLiteral("p"))},
+                                   &error));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    const QByteArray before = old.readAll();
+    old.close();
+    const QList<ActUser> more = {
+        ActUser::withPassword(QStringLiteral("ID1"), QStringLiteral("Eins"), QStringLiteral("p")),
+        ActUser::withPassword(QStringLiteral("ID2"), QStringLiteral("Zwei"), QStringLiteral("q"))};
+    bool written = true;
+    {
+        FileSizeLimit limit(before.size());
+        ASSERT_TRUE(limit.active());
+        written = ActUserFile::write(path, more, &error);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_TRUE(error.contains(QStringLiteral("x.usr"))) << error.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("x.usr")});
 }

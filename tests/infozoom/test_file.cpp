@@ -1,4 +1,5 @@
 // Table files: what a save keeps, and how damaged or foreign files are refused.
+#include "FileSizeLimit.h"
 #include "TableFixture.h"
 
 #include "platform/VbError.h"
@@ -223,6 +224,29 @@ TEST_F(InfoZoomFile, AFailedSaveRaises75AndLeavesNoFileBehind)
     QDir(dir.path()).mkdir(QStringLiteral("ordner.fox"));
     EXPECT_THROW(table.SaveFile(path("ordner.fox")), platform::VbError);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(InfoZoomFile, ASmallTableOnAFullDiskRaises75AndKeepsTheOldFileByteForByte)
+{
+    InfoZoomTable old;
+    old.Attributes().Add(QStringLiteral("Alt"));
+    old.SaveFile(path("t.fox"));
+    const QByteArray before = readAll(path("t.fox"));
+    InfoZoomTable table;
+    fillSample(table); // far below any write buffer, so only the final flush can meet the full disk
+    long error = 0;
+    {
+        FileSizeLimit limit(before.size() + 8);
+        ASSERT_TRUE(limit.active());
+        try {
+            table.SaveFile(path("t.fox"));
+        } catch (const platform::VbError &e) {
+            error = e.number();
+        }
+    }
+    EXPECT_EQ(error, 75);
+    EXPECT_EQ(readAll(path("t.fox")), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"t.fox"}));
 }
 
 TEST_F(InfoZoomFile, OnlyTheFoxTypeIsWritten)

@@ -1,6 +1,7 @@
-// File and folder existence tests and the folder choice.
+// File and folder existence tests, the folder choice, and files replaced together.
 #include "GTestScriptedUi.h"
 #include "IniTestFiles.h"
+#include "platform/FileTransaction.h"
 #include "project/modINIFile.h"
 
 #include <QDir>
@@ -58,6 +59,26 @@ TEST_F(FilesFolders, BrowseForFolderReturnsTheChoiceOrEmptyOnCancel)
     EXPECT_EQ(BrowseForFolder(QString::fromUtf8("Bitte wählen Sie den Ordner")), "");
     ASSERT_EQ(m_ui.records().size(), 2);
     EXPECT_EQ(m_ui.records().at(0).text, QString::fromUtf8("Bitte wählen Sie den Ordner"));
+}
+
+TEST_F(FilesFolders, AReplacementThatFailsHalfWayPutsBackEveryFileAlreadyReplaced)
+{
+    const QString first = write("alt 1", "eins.txt");
+    const QString third = write("alt 3", "drei.txt");
+    platform::FileTransaction transaction;
+    ASSERT_TRUE(transaction.write(first, "neu 1"));
+    // The second new file vanishes before the commit, so its rename fails after the first one was done.
+    const QString second = transaction.stage(path("zwei.txt"));
+    ASSERT_FALSE(second.isEmpty());
+    ASSERT_TRUE(transaction.write(third, "neu 3"));
+    ASSERT_TRUE(QFile::remove(second));
+    EXPECT_FALSE(transaction.commit());
+    EXPECT_TRUE(transaction.errorString().contains(QStringLiteral("zwei.txt\" kann nicht ersetzt werden")))
+        << transaction.errorString().toStdString();
+    EXPECT_TRUE(transaction.errorString().endsWith(QStringLiteral("Alle alten Dateien sind unverändert.")));
+    EXPECT_EQ(readBytes(first), "alt 1");
+    EXPECT_EQ(readBytes(third), "alt 3");
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"drei.txt", "eins.txt"}));
 }
 
 } // namespace

@@ -1,11 +1,9 @@
 // Writing INI values: creation, in-place replacement, appending, removal, preservation of every
 // other byte, and a failed write leaving the old file untouched.
+#include "FileSizeLimit.h"
 #include "GTestScriptedUi.h"
 #include "IniTestFiles.h"
 #include "project/modINIFile.h"
-
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace project;
 
@@ -100,16 +98,13 @@ TEST_F(IniWriting, FailedWriteReturnsFalseAndLeavesTheOldFileIntact)
 {
     const QByteArray before = "[Options]\r\nProjectName=Alt\r\n";
     const QString file = write(before);
-    // A file-size limit makes the write itself fail, even for a privileged user.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     QString error;
-    const bool written = INIWriteSetting("Options", "SQLStringADODaten", QString(500, 'q'), file, &error);
-    setrlimit(RLIMIT_FSIZE, &old);
+    bool written = true;
+    {
+        FileSizeLimit limit(64);
+        ASSERT_TRUE(limit.active());
+        written = INIWriteSetting("Options", "SQLStringADODaten", QString(500, 'q'), file, &error);
+    }
     EXPECT_FALSE(written);
     EXPECT_FALSE(error.isEmpty());
     EXPECT_EQ(readBytes(file), before);
