@@ -1,21 +1,26 @@
 // Datolux: creates the concrete services and hands over to the start procedure.
 #include "mainwindow/MainWindowEnvironment.h"
 #include "mainwindow/modHaupt.h"
+#include "platform/GuardedApplication.h"
 #include "platform/QtUiServices.h"
-
-#include <QApplication>
 
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
+    platform::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Datolux"));
     QApplication::setOrganizationName(QStringLiteral("Datolux"));
     platform::QtUiServices services;
     platform::setUi(&services);
 
-    modHaupt::Main(modHaupt::CommandLineFromArguments(QApplication::arguments().mid(1)),
-                   mainwindow::MainWindowEnvironment::system());
-    const int result = QApplication::exec();
+    int result = 1;
+    try {
+        modHaupt::Main(modHaupt::CommandLineFromArguments(QApplication::arguments().mid(1)),
+                       mainwindow::MainWindowEnvironment::system());
+        result = QApplication::exec();
+    } catch (...) {
+        // Only a main window that could not even be built gets here: there is nothing to go on with.
+        platform::ReportFailure(std::current_exception());
+    }
     modHaupt::UnloadMainWindow();
     return result;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <exception>
 
 class QDialog;
 class QWidget;
@@ -67,6 +68,12 @@ inline void DoEvents() { ui().doEvents(); }
 
 // Default title of message boxes.
 QString defaultTitle();
+
+// The text that reports a failure nobody trapped: "Fehler " with number and description of a VB
+// error, "Fehler: " with the description of any other one.
+QString FailureText(const std::exception_ptr &failure);
+// Shows FailureText in one exclamation box.
+void ReportFailure(const std::exception_ptr &failure);
 
 // Runs wait-cursor on for the lifetime of the object.
 class WaitCursor

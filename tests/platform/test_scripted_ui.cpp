@@ -1,7 +1,11 @@
-// The scripted UI double must catch the mistakes a command test relies on it to catch.
+// The scripted UI double must catch the mistakes a command test relies on it to catch; and the
+// application object reports what escapes an event handler through the UI services.
 #include "platform/ScriptedUi.h"
+#include "platform/VbError.h"
 
 #include <QDialog>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -91,4 +95,24 @@ TEST(ScriptedUi, DoEventsRunsTheHook)
     ui.doEvents();
     EXPECT_EQ(clicks, 2);
     EXPECT_EQ(ui.doEventsCalls(), 2);
+}
+
+TEST(GuardedApplication, AFailureEscapingAnEventHandlerIsReportedAndTheProgramGoesOn)
+{
+    ScriptedUi ui;
+    setUi(&ui);
+    QPushButton button(QStringLiteral("Testen"));
+    int clicks = 0;
+    QObject::connect(&button, &QPushButton::clicked, [&] {
+        if (++clicks == 1)
+            throw VbError(5, QStringLiteral("Ungültiger Prozeduraufruf"));
+        throw 5;
+    });
+    ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Fehler 5: Ungültiger Prozeduraufruf"))
+        .expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Fehler: Ein unerwarteter Fehler ist aufgetreten."));
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QTest::mouseClick(&button, Qt::LeftButton);
+    setUi(nullptr);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(ui.verify().isEmpty());
 }
