@@ -53,6 +53,16 @@ void InfoZoomControl::setDisplayEnabled(bool on)
     m_view->setUpdatesEnabled(on);
 }
 
+bool InfoZoomControl::CommandsEnabled() const
+{
+    return m_view->commandsEnabled();
+}
+
+void InfoZoomControl::setCommandsEnabled(bool on)
+{
+    m_view->setCommandsEnabled(on);
+}
+
 void InfoZoomControl::SetFocus()
 {
     m_view->setFocus(Qt::OtherFocusReason);

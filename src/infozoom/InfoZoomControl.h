@@ -29,6 +29,11 @@ public:
     bool DisplayEnabled() const;
     void setDisplayEnabled(bool on);
 
+    // False while the program runs a command of its own: the user's commands on the table are
+    // refused, selecting still works.
+    bool CommandsEnabled() const;
+    void setCommandsEnabled(bool on);
+
     // Gives the view the keyboard focus; GotFocus follows.
     void SetFocus();
 

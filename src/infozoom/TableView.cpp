@@ -4,7 +4,6 @@
 #include "InfoZoomTable.h"
 #include "TableData.h"
 #include "platform/UiServices.h"
-#include "platform/VbError.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -381,7 +380,7 @@ void TableView::mousePressEvent(QMouseEvent *event)
     }
     const int row = viewRowAt(pos.y());
     if (row >= 0)
-        run([&] { clickCell(row, column, event->modifiers() & Qt::ControlModifier); });
+        select([&] { clickCell(row, column, event->modifiers() & Qt::ControlModifier); });
 }
 
 void TableView::mouseMoveEvent(QMouseEvent *event)
@@ -394,7 +393,7 @@ void TableView::mouseMoveEvent(QMouseEvent *event)
         return;
     }
     viewport()->setCursor(resizeHandleAt(pos) >= 0 ? Qt::SplitHCursor : Qt::ArrowCursor);
-    if (m_pressColumn >= 0 && !m_dragging &&
+    if (m_pressColumn >= 0 && !m_dragging && m_commandsEnabled &&
         (pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
         m_dragging = true;
         viewport()->setCursor(Qt::ClosedHandCursor);
@@ -411,7 +410,7 @@ void TableView::mouseReleaseEvent(QMouseEvent *event)
         if (m_dragging)
             run([&] { dropColumn(from, pos); });
         else
-            run([&] { selectAttribute(from); });
+            select([&] { selectAttribute(from); });
     }
     m_dragging = false;
     m_resizeColumn = -1;
@@ -473,14 +472,14 @@ void TableView::keyPressEvent(QKeyEvent *event)
         run([this] { m_table->Mark(); });
         return;
     case Qt::Key_Escape:
-        run([this] { m_table->ResetSelection(); });
+        select([this] { m_table->ResetSelection(); });
         return;
     case Qt::Key_Backspace:
         run([this] { m_table->ZoomBack(); });
         return;
     case Qt::Key_Space:
         if (rows > 0 && columnCount() > 0)
-            run([&] { clickCell(m_currentRow, m_currentColumn, event->modifiers() & Qt::ControlModifier); });
+            select([&] { clickCell(m_currentRow, m_currentColumn, event->modifiers() & Qt::ControlModifier); });
         return;
     case Qt::Key_Left:
         if (alt)
@@ -521,16 +520,24 @@ void TableView::keyPressEvent(QKeyEvent *event)
 
 void TableView::run(const std::function<void()> &command)
 {
+    if (m_commandsEnabled)
+        select(command);
+}
+
+void TableView::select(const std::function<void()> &change)
+{
     try {
-        command();
-    } catch (const platform::VbError &e) {
-        platform::ui().msgBox(QStringLiteral("Fehler %1: %2").arg(e.number()).arg(e.description()),
-                              platform::MsgIcon::Exclamation);
+        change();
+    } catch (...) {
+        platform::ReportFailure(std::current_exception());
     }
 }
 
 void TableView::contextMenuEvent(QContextMenuEvent *event)
 {
+    event->accept();
+    if (!m_commandsEnabled)
+        return;
     std::unique_ptr<QMenu> menu = contextMenuAt(event->pos());
     menu->exec(event->globalPos());
 }
@@ -541,7 +548,7 @@ std::unique_ptr<QMenu> TableView::contextMenuAt(const QPoint &pos)
     const int column = columnAt(pos.x());
     const int row = viewRowAt(pos.y());
     if (column >= 0 && row >= 0 && !m_table->data()->hasSelection())
-        run([&] { clickCell(row, column, false); });
+        select([&] { clickCell(row, column, false); });
     addTableActions(*menu);
     if (column >= 0) {
         menu->addSeparator();

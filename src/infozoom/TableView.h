@@ -36,6 +36,10 @@ public:
     // The context menu for a viewport position (the caller owns it; tests trigger its actions): on a
     // folder band the folder's commands, on a column the attribute's.
     std::unique_ptr<QMenu> contextMenuAt(const QPoint &pos);
+    // False: the user's commands on the table (context menu, zoom, exclude, mark and the zoom history
+    // by key, sorting, moving attributes) are refused; values and attributes can still be selected.
+    bool commandsEnabled() const { return m_commandsEnabled; }
+    void setCommandsEnabled(bool on) { m_commandsEnabled = on; }
 
 signals:
     void rowCountTextChanged(const QString &text);
@@ -94,8 +98,11 @@ private:
     void addMoveActions(QMenu &menu, AttributeNodeData *node);
     // Rename and delete of the folder whose band the user clicked.
     void addFolderActions(QMenu &menu, AttributeNodeData *folder);
-    // Runs a user command; a VB error becomes a message box, the view stays usable.
+    // Runs a user command unless commands are refused; a failure becomes a message box, the view
+    // stays usable.
     void run(const std::function<void()> &command);
+    // Runs a change of the selection, which is taken also while commands are refused.
+    void select(const std::function<void()> &change);
 
     InfoZoomTable *m_table;
     AttributeCommands m_commands;
@@ -108,4 +115,5 @@ private:
     bool m_dragging = false;
     int m_currentRow = 0;
     int m_currentColumn = 0;
+    bool m_commandsEnabled = true;
 };

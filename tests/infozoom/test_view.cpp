@@ -103,6 +103,29 @@ TEST_F(InfoZoomViewTest, KeysZoomExcludeMarkAndStepBack)
     EXPECT_TRUE(table->data()->isRowMarked(0));
 }
 
+TEST_F(InfoZoomViewTest, WhileCommandsAreRefusedOnlyTheSelectionChanges)
+{
+    control.setCommandsEnabled(false);
+    QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    click(0, "Ort");
+    EXPECT_EQ(selectedValues("Ort"), QStringList({"Berlin"}));
+    for (const QKeySequence &key : {QKeySequence(Qt::Key_M), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Delete),
+                                    QKeySequence(Qt::Key_Backspace)})
+        QTest::keySequence(view(), key);
+    QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, view()->headerRect(column("Anzahl")).center());
+    actionNamed(*menuAt(0, "Ort"), QStringLiteral("Attribut einfügen"))->menu()->actions().first()->trigger();
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, view()->cellRect(0, column("Ort")).center());
+    QCoreApplication::sendEvent(view(), &menuKey); // shows no menu: it would wait here for a choice
+    EXPECT_EQ(table->CurrentObjects().Count(), 6);
+    EXPECT_FALSE(table->data()->isRowMarked(0));
+    EXPECT_EQ(namesOf(*table, table->CurrentObjects()).first(), "Anna");
+    EXPECT_EQ(notify.count(), 0);
+
+    control.setCommandsEnabled(true);
+    QTest::keyClick(view(), Qt::Key_Return);
+    EXPECT_EQ(table->CurrentObjects().Count(), 3);
+}
+
 TEST_F(InfoZoomViewTest, DoubleClickOnAHeaderSortsAndTurnsTheOrder)
 {
     const QPoint header = view()->headerRect(column("Anzahl")).center();
