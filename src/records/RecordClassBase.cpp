@@ -153,9 +153,27 @@ void RecordClassBase::putValue(InfoZoomObject &row, int i, const QString &text)
 
 void RecordClassBase::showDataFrame(RecordSource &source)
 {
-    beginShow();
-    setUpAttributes();
-    endShow(transfer(source));
+    guardedRead([&] {
+        beginShow();
+        setUpAttributes();
+        endShow(transfer(source));
+    });
+}
+
+void RecordClassBase::showAfterFailure() noexcept
+{
+    if (!m_izControl || !m_izTable)
+        return;
+    try {
+        m_izControl->setDisplayEnabled(true);
+        m_izTable->setDisplayOptionA(true);
+        m_izTable->Refresh();
+        if (!m_izTable->ViewUpdated())
+            m_izControl->Table()->UpdateView();
+        m_izTable->setStatusText(m_kind.abortText);
+    } catch (...) {
+        // The table itself fails: the failure that broke off the read is the one to report.
+    }
 }
 
 void RecordClassBase::beginShow()

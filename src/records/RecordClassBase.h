@@ -78,6 +78,10 @@ protected:
 
     // The whole ShowData frame over one source, with one row per good record.
     void showDataFrame(RecordSource &source);
+    // Runs a read so that a failure breaking it off leaves the table as a cancel does: the display
+    // on, the rows read so far shown, the kind's abort text in the status line. The failure then
+    // passes on to the command.
+    template <typename Read> void guardedRead(Read read);
     // Steps 1 and 2: status, cancel cleared, rows deleted.
     void beginShow();
     // Step 4: one attribute per field, found again by import name or appended.
@@ -159,12 +163,23 @@ protected:
 private:
     InfoZoomAttribute attributeByImportName(const QString &name) const;
     void finishLoad();
+    void showAfterFailure() noexcept;
 
     const RecordKind &m_kind;
     QVector<InfoZoomAttribute> m_columns;
 
     Q_DISABLE_COPY_MOVE(RecordClassBase)
 };
+
+template <typename Read> void RecordClassBase::guardedRead(Read read)
+{
+    try {
+        read();
+    } catch (...) {
+        showAfterFailure();
+        throw;
+    }
+}
 
 template <typename Rebuild> void RecordClassBase::loadDataFrame(const QString &file, Rebuild rebuildFields)
 {

@@ -146,28 +146,22 @@ void clADODaten::ShowData()
 {
     if (m_fieldCount == 0)
         return;
-    beginShow();
-    removeLeadingKennung();
-    setUpAttributes();
-    m_izTable->Refresh();
-    if (!OpenConnection() || !OpenRecordset()) {
-        endWithCancel();
-        return;
-    }
-    bool complete = false;
-    try {
-        complete = transferRows();
-    } catch (...) {
-        // A failure that passes up to the command leaves a usable table behind.
-        m_izControl->setDisplayEnabled(true);
-        throw;
-    }
-    if (!complete) {
-        endWithCancel();
-        return;
-    }
-    CloseADO();
-    endShow(true);
+    guardedRead([this] {
+        beginShow();
+        removeLeadingKennung();
+        setUpAttributes();
+        m_izTable->Refresh();
+        if (!OpenConnection() || !OpenRecordset()) {
+            endWithCancel();
+            return;
+        }
+        if (!transferRows()) {
+            endWithCancel();
+            return;
+        }
+        CloseADO();
+        endShow(true);
+    });
 }
 
 bool clADODaten::transferRows()

@@ -79,12 +79,14 @@ void clAufgaben::ShowData(ActivitySource &source)
 {
     if (m_fieldCount == 0)
         return;
-    beginShow();
-    removeLeadingDefault(QStringLiteral("Kennung"));
-    setUpAttributes();
-    const Ending ending = transfer(source);
-    m_groupList.reset();
-    endTransfer(ending);
+    guardedRead([&] {
+        beginShow();
+        removeLeadingDefault(QStringLiteral("Kennung"));
+        setUpAttributes();
+        const Ending ending = transfer(source);
+        m_groupList.reset();
+        endTransfer(ending);
+    });
 }
 
 clAufgaben::Ending clAufgaben::transfer(ActivitySource &source)

@@ -52,17 +52,19 @@ void clGruppen::ShowData()
     // Without a group table (Init said so) or a field set-up there is nothing to read.
     if (!m_group || m_fieldCount < kFixedColumns)
         return;
-    beginShow();
-    removeLeadingKennung();
-    setUpAttributes();
-    const QVector<InfoZoomAttribute> columns = columnAttributes();
-    bool complete = false;
-    {
-        DisplayOffGuard display(m_izControl);
-        const long n = beginTransfer();
-        complete = transferGroups(n, columns);
-    }
-    endShow(complete);
+    guardedRead([&] {
+        beginShow();
+        removeLeadingKennung();
+        setUpAttributes();
+        const QVector<InfoZoomAttribute> columns = columnAttributes();
+        bool complete = false;
+        {
+            DisplayOffGuard display(m_izControl);
+            const long n = beginTransfer();
+            complete = transferGroups(n, columns);
+        }
+        endShow(complete);
+    });
 }
 
 // A "Kennung" at the head of the attribute list is left over from a table file of another origin;

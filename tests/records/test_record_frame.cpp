@@ -167,7 +167,9 @@ TEST_F(RecordFrame, AFailureInsideTheTransferLeavesTheDisplayOnAndTheRowsSoFar)
     };
     EXPECT_THROW(m_record.ShowData(source), platform::VbError);
     EXPECT_TRUE(m_control.DisplayEnabled());
+    EXPECT_TRUE(table().DisplayOptionA()) << "the rows read so far are shown";
     EXPECT_EQ(table().Objects().Count(), 6);
+    EXPECT_EQ(table().StatusText(), QStringLiteral("Aktion wurde abgebrochen! Es wurden nicht alle Daten eingelesen!"));
 }
 
 TEST_F(RecordFrame, FindAttributeSearchesFoldersDepthFirstAndStopsAtTheFirstHit)
