@@ -30,7 +30,7 @@ void offerSave(frmHaupt &window, const LowerKind &kind)
     const QString question =
         QStringLiteral("Sollen zuvor die Änderungen im Projekt \"%1\" gespeichert werden?").arg(modHaupt::Projekt->Name());
     if (askYesNo(question))
-        window.RunMenuCommand(QStringLiteral("mnuSaveProject"));
+        window.RunNestedCommand(QStringLiteral("mnuSaveProject"));
 }
 
 // A failure that escapes the record class leaves the kind's failure text behind it; the
@@ -89,7 +89,7 @@ void LowerTableCommands::Read(frmHaupt &window, const LowerKind &kind)
         loadStoredTable(window, kind, file);
     } else if (askYesNo(ReadAnewQuestion(kind, file))) {
         window.ResetInfoZoom(window.InfoZoomExtra());
-        window.RunMenuCommand(kind.rereadCommand);
+        window.RunNestedCommand(kind.rereadCommand);
     }
     window.UpdateMenus();
 }

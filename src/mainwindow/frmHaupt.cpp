@@ -149,8 +149,17 @@ void frmHaupt::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
+    // The running command still uses the project, the record objects and the tables: it is
+    // cancelled as by the "Abbruch" panel, and the window closes once it has returned.
+    if (IsBusy()) {
+        event->ignore();
+        m_closeRequested = true;
+        StatusBar_PanelClick(QStringLiteral("Abbruch"));
+        return;
+    }
     m_unloading = true;
-    Form_Unload();
+    BusyChanged();
+    RunHandler([this] { Form_Unload(); });
     event->accept();
 }
 
@@ -162,7 +171,7 @@ void frmHaupt::Form_Unload()
             QStringLiteral("Sollen zuvor die Änderungen im Projekt \"%1\" gespeichert werden?").arg(projekt->Name());
         if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
             platform::MsgAnswer::Yes)
-            RunMenuCommand(QStringLiteral("mnuSaveProject"));
+            RunNestedCommand(QStringLiteral("mnuSaveProject"));
     }
     EnableControls(false, false);
     SetStatusBarText(QStringLiteral("Das Programm wird beendet..."));
@@ -196,13 +205,24 @@ void frmHaupt::EnableControls(bool enable, bool setPointer)
             m_toolbar->setCursor(Qt::WaitCursor);
         }
     }
-    for (const char *name : {"mnuDatei", "mnuEdit", "mnuData", "mnuAktionen", "mnuHelp"})
+    m_controlsDisabled = !enable;
+    for (const char *name : {"mnuDatei", "mnuHelp"})
         Menu(QString::fromLatin1(name))->setEnabled(enable);
+    ApplyProjectMenus();
     m_toolbar->setEnabled(enable);
     m_abbruchPanel->setVisible(!enable);
     m_abbruchPanel->setBevel(StatusBarPanel::Bevel::Raised);
+    BusyChanged();
     update();
     platform::DoEvents();
+}
+
+// Enabled means enabled by UpdateMenus and the window not disabled by EnableControls: a table that
+// takes the focus during a command recomputes the menus, and must not open them for a second one.
+void frmHaupt::ApplyProjectMenus()
+{
+    for (const char *name : {"mnuEdit", "mnuData", "mnuAktionen"})
+        Menu(QString::fromLatin1(name))->setEnabled(m_projectMenusEnabled && !m_controlsDisabled);
 }
 
 void frmHaupt::ResetInfoZoom(InfoZoomControl *control)
@@ -238,6 +258,11 @@ void frmHaupt::ResetInfoZoom(InfoZoomControl *control)
 
 void frmHaupt::StatusBar_PanelClick(const QString &key)
 {
+    RunHandler([this, &key] { StatusBarPanelClicked(key); });
+}
+
+void frmHaupt::StatusBarPanelClicked(const QString &key)
+{
     if (key == QLatin1String("Status")) {
         platform::ui().setClipboardText(m_statusPanel->text());
     } else if (key == QLatin1String("Abbruch")) {
@@ -250,12 +275,19 @@ void frmHaupt::StatusBar_PanelClick(const QString &key)
 
 void frmHaupt::InfoZoom_GotFocus(InfoZoomControl *control)
 {
-    m_activeTable = control;
-    ColorBarLikeActiveTable();
-    UpdateMenus();
+    RunHandler([this, control] {
+        m_activeTable = control;
+        ColorBarLikeActiveTable();
+        UpdateMenus();
+    });
 }
 
 void frmHaupt::InfoZoom_Notify(InfoZoomControl *control, const QString &kind, const QString &command)
+{
+    RunHandler([&] { InfoZoomNotified(control, kind, command); });
+}
+
+void frmHaupt::InfoZoomNotified(InfoZoomControl *control, const QString &kind, const QString &command)
 {
     if (kind == QLatin1String("Command") &&
         (command == QLatin1String("CInsertAttributeCommand") || command == QLatin1String("CDeleteAttributeCommand") ||

@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QPointer>
+#include <exception>
 #include <functional>
 
 class InfoZoomControl;
@@ -54,9 +55,19 @@ public:
     // Refills the data overview when it is shown (after new, open, save and every re-read).
     void UpdateDatenuebersicht();
 
-    // Runs the command of a menu item by its name; a failure nobody trapped is reported in one
-    // message box and leaves the window usable.
+    // Runs the command of a menu item by its name, as a click on it does. While another command
+    // runs nothing starts ("Beenden" becomes a close request that waits for it); a failure nobody
+    // trapped is reported in one message box and leaves the window usable.
     void RunMenuCommand(const QString &name);
+    // A step of the running command that runs another command (the save offered first, the re-read
+    // after a Yes): never refused; its failure is reported as above, and the running command goes on.
+    void RunNestedCommand(const QString &name);
+    // Runs work the way a command runs: the window counts as busy meanwhile, and whatever it throws
+    // is reported as above. A close requested meanwhile is carried out once the outermost returned.
+    void RunAsCommand(const std::function<void()> &work);
+    // True from the start of a command until it returned, while EnableControls has disabled the
+    // window, and during the shut-down: no further command can start then, a close request waits.
+    bool IsBusy() const { return m_commandDepth > 0 || m_controlsDisabled || m_unloading; }
     // Commands register here under their menu item's name; an item without one reports that its
     // command is not available.
     void AddCommand(const QString &name, std::function<void()> command);
@@ -122,9 +133,11 @@ private:
     // Shut-down: the unload event.
     void Form_Unload();
 
-    // Table events.
+    // Table and status-bar events.
     void InfoZoom_GotFocus(InfoZoomControl *control);
     void InfoZoom_Notify(InfoZoomControl *control, const QString &kind, const QString &command);
+    void InfoZoomNotified(InfoZoomControl *control, const QString &kind, const QString &command);
+    void StatusBarPanelClicked(const QString &key);
 
     // Commands.
     void mnuBeenden_Click();
@@ -134,7 +147,7 @@ private:
     void SetProjectTitle();
     void AskToSaveChanges();
     void mnuNewProject_Click();
-    void AbandonNewProject();
+    void AbandonProject();
     QString SelectACTDatabase();
     void mnuSaveProject_Click();
     void mnuSaveAsProject_Click();
@@ -154,7 +167,13 @@ private:
     // Menu state (frmHauptMenuState.cpp).
     void UpdateLowerTableMenus();
     void CommandNotAvailable(const QString &name);
-    void ReportCommandError(const QString &text);
+    void ReportCommandFailure(const std::exception_ptr &failure);
+    // Busy state (frmHauptMenus.cpp).
+    void DispatchCommand(const QString &name);
+    void BusyChanged();
+    void ApplyProjectMenus();
+    // Runs the work of a window or table event; a failure is reported and the event is over.
+    void RunHandler(const std::function<void()> &work);
 
     MainWindowEnvironment m_environment;
     QHash<QString, QAction *> m_menuItems;
@@ -183,6 +202,12 @@ private:
     bool m_barDragged = false;
     bool m_loaded = false;
     bool m_unloading = false;
+    int m_commandDepth = 0;
+    bool m_controlsDisabled = false;
+    bool m_closeRequested = false;
+    // The state UpdateMenus gave "&Bearbeiten", "D&aten" and "&Aktionen"; they show it while the
+    // window is not busy.
+    bool m_projectMenusEnabled = false;
 };
 
 } // namespace mainwindow

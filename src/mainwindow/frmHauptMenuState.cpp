@@ -45,8 +45,10 @@ void frmHaupt::UpdateMenus()
     const auto enable = [this](const char *name, bool on) { Menu(QString::fromLatin1(name))->setEnabled(on); };
 
     enable("mnuSaveProject", changed);
-    for (const char *name : {"mnuSaveAsProject", "mnuCloseProject", "mnuEdit", "mnuData", "mnuAktionen"})
-        enable(name, saved || changed);
+    m_projectMenusEnabled = saved || changed;
+    enable("mnuSaveAsProject", m_projectMenusEnabled);
+    enable("mnuCloseProject", m_projectMenusEnabled);
+    ApplyProjectMenus();
 
     for (const char *name : {"mnuUpdateNotes", "mnuUpdateSales", "mnuUpdateActivities", "mnuUpdateADOData",
                              "mnuUpdateGroups", "mnuShowNote", "mnuShowSale", "mnuShowActivity", "mnuShowGroup",
@@ -68,10 +70,11 @@ void frmHaupt::UpdateMenus()
     like("btnNew", "mnuNewProject");
     like("btnOpen", "mnuOpenProject");
     like("btnSave", "mnuSaveProject");
-    for (const char *button : {"btnNotiz", "btnAuftrag", "btnAufgabe", "btnADODaten", "btnGruppen"})
-        like(button, "mnuData");
-    for (const char *button : {"btnSyncOben", "btnSyncUnten", "btnACTSuche"})
-        like(button, "mnuAktionen");
+    // Like their top menus as UpdateMenus leaves them; while the window is busy the toolbar as a
+    // whole is disabled.
+    for (const char *button : {"btnNotiz", "btnAuftrag", "btnAufgabe", "btnADODaten", "btnGruppen", "btnSyncOben",
+                               "btnSyncUnten", "btnACTSuche"})
+        ToolButton(QString::fromLatin1(button))->setEnabled(m_projectMenusEnabled);
     like("btnACTNotiz", "mnuShowNote");
     like("btnACTAuftrag", "mnuShowSale");
     like("btnACTAufgabe", "mnuShowActivity");

@@ -13,7 +13,6 @@
 #include "modHaupt.h"
 
 #include "platform/UiServices.h"
-#include "platform/VbError.h"
 #include "project/clProjekt.h"
 #include "infozoom/InfoZoomControl.h"
 
@@ -209,7 +208,6 @@ void frmHaupt::AddCommand(const QString &name, std::function<void()> command)
 
 void frmHaupt::RegisterCommands()
 {
-    AddCommand(QStringLiteral("mnuBeenden"), [this] { mnuBeenden_Click(); });
     RegisterProjectCommands();
     ExportCommands::Register(*this);
     PrintCommands::Register(*this);
@@ -224,24 +222,83 @@ void frmHaupt::RegisterCommands()
 
 void frmHaupt::RunMenuCommand(const QString &name)
 {
+    // "Beenden" closes the window as its close box does: while a command runs, that is a request
+    // that cancels it and waits for it.
+    if (name == QLatin1String("mnuBeenden")) {
+        mnuBeenden_Click();
+        return;
+    }
+    // A second command inside the first one would replace or release what the first one still uses.
+    if (IsBusy())
+        return;
+    RunNestedCommand(name);
+}
+
+void frmHaupt::RunNestedCommand(const QString &name)
+{
+    RunAsCommand([this, name] { DispatchCommand(name); });
+}
+
+void frmHaupt::DispatchCommand(const QString &name)
+{
     const auto command = m_commands.constFind(name);
+    if (command == m_commands.constEnd())
+        CommandNotAvailable(name);
+    else
+        (*command)();
+}
+
+void frmHaupt::RunAsCommand(const std::function<void()> &work)
+{
+    if (++m_commandDepth == 1)
+        BusyChanged();
     try {
-        if (command == m_commands.constEnd())
-            CommandNotAvailable(name);
-        else
-            (*command)();
-    } catch (const platform::VbError &error) {
-        ReportCommandError(QStringLiteral("Fehler %1: %2").arg(error.number()).arg(error.description()));
-    } catch (const std::exception &error) {
-        ReportCommandError(QStringLiteral("Fehler: %1").arg(QString::fromLocal8Bit(error.what())));
+        work();
+    } catch (...) {
+        ReportCommandFailure(std::current_exception());
+    }
+    if (--m_commandDepth > 0)
+        return;
+    if (m_controlsDisabled && !m_unloading) {
+        // Whatever path the command took, it is over: the window must not stay disabled.
+        EnableControls(true, true);
+        UpdateMenus();
+    }
+    BusyChanged();
+    if (m_closeRequested && !IsBusy()) {
+        m_closeRequested = false;
+        close();
     }
 }
 
-void frmHaupt::ReportCommandError(const QString &text)
+void frmHaupt::ReportCommandFailure(const std::exception_ptr &failure)
 {
-    EnableControls(true, true);
-    platform::ui().msgBox(text, platform::MsgIcon::Exclamation, platform::MsgButtons::OK);
-    UpdateMenus();
+    try {
+        EnableControls(true, true);
+        platform::ReportFailure(failure);
+        UpdateMenus();
+    } catch (...) {
+        // The report itself failed (the window is going down with the failure): nothing to add.
+    }
+}
+
+void frmHaupt::RunHandler(const std::function<void()> &work)
+{
+    try {
+        work();
+    } catch (...) {
+        try {
+            platform::ReportFailure(std::current_exception());
+        } catch (...) {
+        }
+    }
+}
+
+void frmHaupt::BusyChanged()
+{
+    const bool idle = !IsBusy();
+    m_infoZoomKontakt->setCommandsEnabled(idle);
+    m_infoZoomExtra->setCommandsEnabled(idle);
 }
 
 void frmHaupt::CommandNotAvailable(const QString &name)

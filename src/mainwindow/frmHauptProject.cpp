@@ -58,7 +58,7 @@ void frmHaupt::AskToSaveChanges()
                                  .arg(quoted(modHaupt::Projekt->Name()));
     if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
         platform::MsgAnswer::Yes)
-        RunMenuCommand(QStringLiteral("mnuSaveProject"));
+        RunNestedCommand(QStringLiteral("mnuSaveProject"));
 }
 
 void frmHaupt::mnuNewProject_Click()
@@ -71,7 +71,7 @@ void frmHaupt::mnuNewProject_Click()
     Kontakte()->Init(m_infoZoomKontakt, m_statusPanel, m_actdbPanel);
     const QString database = SelectACTDatabase();
     if (database == kNoDatabase) {
-        AbandonNewProject();
+        AbandonProject();
         return;
     }
     EnableControls(false, true);
@@ -80,7 +80,7 @@ void frmHaupt::mnuNewProject_Click()
         modHaupt::Projekt->InputName(Kontakte()->Databasename().chopped(std::min<qsizetype>(4, Kontakte()->Databasename().size())));
         SetProjectTitle();
         if (!Kontakte()->SelectFields()) {
-            AbandonNewProject();
+            AbandonProject();
             return;
         }
         EnableControls(false, false);
@@ -98,7 +98,9 @@ void frmHaupt::mnuNewProject_Click()
     UpdateMenus();
 }
 
-void frmHaupt::AbandonNewProject()
+// A new project given up, or an opened one whose contact table cannot be loaded: the program goes
+// on with the empty project, so that no save can put an empty table in place of the stored one.
+void frmHaupt::AbandonProject()
 {
     EnableControls(true, true);
     modHaupt::ReleaseRecordObjects();
@@ -147,7 +149,12 @@ void frmHaupt::OpenProject(const QString &fileName)
         if (Kontakte()->OpenDatabase(projekt.ACTDatenbank(), projekt.ACTBenutzername(), QString())) {
             if (Kontakte()->DatabaseUser() != projekt.ACTBenutzername())
                 projekt.setACTBenutzername(Kontakte()->DatabaseUser());
-            Kontakte()->LoadData(projekt.FOXKontakt().Datei());
+            try {
+                Kontakte()->LoadData(projekt.FOXKontakt().Datei());
+            } catch (...) {
+                AbandonProject();
+                throw;
+            }
             Kontakte()->setUniqueIDFieldName(projekt.FOXKontakt().UniqueIDFeldName());
             Kontakte()->setSyncFieldName(projekt.FOXKontakt().SyncFeldName());
             Kontakte()->setDateOfData(projekt.FOXKontakt().Datum());

@@ -79,11 +79,13 @@ void Main(const QString &commandLine, const mainwindow::MainWindowEnvironment &e
 
     Projekt = std::make_unique<project::clProjekt>();
     g_mainWindow = std::make_unique<mainwindow::frmHaupt>(environment);
-    g_mainWindow->Form_Load();
+    mainwindow::frmHaupt &window = *g_mainWindow;
+    // Run as commands: a failure is reported like one of a menu command and the program goes on.
+    window.RunAsCommand([&window] { window.Form_Load(); });
 
     if (IsProjectCommandLine(commandLine)) {
         showInfo(*splash, QStringLiteral("Ein Datolux-Projekt wird geöffnet..."));
-        g_mainWindow->OpenProject(commandLine);
+        window.RunAsCommand([&window, &commandLine] { window.OpenProject(commandLine); });
     }
     splash.reset();
     g_mainWindow->show();

@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <functional>
+#include <stdexcept>
 
 using namespace mainwindow;
 
@@ -123,18 +125,82 @@ TEST_F(Menus, ACommandNotBuiltYetSaysSoInsteadOfPretending)
     EXPECT_FALSE(modHaupt::Projekt->IsChanged());
 }
 
-TEST_F(Menus, AnUntrappedFailureIsReportedAndLeavesTheWindowUsable)
+TEST_F(Menus, AnUntrappedFailureOfAnyKindIsReportedAndLeavesTheWindowUsable)
 {
-    window->AddCommand(QStringLiteral("mnuReadNotes"), [this] {
-        window->EnableControls(false, true);
-        throw platform::VbError(53, QStringLiteral("Datei nicht gefunden"));
+    const QList<std::pair<std::function<void()>, QString>> failures{
+        {[] { throw platform::VbError(53, QStringLiteral("Datei nicht gefunden")); },
+         QStringLiteral("Fehler 53: Datei nicht gefunden")},
+        {[] { throw std::runtime_error("kaputt"); }, QStringLiteral("Fehler: kaputt")},
+        {[] { throw 42; }, QStringLiteral("Fehler: Ein unerwarteter Fehler ist aufgetreten.")}};
+    for (const auto &[raise, text] : failures) {
+        window->AddCommand(QStringLiteral("mnuReadNotes"), [this, raise = raise] {
+            window->EnableControls(false, true);
+            raise();
+        });
+        ui.expectMsgBox(platform::MsgIcon::Exclamation, text);
+        window->RunMenuCommand(QStringLiteral("mnuReadNotes"));
+        EXPECT_EQ(ui.records().last().text, text);
+        EXPECT_TRUE(window->Toolbar()->isEnabled());
+        EXPECT_TRUE(enabled("mnuDatei"));
+        EXPECT_FALSE(window->AbbruchPanel()->isVisible());
+        EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+    }
+}
+
+TEST_F(Menus, NoSecondCommandStartsWhileOneRuns)
+{
+    modHaupt::Projekt->DataChanged();
+    window->UpdateMenus();
+    QStringList ran;
+    window->AddCommand(QStringLiteral("mnuReadSales"), [&] { ran << QStringLiteral("mnuReadSales"); });
+    window->AddCommand(QStringLiteral("mnuZoomContacts"), [&] { ran << QStringLiteral("mnuZoomContacts"); });
+    bool tablesTookCommands = true;
+    window->AddCommand(QStringLiteral("mnuUpdateNotes"), [&] {
+        window->EnableControls(false, false);
+        // Clicks that wait while the read runs: a menu item, a toolbar button and the command itself.
+        QMetaObject::invokeMethod(window->Menu(QStringLiteral("mnuReadSales")), &QAction::trigger,
+                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(window->ToolButton(QStringLiteral("btnSyncOben")), &QAction::trigger,
+                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            window.get(), [this] { window->RunMenuCommand(QStringLiteral("mnuReadSales")); }, Qt::QueuedConnection);
+        window->SetStatusBarText(QStringLiteral("Übertrage Notizdaten... (53/100)"));
+        tablesTookCommands = window->InfoZoomKontakt()->CommandsEnabled() || window->InfoZoomExtra()->CommandsEnabled();
+        window->EnableControls(true, false);
     });
-    ui.expectMsgBox(platform::MsgIcon::Exclamation, QStringLiteral("Fehler 53: Datei nicht gefunden"));
-    window->RunMenuCommand(QStringLiteral("mnuReadNotes"));
-    EXPECT_TRUE(window->Toolbar()->isEnabled());
-    EXPECT_TRUE(enabled("mnuDatei"));
-    EXPECT_FALSE(window->AbbruchPanel()->isVisible());
-    EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+    window->RunMenuCommand(QStringLiteral("mnuUpdateNotes"));
+    QApplication::processEvents();
+    EXPECT_TRUE(ran.isEmpty()) << ran.join(QLatin1Char(' ')).toStdString();
+    EXPECT_FALSE(tablesTookCommands);
+    EXPECT_TRUE(window->InfoZoomExtra()->CommandsEnabled());
+
+    window->RunMenuCommand(QStringLiteral("mnuReadSales"));
+    EXPECT_EQ(ran, QStringList{QStringLiteral("mnuReadSales")});
+}
+
+TEST_F(Menus, ATableTakingTheFocusDuringACommandLeavesTheMenusClosed)
+{
+    modHaupt::Projekt->DataChanged();
+    window->UpdateMenus();
+    ASSERT_TRUE(enabled("mnuData"));
+    QStringList openDuringRead;
+    window->AddCommand(QStringLiteral("mnuUpdateNotes"), [&] {
+        window->EnableControls(false, false);
+        emit window->InfoZoomExtra()->GotFocus();
+        emit window->InfoZoomKontakt()->Notify(QStringLiteral("Command"), QStringLiteral("CInsertAttributeCommand"),
+                                               QString(), QString());
+        for (const char *name : {"mnuDatei", "mnuEdit", "mnuData", "mnuAktionen", "mnuHelp"})
+            if (enabled(name))
+                openDuringRead << QString::fromLatin1(name);
+        if (window->Toolbar()->isEnabled())
+            openDuringRead << QStringLiteral("Toolbar");
+        window->EnableControls(true, false);
+    });
+    window->RunMenuCommand(QStringLiteral("mnuUpdateNotes"));
+    EXPECT_TRUE(openDuringRead.isEmpty()) << openDuringRead.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(enabled("mnuData"));
+    EXPECT_TRUE(enabled("mnuAktionen"));
+    EXPECT_TRUE(buttonEnabled("btnNotiz"));
 }
 
 TEST_F(Menus, WithoutAProjectOnlyFileAndHelpCanBeUsed)

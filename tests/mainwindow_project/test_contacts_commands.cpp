@@ -60,6 +60,40 @@ TEST_F(ContactsCommands, TheCancelPanelEndsTheReadAtTheNextProgressStep)
     EXPECT_TRUE(window->InfoZoomKontakt()->DisplayEnabled());
 }
 
+TEST_F(ContactsCommands, ClosingTheWindowDuringTheReadCancelsItAndClosesAfterIt)
+{
+    ui.expectFileDialog(QStringList{multiDb()})
+        .expectModal([](QDialog *d) {
+            auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
+            login->txbBenutzername()->setText(QString::fromUtf8("Anna Schäfer"));
+            login->txbKennwort()->setText(QStringLiteral("Kontakt#1"));
+            login->cmdOk()->click();
+            return int(QDialog::Accepted);
+        })
+        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Team"))
+        .expectModal(tick({QStringLiteral("Firma")}));
+    run("mnuNewProject");
+
+    InfoZoomTable *table = window->InfoZoomKontakt()->Table();
+    QString endOfRead;
+    ui.onDoEvents = [&] {
+        if (table->StatusText() == QString::fromUtf8("Übertrage Kontaktdaten... (57/130)"))
+            window->close();
+        if (window->StatusPanel()->text() ==
+            QStringLiteral("Die Kontaktdaten wurden neu aus der ACT!-Datenbank eingelesen."))
+            endOfRead = table->StatusText();
+    };
+    ui.expectMsgBox(MsgIcon::Question,
+                    QStringLiteral("Sollen zuvor die Änderungen im Projekt \"Team\" gespeichert werden?"),
+                    MsgAnswer::No);
+    run("mnuUpdateContacts");
+    ui.onDoEvents = nullptr;
+    EXPECT_EQ(endOfRead, QStringLiteral("Aktion wurde abgebrochen! Es wurden nicht alle Daten eingelesen!"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(modHaupt::Projekt, nullptr);
+    EXPECT_TRUE(modHaupt::RecordObjectsInCancelOrder().isEmpty());
+}
+
 TEST_F(ContactsCommands, WithoutAnOpenDatabaseTheReReadKeepsTheTable)
 {
     savedProject(QStringLiteral("A"));

@@ -242,4 +242,30 @@ TEST_F(OpenProject, AProjectOnTheCommandLineIsOpenedAtStartUp)
     EXPECT_TRUE(main->Menu(QStringLiteral("mnuData"))->isEnabled());
 }
 
+TEST_F(OpenProject, ADamagedContactTableOnTheCommandLineIsReportedAndTheEmptyProjectShown)
+{
+    savedProject(QStringLiteral("A"));
+    const QString contacts = modHaupt::Projekt->FOXKontakt().Datei();
+    window.reset();
+    modHaupt::UnloadMainWindow();
+    QFile file(contacts);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("keine Tabelle");
+    file.close();
+
+    const qsizetype before = ui.records().size();
+    ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Fehler"));
+    modHaupt::Main(folder(QStringLiteral("A/Kunden.dlx")), environment());
+    mainwindow::frmHaupt *main = modHaupt::MainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(ui.records().size(), before + 1);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->windowTitle(), QStringLiteral("Datolux - Unbenannt"));
+    EXPECT_EQ(main->InfoZoomKontakt()->Table()->Objects().Count(), 0);
+    EXPECT_EQ(modHaupt::Kontakte, nullptr);
+    EXPECT_FALSE(modHaupt::Projekt->IsSaved());
+    EXPECT_FALSE(main->Menu(QStringLiteral("mnuSaveProject"))->isEnabled());
+    EXPECT_TRUE(main->Toolbar()->isEnabled());
+}
+
 } // namespace

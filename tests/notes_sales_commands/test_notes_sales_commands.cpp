@@ -159,6 +159,27 @@ TEST_F(NotesSalesCommands, ARereadOverShownNotesKeepsTheUsersAttributes)
     EXPECT_EQ(lowerRows(), notesInDatabase());
 }
 
+TEST_F(NotesSalesCommands, ClosingTheWindowDuringARereadEndsTheProgramAfterIt)
+{
+    newProject();
+    readNotesAnew();
+    InfoZoomTable *table = lower().Table();
+    QString endOfRead;
+    ui.onDoEvents = [&] {
+        if (table->StatusText().startsWith(QString::fromUtf8("Übertrage Notizdaten... (53/")))
+            window->close();
+        if (status() == QStringLiteral("Die Notizdaten wurden neu aus der ACT!-Datenbank eingelesen."))
+            endOfRead = table->StatusText();
+    };
+    ui.expectMsgBox(MsgIcon::Question, kSaveQuestion, MsgAnswer::No);
+    run("mnuUpdateNotes");
+    ui.onDoEvents = nullptr;
+    EXPECT_EQ(endOfRead, QStringLiteral("Aktion wurde abgebrochen! Es wurden nicht alle Notizdaten eingelesen!"));
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(modHaupt::Projekt, nullptr);
+    EXPECT_TRUE(modHaupt::RecordObjectsInCancelOrder().isEmpty());
+}
+
 TEST_F(NotesSalesCommands, WithoutAnOpenDatabaseTheRereadTellsAndRecordsNothing)
 {
     ui.expectMsgBox(MsgIcon::Information, QStringLiteral("Es ist keine ACT!-Datenbank geöffnet."));

@@ -147,6 +147,29 @@ TEST_F(NoteDeletionTest, ACancelClickStopsAfterTheCurrentNote)
     EXPECT_TRUE(controlsBack());
 }
 
+TEST_F(NoteDeletionTest, ClosingTheWindowStopsAfterTheCurrentNoteAndClosesAfterTheCommand)
+{
+    selectNotes({1, 3, 5});
+    window->AddCommand(QStringLiteral("mnuDeleteNotes"), [this] { run(); });
+    int rowsAtShutDown = -1;
+    m_duringDelete = [this] {
+        if (m_asked.size() == 1)
+            window->close();
+    };
+    ui.expectMsgBox(MsgIcon::Question, kQuestion, MsgAnswer::Yes)
+        .expectMsgBox(MsgIcon::Question, QStringLiteral("Sollen zuvor die Änderungen im Projekt"), MsgAnswer::No);
+    ui.onDoEvents = [&] {
+        if (rowsAtShutDown < 0 && status() == QStringLiteral("Das Programm wird beendet..."))
+            rowsAtShutDown = lower()->Objects().Count();
+    };
+    window->RunMenuCommand(QStringLiteral("mnuDeleteNotes"));
+    ui.onDoEvents = nullptr;
+    EXPECT_EQ(m_asked, QStringList{uniqueId(1)});
+    EXPECT_EQ(rowsAtShutDown, 5);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(modHaupt::Projekt, nullptr);
+}
+
 TEST_F(NoteDeletionTest, ASelectionChangedDuringTheWalkReachesNoOtherNote)
 {
     selectNotes({1, 2});
