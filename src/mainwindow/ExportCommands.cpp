@@ -218,15 +218,31 @@ QString ExportCommands::ProgramFolder() const
 
 void ExportCommands::mnHelpBedienungsanleitung_Click()
 {
+    using project::clShellExecute;
     const QString folder = ProgramFolder();
     const QString path = QDir(folder).filePath(QStringLiteral("Anleitung.pdf"));
     if (!project::FileExists(path)) {
-        platform::ui().msgBox(QStringLiteral("Die Datei ") + quoted(path) + QStringLiteral(" wurde nicht gefunden!"),
-                              platform::MsgIcon::Information, platform::MsgButtons::OK);
+        ManualNotOpened(path, clShellExecute::ErrFileNotFound);
         return;
     }
-    project::clShellExecute shell;
-    shell.LaunchDocument(&m_window, path, folder, 10);
+    clShellExecute shell;
+    ManualNotOpened(path, shell.LaunchDocument(&m_window, path, folder, 10));
+    shell.WatchLateAnswer(this, [path](long result) { ManualNotOpened(path, result); });
+}
+
+void ExportCommands::ManualNotOpened(const QString &path, long result)
+{
+    using project::clShellExecute;
+    // 0: the shell service has reported its own failure already.
+    if (result == clShellExecute::True || result == 0)
+        return;
+    if (result == clShellExecute::ErrFileNotFound || result == clShellExecute::ErrPathNotFound)
+        platform::ui().msgBox(QStringLiteral("Die Datei ") + quoted(path) + QStringLiteral(" wurde nicht gefunden!"),
+                              platform::MsgIcon::Information, platform::MsgButtons::OK);
+    else
+        platform::ui().msgBox(QStringLiteral("Zum Öffnen der Datei ") + quoted(path) +
+                                  QStringLiteral(" wurde kein Programm gefunden."),
+                              platform::MsgIcon::Exclamation, platform::MsgButtons::OK);
 }
 
 } // namespace mainwindow

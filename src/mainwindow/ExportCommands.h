@@ -56,9 +56,12 @@ public:
     // The folder that holds Anleitung.pdf: the program's folder unless a test sets another.
     QString ProgramFolder() const;
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    // Opens the manual through the desktop; a missing file or a missing program for it is reported.
     void mnHelpBedienungsanleitung_Click();
 
 private:
+    // Tells the user why the manual did not open; says nothing for a launch that succeeded.
+    static void ManualNotOpened(const QString &path, long result);
     explicit ExportCommands(frmHaupt &window);
 
     // Walks the rows of the view for modes 0 to 2; false when the user cancelled.

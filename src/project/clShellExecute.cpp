@@ -5,6 +5,7 @@
 #include "ShellLauncher.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -49,14 +50,23 @@ long missingCode(const QString &path)
     return QFileInfo(path).absoluteDir().exists() ? clShellExecute::ErrFileNotFound : clShellExecute::ErrPathNotFound;
 }
 
-// The helper's exit code as the shell's answer (xdg-open: 2 file missing, 3 no tool, 4 failed).
+// How long a helper still running after kHelperAnswerMs may take to refuse: xdg-open's search of
+// every known viewer and browser takes seconds on a busy machine.
+constexpr qint64 kLateAnswerMs = 20000;
+
+// The helper's exit as the shell's answer (xdg-open: 2 file missing, 3 no tool, 4 failed).
+long exitCode(QProcess::ExitStatus status, int code)
+{
+    if (status == QProcess::NormalExit && code == 0)
+        return kSuccessCode;
+    return code == 2 ? clShellExecute::ErrFileNotFound : clShellExecute::ErrNoAssociation;
+}
+
 long helperCode(QProcess &process)
 {
     if (!process.waitForFinished(kHelperAnswerMs))
         return kSuccessCode;
-    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
-        return kSuccessCode;
-    return process.exitCode() == 2 ? clShellExecute::ErrFileNotFound : clShellExecute::ErrNoAssociation;
+    return exitCode(process.exitStatus(), process.exitCode());
 }
 
 long convention(long code)
@@ -146,6 +156,19 @@ long clShellExecute::finishKept(Outcome outcome)
     m_lastInstApp = outcome.code;
     m_lastProcess = std::move(outcome.process);
     return convention(outcome.code);
+}
+
+void clShellExecute::WatchLateAnswer(QObject *context, std::function<void(long)> answered)
+{
+    if (m_lastInstApp <= 32 || !m_lastProcess || m_lastProcess->state() == QProcess::NotRunning)
+        return;
+    QElapsedTimer since;
+    since.start();
+    QObject::connect(m_lastProcess.get(), &QProcess::finished, context,
+                     [since, answered = std::move(answered)](int code, QProcess::ExitStatus status) {
+                         if (since.elapsed() <= kLateAnswerMs)
+                             answered(convention(exitCode(status, code)));
+                     });
 }
 
 bool clShellExecute::StillExecuting()

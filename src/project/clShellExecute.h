@@ -3,8 +3,10 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
+class QObject;
 class QProcess;
 class QWidget;
 
@@ -48,6 +50,12 @@ public:
     // The shell's code of the last LaunchDocument or LaunchProgram (above 32 on success); 0 after
     // any other operation.
     long LastInstApp() const { return m_lastInstApp; }
+
+    // A desktop helper still looking for a program when LaunchDocument returned (a slow system)
+    // may refuse later: Answered then gets the result it would have given (2 missing, 31 no
+    // program). A helper that runs on has handed the document to its program; after a while it
+    // is no longer listened to. The watch ends with Context.
+    void WatchLateAnswer(QObject *context, std::function<void(long)> answered);
 
 private:
     struct Outcome

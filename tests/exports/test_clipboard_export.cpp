@@ -1,6 +1,7 @@
 // The four clipboard exports of the selected attribute: layouts, status texts, progress, cancel,
 // the data-source description, and the user-manual command.
 #include "ExportFixture.h"
+#include "WaitFor.h"
 
 #include "project/ShellLauncher.h"
 
@@ -201,16 +202,30 @@ TEST_F(ExportFixture, DescriptionNamesBothQueries)
 
 namespace {
 
+// Records each start and runs a shell command in place of the desktop's opener.
 class RecordingLauncher final : public project::ShellLauncher
 {
 public:
     QStringList started;
+    QString opener = QStringLiteral("exit 0"); // "" : the opener cannot be started at all
     std::unique_ptr<QProcess> start(const QString &program, const QStringList &arguments, const QString &) override
     {
         started << program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
-        return nullptr;
+        if (opener.isEmpty())
+            return nullptr;
+        auto process = std::make_unique<QProcess>();
+        process->start(QStringLiteral("sh"), {QStringLiteral("-c"), opener});
+        return process->waitForStarted() ? std::move(process) : nullptr;
     }
 };
+
+QString writeManual(const QTemporaryDir &folder)
+{
+    QFile pdf(folder.filePath(QStringLiteral("Anleitung.pdf")));
+    if (pdf.open(QIODevice::WriteOnly))
+        pdf.write("%PDF-1.4\n");
+    return pdf.fileName();
+}
 
 } // namespace
 
@@ -232,13 +247,31 @@ TEST_F(ExportFixture, ManualPresentIsOpenedThroughTheShell)
     RecordingLauncher launcher;
     project::setShellLauncher(&launcher);
     QTemporaryDir folder;
-    QFile pdf(folder.filePath(QStringLiteral("Anleitung.pdf")));
-    ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
-    pdf.write("%PDF-1.4\n");
-    pdf.close();
+    const QString manual = writeManual(folder);
     exports()->setProgramFolder(folder.path());
     window->RunMenuCommand(QStringLiteral("mnHelpBedienungsanleitung"));
     project::setShellLauncher(nullptr);
     ASSERT_EQ(launcher.started.size(), 1);
-    EXPECT_TRUE(launcher.started.first().contains(folder.filePath(QStringLiteral("Anleitung.pdf"))));
+    EXPECT_TRUE(launcher.started.first().contains(manual));
+}
+
+TEST_F(ExportFixture, ManualWithoutAProgramForItSaysSo)
+{
+    // The opener refuses at once or after its search (xdg-open: no tool for the file), or is not
+    // there at all.
+    for (const QString &opener : {QStringLiteral("exit 3"), QStringLiteral("sleep 2; exit 3"), QString()}) {
+        RecordingLauncher launcher;
+        launcher.opener = opener;
+        project::setShellLauncher(&launcher);
+        QTemporaryDir folder;
+        const QString manual = writeManual(folder);
+        exports()->setProgramFolder(folder.path());
+        ui.expectMsgBox(platform::MsgIcon::Exclamation,
+                        QStringLiteral("Zum Öffnen der Datei \"%1\" wurde kein Programm gefunden.").arg(manual));
+        const qsizetype shown = ui.messageTexts().size();
+        window->RunMenuCommand(QStringLiteral("mnHelpBedienungsanleitung"));
+        EXPECT_TRUE(waitFor([&] { return ui.messageTexts().size() > shown; }, 10000)) << opener.toStdString();
+        project::setShellLauncher(nullptr);
+        EXPECT_EQ(launcher.started.size(), 1);
+    }
 }
