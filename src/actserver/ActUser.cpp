@@ -31,7 +31,7 @@ ActUser ActUser::withPassword(const QString &uniqueId, const QString &name, cons
 
 bool ActUser::checkPassword(const QString &password) const
 {
-    if (hash.isEmpty() || iterations <= 0)
+    if (hash.isEmpty() || iterations <= 0 || iterations > kMaxIterations)
         return false;
     const QByteArray candidate = derive(password, salt, iterations);
     if (candidate.size() != hash.size())

@@ -59,6 +59,11 @@ bool ActUserFile::read(const QString &path, QList<ActUser> *users, QString *erro
             *error = QStringLiteral("Die Benutzerdatei \"%1\" enthält einen unvollständigen Benutzer.").arg(path);
             return false;
         }
+        if (user.iterations > ActUser::kMaxIterations) {
+            users->clear();
+            *error = QStringLiteral("Die Benutzerdatei \"%1\" ist beschädigt.").arg(path);
+            return false;
+        }
         users->append(user);
     }
     return true;

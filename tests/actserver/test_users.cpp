@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 using namespace actserver;
@@ -128,6 +131,37 @@ TEST_F(Users, DamagedUsersFileRefusesToOpen)
     EXPECT_EQ(db.LastError(), ActError::DBSchemaCorrupt);
     EXPECT_FALSE(db.IsOpen());
     EXPECT_TRUE(db.LastErrorText().contains(QLatin1String(".usr")));
+}
+
+TEST_F(Users, ARoundCountBeyondTheBoundIsADamagedUsersFile)
+{
+    const struct
+    {
+        int rounds;
+        bool opens;
+    } cases[] = {{ActUser::kMaxIterations, true}, {ActUser::kMaxIterations + 1, false}, {2000000000, false}};
+    for (const auto &c : cases) {
+        const QString path = freshCopy();
+        QFile file(ActDatabaseFiles(path).usersFile());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+        QJsonArray users = root.value(QLatin1String("users")).toArray();
+        QJsonObject first = users.at(0).toObject();
+        first.insert(QLatin1String("iterations"), c.rounds);
+        users.replace(0, first);
+        root.insert(QLatin1String("users"), users);
+        file.resize(0);
+        file.write(QJsonDocument(root).toJson());
+        file.close();
+        ACTDatabaseObject db;
+        db.Open(path);
+        EXPECT_EQ(db.Error(), !c.opens) << c.rounds;
+        if (!c.opens) {
+            EXPECT_EQ(db.LastError(), ActError::DBSchemaCorrupt);
+            EXPECT_TRUE(db.LastErrorText().contains(QStringLiteral("ist beschädigt")))
+                << db.LastErrorText().toStdString();
+        }
+    }
 }
 
 TEST_F(Users, WritingTheUsersFileReplacesItWhole)
