@@ -61,9 +61,12 @@ private:
     };
 
     Ending transfer(ActivitySource &source);
-    // The rows of one activity: one per scheduled contact, none for a count of 0 or less.
-    void writeRecord(ActivitySource &source, InfoZoomObjects &objects, const QStringList &values,
+    // The rows of one activity: one per scheduled contact, none for a count of 0 or less. False,
+    // with no row written, when the count asks for more contacts than the activity is scheduled with.
+    bool writeRecord(ActivitySource &source, InfoZoomObjects &objects, const QStringList &values,
                      QVector<QVariant> &cells);
+    // The first count contacts the current activity is scheduled with; false when it has fewer.
+    static bool scheduledContacts(ActivitySource &source, int count, QStringList *contacts);
     void endTransfer(Ending ending);
     // Removes the first entry of the flat attribute list when it is an attribute of this name that
     // none of the activity fields fills.

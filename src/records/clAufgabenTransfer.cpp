@@ -7,6 +7,7 @@
 #include "FieldValues.h"
 #include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
+#include "actserver/ActError.h"
 #include "clGruppenliste.h"
 #include "platform/UiServices.h"
 
@@ -111,47 +112,60 @@ clAufgaben::Ending clAufgaben::transfer(ActivitySource &source)
     QStringList values;
     QVector<QVariant> cells(m_fieldCount);
     for (long r = 1; r <= n; ++r) {
-        const long code = source.GetDataEx(m_fieldIDs, values);
+        long code = source.GetDataEx(m_fieldIDs, values);
+        if (code == 0 && !writeRecord(source, objects, values, cells))
+            code = actserver::ActError::DBDataCorrupt;
         if (code != 0) {
             if (!continueAfterBadRecord(code, r))
                 return Ending::Cancelled;
-        } else {
-            writeRecord(source, objects, values, cells);
+        } else if (r % kind().progressInterval == 0) {
             // Tested only after a record that was read, once its rows are written.
-            if (r % kind().progressInterval == 0) {
-                if (m_cancel)
-                    return Ending::Cancelled;
-                SetStatus(kind().transferText + QString::number(r) + QLatin1Char('/') + total);
-            }
+            if (m_cancel)
+                return Ending::Cancelled;
+            SetStatus(kind().transferText + QString::number(r) + QLatin1Char('/') + total);
         }
         source.MoveNext();
     }
     return Ending::Complete;
 }
 
-void clAufgaben::writeRecord(ActivitySource &source, InfoZoomObjects &objects, const QStringList &values,
+bool clAufgaben::writeRecord(ActivitySource &source, InfoZoomObjects &objects, const QStringList &values,
                              QVector<QVariant> &cells)
 {
     const int contactPos = positionOf(m_fieldIDs, kContactField);
     const int countPos = positionOf(m_fieldIDs, kCountField);
     const int k = countPos < 0 ? 1 : rowCountOf(values.at(countPos));
     if (k <= 0)
-        return;
+        return true;
+    QStringList contacts;
+    if (contactPos >= 0 && k == 1)
+        contacts << values.at(contactPos);
+    else if (contactPos >= 0 && !scheduledContacts(source, k, &contacts))
+        return false;
     for (int i = 0; i < m_fieldCount; ++i)
         if (i != contactPos)
             cells[i] = valueOf(i, values.at(i));
     const QVector<InfoZoomAttribute> &attributes = columns();
-    for (int j = 1; j <= k; ++j) {
-        if (contactPos >= 0) {
-            const QString contact = k == 1   ? values.at(contactPos)
-                                    : j == 1 ? source.FirstScheduledWith()
-                                             : source.NextScheduledWith();
-            cells[contactPos] = converter().ToHexID(contact, QStringLiteral("CO"));
-        }
+    for (int j = 0; j < k; ++j) {
+        if (contactPos >= 0)
+            cells[contactPos] = converter().ToHexID(contacts.at(j), QStringLiteral("CO"));
         InfoZoomObject row = objects.Add();
         for (int i = 0; i < m_fieldCount; ++i)
             row.setValue(attributes.at(i), cells.at(i));
     }
+    return true;
+}
+
+bool clAufgaben::scheduledContacts(ActivitySource &source, int count, QStringList *contacts)
+{
+    // The count comes from the record itself; the schedule list is what ACT! really keeps, so a
+    // count it cannot fill is a damaged record, never a reason for rows without a contact.
+    for (QString contact = source.FirstScheduledWith(); !contact.isEmpty(); contact = source.NextScheduledWith()) {
+        *contacts << contact;
+        if (contacts->size() == count)
+            return true;
+    }
+    return false;
 }
 
 std::optional<QVariant> clAufgaben::textValue(int i, const QString &text)

@@ -172,15 +172,23 @@ TEST_F(AufgabenReread, ACountThatIsNoNumberGivesOneRowWithFieldFortysContact)
     EXPECT_EQ(cell(1, 100), QVariant(2));
 }
 
-TEST_F(AufgabenReread, FewerScheduledContactsThanCountedLeaveTheRestBlank)
+TEST_F(AufgabenReread, ACountBeyondTheScheduledContactsIsADamagedRecord)
 {
-    ScriptedActivities source = scripted(1);
-    source.rows[0][10] = QStringLiteral("3");
-    source.scheduled.insert(0, {m_db.contacts().at(2)});
-    fresh().ShowData(source);
-    ASSERT_EQ(rows(), 3);
-    EXPECT_EQ(cell(0, 40).toString(), hex(m_db.contacts().at(2), "CO"));
-    EXPECT_EQ(cell(1, 40).toString(), hex(QString(), "CO"));
+    // A count the schedule list cannot fill, up to the largest a damaged file can hold.
+    for (const char *count : {"3", "2147483647"}) {
+        ScriptedActivities source = scripted(3);
+        const QStringList &c = m_db.contacts();
+        source.rows[1][10] = QString::fromLatin1(count);
+        source.scheduled.insert(1, {c[2]});
+        m_ui.expectMsgBox(
+            MsgIcon::Question,
+            QStringLiteral("Fehler beim Einlesen eines ACT!-Datensatzes aufgetreten.\r\nACT!-OLE-Database "
+                           "Error: DBDataCorrupt\r\nFehlernummer: -90\r\nLfd. Datensatznummer: 2"),
+            MsgAnswer::Yes);
+        fresh().ShowData(source);
+        EXPECT_EQ(column(40), (QStringList{hex(c[0], "CO"), hex(c[2], "CO")})) << count;
+        EXPECT_EQ(table()->StatusText(), QStringLiteral("Fertig."));
+    }
 }
 
 } // namespace
