@@ -32,6 +32,13 @@ QString daoLine(const platform::VbError &e)
     return QStringLiteral("DAO-Fehler ") + QString::number(e.number()) + QStringLiteral(": ") + e.description();
 }
 
+// A table name between brackets; a "]" of the database's file name is doubled, so it cannot end
+// the name early.
+QString bracketed(QString table)
+{
+    return QLatin1Char('[') + table.replace(QLatin1String("]"), QLatin1String("]]")) + QLatin1Char(']');
+}
+
 QLocale numberLocale()
 {
     QLocale locale;
@@ -177,8 +184,7 @@ std::unique_ptr<dao::Recordset> clACTFinder::ExtrActAbfrage(const QString &strSQ
                                                          {"ACT_Sales", 6}};
     QString sql = strSQL;
     for (const auto &[name, kind] : names)
-        sql.replace(QLatin1String(name),
-                    QStringLiteral("[") + m_datenbankname + QStringLiteral("#") + TableExtension(kind) + QStringLiteral("]"),
+        sql.replace(QLatin1String(name), bracketed(m_datenbankname + QStringLiteral("#") + TableExtension(kind)),
                     Qt::CaseSensitive);
     std::unique_ptr<dao::Recordset> rs = SQLAbfrage(sql);
     if (Anzahl == 0)
@@ -265,11 +271,11 @@ bool clACTFinder::rebuildBaseQuery(int Tabelle, const QString &table)
     QString sql = QStringLiteral("SELECT ");
     QStringList columns;
     for (const QString &field : m_suchfelder)
-        columns << QStringLiteral("[") + table + QStringLiteral("].") + field;
+        columns << bracketed(table) + QLatin1Char('.') + field;
     if (Tabelle != Beziehungen)
-        columns << QStringLiteral("[") + table + QStringLiteral("].UNIQUE_ID");
+        columns << bracketed(table) + QStringLiteral(".UNIQUE_ID");
     // The relation table has no UNIQUE_ID: its field list ends with the last search field.
-    sql += columns.join(QStringLiteral(", ")) + QStringLiteral(" FROM [") + table + QStringLiteral("] ");
+    sql += columns.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + bracketed(table) + QLatin1Char(' ');
     m_baseQuery = sql;
     m_filterRecordset.reset();
     m_alleRecordset = SQLAbfrage(sql);
@@ -291,7 +297,7 @@ QString clACTFinder::buildFilter(const QString &table, const QString &sSuchbegri
     const QString valueJoin = LogOperatorSuchbegriffe == 0 ? QStringLiteral(" OR ") : QStringLiteral(" AND ");
     QStringList fieldConditions;
     for (const QString &field : m_suchfelder) {
-        const QString column = QStringLiteral("[") + table + QStringLiteral("].") + field;
+        const QString column = bracketed(table) + QLatin1Char('.') + field;
         QStringList valueConditions;
         for (const QString &value : values) {
             if (value == QLatin1String("<<LEER>>") || value == QLatin1String("<<NULL>>")) {

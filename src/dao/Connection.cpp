@@ -79,6 +79,52 @@ QVariant typed(QVariant v, Conversion conversion)
     return v;
 }
 
+// One past the "]" that closes the name in brackets opening at start; "]]" inside stands for "]".
+qsizetype bracketEnd(const QString &sql, qsizetype start)
+{
+    for (qsizetype j = start + 1; j < sql.size(); ++j) {
+        if (sql[j] != u']')
+            continue;
+        if (j + 1 < sql.size() && sql[j + 1] == u']') {
+            ++j;
+            continue;
+        }
+        return j + 1;
+    }
+    return sql.size();
+}
+
+// One past the end of the quoted text opening at start: '...' or "..." with the quote doubled inside.
+qsizetype quotedEnd(const QString &sql, qsizetype start)
+{
+    const QChar quote = sql[start];
+    qsizetype j = start + 1;
+    while (j < sql.size() && !(sql[j] == quote && (j + 1 >= sql.size() || sql[j + 1] != quote)))
+        j += sql[j] == quote ? 2 : 1;
+    return qMin(j + 1, sql.size());
+}
+
+// SQLite ends a name in brackets at its first "]", so a name that holds one ("]]" between the
+// brackets, as a table named after a file "a]b.gdb") goes to it in double quotes instead.
+QString escapedBracketsToQuotes(const QString &sql)
+{
+    if (!sql.contains(QLatin1String("]]")))
+        return sql;
+    QString out;
+    out.reserve(sql.size());
+    for (qsizetype i = 0; i < sql.size();) {
+        const QChar c = sql[i];
+        const qsizetype end = c == u'\'' || c == u'"' ? quotedEnd(sql, i) : c == u'[' ? bracketEnd(sql, i) : i + 1;
+        const QString token = sql.mid(i, end - i);
+        if (c == u'[' && token.contains(QLatin1String("]]")) && token.endsWith(u']'))
+            out += quoteIdentifier(token.mid(1, token.size() - 2).replace(QLatin1String("]]"), QLatin1String("]")));
+        else
+            out += token;
+        i = end;
+    }
+    return out;
+}
+
 // Jet filters name fields as [table].field; over a snapshot only the field name counts.
 QString stripQualifiers(const QString &filter)
 {
@@ -87,17 +133,14 @@ QString stripQualifiers(const QString &filter)
     for (qsizetype i = 0; i < filter.size();) {
         const QChar c = filter[i];
         if (c == u'\'' || c == u'"') {
-            qsizetype j = i + 1;
-            while (j < filter.size() && !(filter[j] == c && (j + 1 >= filter.size() || filter[j + 1] != c)))
-                j += filter[j] == c ? 2 : 1;
-            out += filter.mid(i, j + 1 - i);
-            i = j + 1;
+            const qsizetype end = quotedEnd(filter, i);
+            out += filter.mid(i, end - i);
+            i = end;
             continue;
         }
         qsizetype end = i;
         if (c == u'[') {
-            end = filter.indexOf(u']', i);
-            end = end < 0 ? filter.size() : end + 1;
+            end = bracketEnd(filter, i);
         } else if (c.isLetter() || c == u'_') {
             while (end < filter.size() && (filter[end].isLetterOrNumber() || filter[end] == u'_' || filter[end] == u'#'))
                 ++end;
@@ -227,16 +270,18 @@ void Connection::raiseFor(const QString &message, const QString &sql) const
 Snapshot Connection::query(const QString &sql)
 {
     syncTables();
+    const QString statement = escapedBracketsToQuotes(sql);
     sqlite3_stmt *stmt = nullptr;
     const void *tail = nullptr;
-    if (sqlite3_prepare16_v2(m_db, sql.utf16(), int(sql.size() * 2), &stmt, &tail) != SQLITE_OK)
+    if (sqlite3_prepare16_v2(m_db, statement.utf16(), int(statement.size() * 2), &stmt, &tail) != SQLITE_OK)
         raiseFor(QString::fromUtf8(sqlite3_errmsg(m_db)), sql);
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> guard(stmt, sqlite3_finalize);
     if (!stmt)
         raise(ErrInvalidOperation, QStringLiteral("Ungültige Operation (leere Abfrage)."));
-    const qsizetype used = tail ? static_cast<const char16_t *>(tail) - reinterpret_cast<const char16_t *>(sql.utf16())
-                                : sql.size();
-    const QString rest = sql.mid(used).trimmed();
+    const qsizetype used =
+        tail ? static_cast<const char16_t *>(tail) - reinterpret_cast<const char16_t *>(statement.utf16())
+             : statement.size();
+    const QString rest = statement.mid(used).trimmed();
     if (!rest.isEmpty() && rest != QLatin1String(";"))
         raise(ErrCharactersAfterEnd, QStringLiteral("Zeichen am Ende der SQL-Anweisung gefunden."));
     if (!sqlite3_stmt_readonly(stmt))
@@ -283,7 +328,8 @@ QList<qsizetype> Connection::filterRows(const Snapshot &snapshot, const QString 
         m_snapshots.remove(id);
         raise(ErrReserved, e.description());
     }
-    const QString sql = QStringLiteral("SELECT rowid FROM %1 WHERE %2").arg(table, stripQualifiers(filter));
+    const QString sql =
+        QStringLiteral("SELECT rowid FROM %1 WHERE %2").arg(table, escapedBracketsToQuotes(stripQualifiers(filter)));
     sqlite3_stmt *stmt = nullptr;
     const void *tail = nullptr;
     int rc = sqlite3_prepare16_v2(m_db, sql.utf16(), int(sql.size() * 2), &stmt, &tail);

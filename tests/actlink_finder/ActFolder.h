@@ -9,14 +9,15 @@
 class ActFolder
 {
 public:
-    // Writes <tmp>/ACT/Database/Kontakte.dbf, .gdb and .rel (mixed case on purpose).
-    ActFolder()
+    // Writes <tmp>/ACT/Database/Kontakte.dbf, .gdb and .rel (mixed case on purpose), or the files
+    // of another database name.
+    explicit ActFolder(const QString &name = QStringLiteral("Kontakte"))
     {
         using dbf::DbfField;
         using dbf::DbfWriter;
         QDir(m_dir.path()).mkpath(QStringLiteral("ACT/Database"));
         m_folder = m_dir.filePath(QStringLiteral("ACT/Database"));
-        m_contacts = m_folder + QStringLiteral("/Kontakte.dbf");
+        m_contacts = m_folder + QLatin1Char('/') + name + QStringLiteral(".dbf");
         DbfWriter::create(m_contacts, {DbfField::character(QStringLiteral("UNIQUE_ID"), 12), DbfField::character(QStringLiteral("NAME"), 20),
                                        DbfField::character(QStringLiteral("FIRMA"), 20), DbfField::character(QStringLiteral("ORT"), 20),
                                        DbfField::numeric(QStringLiteral("UMSATZ"), 8)});
@@ -27,14 +28,14 @@ public:
             w.append({QStringLiteral("C3"), QStringLiteral("Zabel"), QString(), QStringLiteral("Aachen"), QVariant()});
             w.append({QStringLiteral("C4"), QStringLiteral("Müller"), QStringLiteral("Ab und Zu"), QStringLiteral("Köln"), 40});
         }
-        const QString groups = m_folder + QStringLiteral("/Kontakte.gdb");
+        const QString groups = m_folder + QLatin1Char('/') + name + QStringLiteral(".gdb");
         DbfWriter::create(groups, {DbfField::character(QStringLiteral("UNIQUE_ID"), 12), DbfField::character(QStringLiteral("GRP_NAME"), 30)});
         {
             DbfWriter w(groups);
             w.append({QStringLiteral("G1"), QStringLiteral("Kunden")});
             w.append({QStringLiteral("G'2"), QStringLiteral("Lieferanten")});
         }
-        const QString relations = m_folder + QStringLiteral("/Kontakte.rel");
+        const QString relations = m_folder + QLatin1Char('/') + name + QStringLiteral(".rel");
         DbfWriter::create(relations, {DbfField::character(QStringLiteral("FIELD1"), 12), DbfField::character(QStringLiteral("FIELD2"), 12),
                                       DbfField::character(QStringLiteral("TYPE"), 1)});
         {

@@ -104,6 +104,26 @@ TEST(ACTFinderQuery, ALowerCaseLogicalNameIsNotReplacedAndTheFailureIsReported)
     EXPECT_TRUE(ui.records().last().text.contains(QStringLiteral("act_relation")));
 }
 
+TEST(ACTFinderQuery, ABracketInTheDatabaseNameStaysPartOfTheTableName)
+{
+    for (const char *name : {"Firma]2", "a]]b", "[Alt]"}) {
+        GTestScriptedUi ui; // any message box would fail the test
+        ActFolder act{QString::fromLatin1(name)};
+        clACTFinder finder;
+        ASSERT_TRUE(finder.Init(act.contacts())) << name;
+        long n = 0;
+        auto rs =
+            finder.ExtrActAbfrage(QStringLiteral("SELECT ACT_Group.GRP_NAME FROM ACT_Group ORDER BY GRP_NAME"), n);
+        ASSERT_NE(rs, nullptr) << name;
+        EXPECT_EQ(n, 2) << name;
+        int beginsWith = 0;
+        ASSERT_TRUE(finder.Suche(clACTFinder::Kontakte, QStringLiteral("ORT"), QString(), QStringLiteral("k"), 0, 0,
+                                 beginsWith, false))
+            << name;
+        EXPECT_EQ(finder.AnzahlFilter(), 2) << name; // the two contacts in Köln
+    }
+}
+
 TEST(ACTFinderQuery, AQueryBeforeInitIsRefused)
 {
     GTestScriptedUi ui;
