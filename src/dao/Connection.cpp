@@ -125,6 +125,19 @@ QString escapedBracketsToQuotes(const QString &sql)
     return out;
 }
 
+// The first field name that occurs twice (SQL compares names without regard to case); "" for none.
+QString doubledFieldName(const dbf::DbfFieldList &fields)
+{
+    QSet<QString> seen;
+    for (const dbf::DbfField &f : fields) {
+        const QString key = f.name.toUpper();
+        if (seen.contains(key))
+            return f.name;
+        seen.insert(key);
+    }
+    return QString();
+}
+
 // Jet filters name fields as [table].field; over a snapshot only the field name counts.
 QString stripQualifiers(const QString &filter)
 {
@@ -239,9 +252,17 @@ void Connection::syncFile(const QString &tableName, const QString &path, qint64 
     QString signature;
     try {
         dbf::DbfTable table(path);
-        signature = DbfVirtualTable::schema(table.fields());
-        entry.error.clear();
+        const QString doubled = doubledFieldName(table.fields());
+        if (doubled.isEmpty()) {
+            signature = DbfVirtualTable::schema(table.fields());
+            entry.error.clear();
+        } else {
+            entry.errorNumber = ErrFieldDefinedTwice;
+            entry.error =
+                QStringLiteral("Der Feldname '%1' kommt in der dBase-Datei '%2' doppelt vor.").arg(doubled, path);
+        }
     } catch (const dbf::DbfError &e) {
+        entry.errorNumber = ErrCannotOpenFile;
         entry.error = e.message();
     }
     if (signature == entry.signature)
@@ -260,7 +281,7 @@ void Connection::raiseFor(const QString &message, const QString &sql) const
     if (m.hasMatch()) {
         const auto it = m_tables.constFind(m.captured(1).toLower());
         if (it != m_tables.constEnd() && !it->error.isEmpty())
-            raise(ErrCannotOpenFile, it->error);
+            raise(it->errorNumber, it->error);
     }
     if (message.startsWith(QLatin1String("Die dBase-Datei")) || message.startsWith(QLatin1String("Die Memodatei")))
         raise(ErrCannotOpenFile, message);

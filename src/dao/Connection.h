@@ -41,6 +41,7 @@ private:
         QDateTime modified;
         QString signature; // the declared schema; a change re-creates the table
         QString error;     // why the file is not a table ("" when it is one)
+        long errorNumber = 0; // the DAO number that error is raised with
     };
 
     void syncTables();

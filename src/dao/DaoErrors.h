@@ -17,6 +17,7 @@ enum DaoErrorNumber : long {
     ErrTableNotFound = 3078,
     ErrCharactersAfterEnd = 3142,
     ErrIsamNotFound = 3170,
+    ErrFieldDefinedTwice = 3191,
     ErrInvalidOperation = 3219,
     ErrItemNotFound = 3265,
     ErrObjectInvalid = 3420,

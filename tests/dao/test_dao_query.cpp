@@ -172,6 +172,27 @@ TEST_F(DaoQuery, ADamagedFileIsNamedInTheError)
     EXPECT_TRUE(m_lastError.contains(QStringLiteral("Kontakte.REL"))) << m_lastError.toStdString();
 }
 
+TEST_F(DaoQuery, ADoubledFieldNameIsNamedInTheErrorAndTheOtherTablesStayReadable)
+{
+    // Our writer refuses a doubled name, so the third field is renamed in the header afterwards.
+    const QString sales = m_dir.filePath(QStringLiteral("kontakte.sdb"));
+    DbfWriter::create(sales,
+                      {DbfField::character(QStringLiteral("NAME"), 10), DbfField::character(QStringLiteral("ORT"), 10),
+                       DbfField::character(QStringLiteral("NAMX"), 10)});
+    QFile file(sales);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    bytes.replace("NAMX", "NAME");
+    file.seek(0);
+    file.write(bytes);
+    file.close();
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT * FROM [kontakte#sdb]")), ErrFieldDefinedTwice);
+    EXPECT_TRUE(m_lastError.contains(QStringLiteral("'NAME'"))) << m_lastError.toStdString();
+    EXPECT_TRUE(m_lastError.contains(QStringLiteral("kontakte.sdb"))) << m_lastError.toStdString();
+    EXPECT_FALSE(m_lastError.contains(QStringLiteral("nicht gefunden"))) << m_lastError.toStdString();
+    EXPECT_EQ(errorOf(QStringLiteral("SELECT * FROM [kontakte#gdb]")), 0);
+}
+
 TEST_F(DaoQuery, DatabaseOpeningChecksFolderAndIsam)
 {
     DBEngine engine;
