@@ -364,7 +364,12 @@ bool TableFile::decode(const QByteArray &bytes, TableData &fresh, QString *reaso
     const quint16 major = header.get<quint16>();
     header.get<quint16>();
     const quint64 length = header.get<quint64>();
-    if (major > MajorVersion || major == 0) {
+    // No version of the program wrote version 0, so such a header is damaged, not from the future.
+    if (major == 0) {
+        *reason = damaged();
+        return false;
+    }
+    if (major > MajorVersion) {
         *reason = QStringLiteral("Die Datei wurde mit einer neueren Programmversion gespeichert (Dateiversion %1).")
                       .arg(major);
         return false;

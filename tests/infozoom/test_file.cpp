@@ -170,6 +170,12 @@ TEST_F(InfoZoomFile, ForeignNewerAndMissingFilesGetTheirOwnGermanText)
     EXPECT_EQ(loadError(table, path("newer.fox"), &text), 321);
     EXPECT_TRUE(text.contains(QStringLiteral("neueren Programmversion"))) << text.toStdString();
 
+    // No program version ever wrote version 0: such a header is damaged, not from the future.
+    writeAll(path("zero.fox"), TableFile::envelope(QByteArray(8, '\0'), 0));
+    EXPECT_EQ(loadError(table, path("zero.fox"), &text), 321);
+    EXPECT_TRUE(text.contains(QStringLiteral("beschädigt"))) << text.toStdString();
+    EXPECT_FALSE(text.contains(QStringLiteral("neueren"))) << text.toStdString();
+
     writeAll(path("empty.fox"), QByteArray());
     EXPECT_EQ(loadError(table, path("empty.fox")), 321);
 
