@@ -182,11 +182,12 @@ bool FileExists(const QString &fileName)
         if (fileName.isEmpty())
             return false;
         const QFileInfo info(fileName);
+        // Hidden files (a name beginning with ".") count as absent, with or without wildcards.
         if (!hasWildcards(info.fileName()))
-            return info.isFile();
+            return info.isFile() && !info.fileName().startsWith(QLatin1Char('.'));
         if (hasWildcards(info.path()))
             return false;
-        const QStringList matches = info.dir().entryList({info.fileName()}, QDir::Files | QDir::Hidden);
+        const QStringList matches = info.dir().entryList({info.fileName()}, QDir::Files);
         return !matches.isEmpty();
     } catch (...) {
         showTrappedError(QStringLiteral("FileExists"));

@@ -39,7 +39,8 @@ QString BrowseForFolder(const QString &title);
 bool DirExists(const QString &path);
 
 // True when FileName names an existing ordinary file (not a folder, not a device, FIFO or
-// socket); wildcards * and ? in the name part are true when at least one such file matches.
+// socket, not hidden); wildcards * and ? in the name part are true when at least one such file
+// matches.
 bool FileExists(const QString &fileName);
 
 } // namespace project

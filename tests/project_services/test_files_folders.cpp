@@ -51,6 +51,16 @@ TEST_F(FilesFolders, FileExistsWithWildcardsNeedsOneMatchingFile)
     EXPECT_FALSE(FileExists(path("*.gdb")));
 }
 
+TEST_F(FilesFolders, FileExistsIgnoresHiddenFiles)
+{
+    write("x", ".Firma.hdb");
+    write("x", ".versteckt");
+    for (const char *name : {".Firma.hdb", ".versteckt", "*.hdb", "*Firma*", "*", ".*"})
+        EXPECT_FALSE(FileExists(path(name))) << name;
+    write("x", "Firma.hdb");
+    EXPECT_TRUE(FileExists(path("*.hdb")));
+}
+
 TEST_F(FilesFolders, BrowseForFolderReturnsTheChoiceOrEmptyOnCancel)
 {
     m_ui.expectFolder("/home/anwender/Projekte");
