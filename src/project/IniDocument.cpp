@@ -14,7 +14,8 @@ bool isBlank(QChar c)
     return c == QLatin1Char(' ') || c == QLatin1Char('\t');
 }
 
-QString trimBlanks(const QString &text)
+// A view, so that looking at a very long line copies none of it.
+QStringView trimBlanks(QStringView text)
 {
     qsizetype start = 0;
     qsizetype end = text.size();
@@ -45,21 +46,31 @@ QString singleLine(QString value)
 
 } // namespace
 
-IniDocument IniDocument::fromBytes(const QByteArray &bytes)
+std::vector<QStringView> IniDocument::splitLines(QStringView text)
 {
-    IniDocument doc;
-    const QString text = windows1252::decode(bytes);
+    std::vector<QStringView> lines;
     qsizetype pos = 0;
     while (pos < text.size()) {
         const qsizetype lf = text.indexOf(QLatin1Char('\n'), pos);
         if (lf < 0) {
-            doc.m_lines.append({text.mid(pos), QString()});
+            lines.push_back(text.mid(pos));
             break;
         }
         const bool cr = lf > pos && text.at(lf - 1) == QLatin1Char('\r');
-        const qsizetype contentEnd = cr ? lf - 1 : lf;
-        doc.m_lines.append({text.mid(pos, contentEnd - pos), text.mid(contentEnd, lf + 1 - contentEnd)});
+        lines.push_back(text.mid(pos, (cr ? lf - 1 : lf) - pos));
         pos = lf + 1;
+    }
+    return lines;
+}
+
+IniDocument IniDocument::fromBytes(const QByteArray &bytes)
+{
+    IniDocument doc;
+    const QString text = windows1252::decode(bytes);
+    for (const QStringView line : splitLines(text)) {
+        const qsizetype contentEnd = line.data() - text.data() + line.size();
+        const qsizetype lf = text.indexOf(QLatin1Char('\n'), contentEnd);
+        doc.m_lines.append({line.toString(), lf < 0 ? QString() : text.mid(contentEnd, lf + 1 - contentEnd)});
     }
     return doc;
 }
@@ -72,49 +83,60 @@ QByteArray IniDocument::toBytes() const
     return windows1252::encode(text);
 }
 
-std::optional<QString> IniDocument::sectionName(const QString &text)
+std::optional<QString> IniDocument::sectionName(QStringView text)
 {
-    const QString trimmed = trimBlanks(text);
+    const QStringView trimmed = trimBlanks(text);
     if (!trimmed.startsWith(QLatin1Char('[')))
         return std::nullopt;
     const qsizetype close = trimmed.indexOf(QLatin1Char(']'));
-    return trimBlanks(trimmed.mid(1, close < 0 ? -1 : close - 1));
+    return trimBlanks(close < 0 ? trimmed.mid(1) : trimmed.mid(1, close - 1)).toString();
 }
 
-std::optional<QString> IniDocument::keyName(const QString &text)
+std::optional<QString> IniDocument::keyName(QStringView text)
 {
-    const QString trimmed = trimBlanks(text);
-    const qsizetype eq = trimmed.indexOf(QLatin1Char('='));
-    if (eq < 0 || trimmed.startsWith(QLatin1Char(';')))
+    const QStringView trimmed = trimBlanks(text);
+    if (trimmed.startsWith(QLatin1Char(';')))
         return std::nullopt;
-    return trimBlanks(trimmed.left(eq));
+    const qsizetype eq = trimmed.indexOf(QLatin1Char('='));
+    if (eq < 0)
+        return std::nullopt;
+    return trimBlanks(trimmed.left(eq)).toString();
 }
 
-int IniDocument::findSection(const QString &section) const
+std::vector<QStringView> IniDocument::lineViews() const
 {
-    const QString wanted = trimBlanks(section);
-    for (int i = 0; i < m_lines.size(); ++i) {
-        const std::optional<QString> name = sectionName(m_lines.at(i).text);
+    std::vector<QStringView> views;
+    views.reserve(size_t(m_lines.size()));
+    for (const Line &line : m_lines)
+        views.emplace_back(line.text);
+    return views;
+}
+
+int IniDocument::findSection(const std::vector<QStringView> &lines, const QString &section)
+{
+    const QString wanted = trimBlanks(section).toString();
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::optional<QString> name = sectionName(lines[i]);
         if (name && name->compare(wanted, Qt::CaseInsensitive) == 0)
-            return i;
+            return int(i);
     }
     return -1;
 }
 
-int IniDocument::sectionEnd(int headerIndex) const
+int IniDocument::sectionEnd(const std::vector<QStringView> &lines, int headerIndex)
 {
-    int i = headerIndex + 1;
-    while (i < m_lines.size() && !sectionName(m_lines.at(i).text))
+    size_t i = size_t(headerIndex) + 1;
+    while (i < lines.size() && !sectionName(lines[i]))
         ++i;
-    return i;
+    return int(i);
 }
 
-int IniDocument::findKey(int headerIndex, const QString &key) const
+int IniDocument::findKey(const std::vector<QStringView> &lines, int headerIndex, const QString &key)
 {
-    const QString wanted = trimBlanks(key);
-    const int end = sectionEnd(headerIndex);
+    const QString wanted = trimBlanks(key).toString();
+    const int end = sectionEnd(lines, headerIndex);
     for (int i = headerIndex + 1; i < end; ++i) {
-        const std::optional<QString> name = keyName(m_lines.at(i).text);
+        const std::optional<QString> name = keyName(lines[size_t(i)]);
         if (name && name->compare(wanted, Qt::CaseInsensitive) == 0)
             return i;
     }
@@ -123,14 +145,20 @@ int IniDocument::findKey(int headerIndex, const QString &key) const
 
 std::optional<QString> IniDocument::value(const QString &section, const QString &key) const
 {
-    const int header = findSection(section);
+    return valueIn(lineViews(), section, key);
+}
+
+std::optional<QString> IniDocument::valueIn(const std::vector<QStringView> &lines, const QString &section,
+                                            const QString &key)
+{
+    const int header = findSection(lines, section);
     if (header < 0)
         return std::nullopt;
-    const int line = findKey(header, key);
+    const int line = findKey(lines, header, key);
     if (line < 0)
         return std::nullopt;
-    const QString &text = m_lines.at(line).text;
-    return withoutQuotes(trimBlanks(text.mid(text.indexOf(QLatin1Char('=')) + 1)));
+    const QStringView text = lines[size_t(line)];
+    return withoutQuotes(trimBlanks(text.mid(text.indexOf(QLatin1Char('=')) + 1)).toString());
 }
 
 void IniDocument::insertLine(int index, const QString &text)
@@ -144,7 +172,8 @@ void IniDocument::insertLine(int index, const QString &text)
 void IniDocument::setValue(const QString &section, const QString &key, const std::optional<QString> &value)
 {
     const QString line = value ? key + QLatin1Char('=') + singleLine(*value) : QString();
-    const int header = findSection(section);
+    const std::vector<QStringView> lines = lineViews();
+    const int header = findSection(lines, section);
     if (header < 0) {
         if (!value)
             return;
@@ -152,7 +181,7 @@ void IniDocument::setValue(const QString &section, const QString &key, const std
         insertLine(m_lines.size(), line);
         return;
     }
-    const int existing = findKey(header, key);
+    const int existing = findKey(lines, header, key);
     if (existing >= 0) {
         if (value)
             m_lines[existing].text = line;
@@ -163,7 +192,7 @@ void IniDocument::setValue(const QString &section, const QString &key, const std
     if (!value)
         return;
     // After the section's last non-blank line, so blank lines before the next section stay there.
-    int after = sectionEnd(header) - 1;
+    int after = sectionEnd(lines, header) - 1;
     while (after > header && trimBlanks(m_lines.at(after).text).isEmpty())
         --after;
     insertLine(after + 1, line);

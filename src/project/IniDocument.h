@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace project {
 
@@ -23,6 +24,12 @@ public:
     // section or the key is absent.
     std::optional<QString> value(const QString &section, const QString &key) const;
 
+    // The lines of a file's text, split as fromBytes splits them, as views without their ends.
+    static std::vector<QStringView> splitLines(QStringView text);
+    // value() over such lines, for reading without building a document (and copying its lines).
+    static std::optional<QString> valueIn(const std::vector<QStringView> &lines, const QString &section,
+                                          const QString &key);
+
     // Replaces the key's line in place, appends a new key after the last line of its section, or
     // creates the section at the end of the file. An unset value removes the key's line. New lines
     // end in CR LF. Line breaks inside the value become blanks, so that a value can never add lines
@@ -35,13 +42,14 @@ private:
         QString text;
         QString end; // "\r\n", "\n" or "" for a last line without a line end
     };
-    static std::optional<QString> sectionName(const QString &text);
-    static std::optional<QString> keyName(const QString &text);
+    static std::optional<QString> sectionName(QStringView text);
+    static std::optional<QString> keyName(QStringView text);
     // Index of the header line of the section, or -1.
-    int findSection(const QString &section) const;
+    static int findSection(const std::vector<QStringView> &lines, const QString &section);
     // One past the last line that belongs to the section whose header is at headerIndex.
-    int sectionEnd(int headerIndex) const;
-    int findKey(int headerIndex, const QString &key) const;
+    static int sectionEnd(const std::vector<QStringView> &lines, int headerIndex);
+    static int findKey(const std::vector<QStringView> &lines, int headerIndex, const QString &key);
+    std::vector<QStringView> lineViews() const;
     void insertLine(int index, const QString &text);
 
     QList<Line> m_lines;

@@ -27,11 +27,16 @@ char toByte(char16_t c)
 
 QString decode(const QByteArray &bytes)
 {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
+    // Latin-1 widening is fast; only the rare bytes 0x80..0x9F need the table afterwards.
+    QString text = QString::fromLatin1(bytes);
+    const auto *in = reinterpret_cast<const unsigned char *>(bytes.constData());
+    QChar *out = nullptr;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes.at(i));
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kHighTable[b - 0x80]) : QChar(char16_t(b));
+        if (in[i] < 0x80 || in[i] >= 0xA0)
+            continue;
+        if (!out)
+            out = text.data();
+        out[i] = QChar(kHighTable[in[i] - 0x80]);
     }
     return text;
 }

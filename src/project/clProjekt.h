@@ -15,6 +15,8 @@ class InfoZoomControl;
 
 namespace project {
 
+class IniFileText;
+
 class clProjekt
 {
 public:
@@ -98,7 +100,7 @@ private:
     void clearFlags();
     bool refuse(const QString &message) const;
     bool chooseProjectFile();
-    void readDescriptor(const QString &kind, clFOX &fox);
+    void readDescriptor(const QString &kind, clFOX &fox, const IniFileText &ini);
     bool prepareTarget(QString *backup);
     bool writeProjectFile();
     bool writeKey(const QString &key, const std::optional<QString> &value, QString *error = nullptr) const;

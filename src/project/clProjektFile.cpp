@@ -2,6 +2,7 @@
 // overwrite question, keys in their order, the two displayed tables as table files).
 #include "clProjekt.h"
 
+#include "IniFileText.h"
 #include "ProgramSettings.h"
 #include "VbDate.h"
 #include "clFileDialog.h"
@@ -54,19 +55,21 @@ bool clProjekt::OpenProjekt(const QString &file)
         return false;
     }
 
-    const QString name = INIGetSettingString(kSection, QStringLiteral("ProjectName"), m_datei, QString());
+    // Read once for every key: a project file may be large, and its keys are many.
+    const IniFileText ini(m_datei);
+    const QString name = ini.settingString(kSection, QStringLiteral("ProjectName"), QString());
     if (name.isEmpty())
         return refuse(invalidFileText(m_datei) + QStringLiteral("\r\nEs fehlt der Projektname."));
     m_name = name;
 
-    const QString database = INIGetSettingString(kSection, QStringLiteral("ACTDatabaseName"), m_datei, QString());
+    const QString database = ini.settingString(kSection, QStringLiteral("ACTDatabaseName"), QString());
     if (database.isEmpty())
         return refuse(invalidFileText(m_datei) + QStringLiteral("\r\nEs fehlt die ACT!-Datenbank"));
     if (!FileExists(database))
         return refuse(QStringLiteral("Die ACT!-Datenbank ") + quoted(database) +
                       QStringLiteral(" kann nicht gefunden werden."));
     m_actDatenbank = database;
-    m_actBenutzername = INIGetSettingString(kSection, QStringLiteral("ACTDatabaseUser"), m_datei, QString());
+    m_actBenutzername = ini.settingString(kSection, QStringLiteral("ACTDatabaseUser"), QString());
 
     const QString contactsFile = TableFilePath(m_ordner, m_name, TableKinds().first());
     if (!FileExists(contactsFile))
@@ -74,7 +77,7 @@ bool clProjekt::OpenProjekt(const QString &file)
                       QStringLiteral(" kann nicht gefunden werden."));
 
     for (const QString &kind : TableKinds())
-        readDescriptor(kind, *FOX(kind));
+        readDescriptor(kind, *FOX(kind), ini);
     clearFlags();
     m_isSaved = true;
     return true;
@@ -98,23 +101,21 @@ bool clProjekt::chooseProjectFile()
     return true;
 }
 
-void clProjekt::readDescriptor(const QString &kind, clFOX &fox)
+void clProjekt::readDescriptor(const QString &kind, clFOX &fox, const IniFileText &ini)
 {
     const QString tableFile = TableFilePath(m_ordner, m_name, kind);
     if (FileExists(tableFile))
         fox.setDatei(tableFile);
     const QString dateText =
-        INIGetSettingString(kSection, QStringLiteral("DataDate") + kind, m_datei, QStringLiteral("1/1/1970 0:0:0"));
+        ini.settingString(kSection, QStringLiteral("DataDate") + kind, QStringLiteral("1/1/1970 0:0:0"));
     // A date that reads under no convention (a damaged file) counts as missing rather than
     // refusing the whole project.
     fox.setDatum(TextToDate(dateText).value_or(MissingDate()));
-    fox.setSyncFeldName(INIGetSettingString(kSection, QStringLiteral("SyncFieldName") + kind, m_datei, QString()));
-    fox.setUniqueIDFeldName(
-        INIGetSettingString(kSection, QStringLiteral("UniqueIDFieldName") + kind, m_datei, QString()));
+    fox.setSyncFeldName(ini.settingString(kSection, QStringLiteral("SyncFieldName") + kind, QString()));
+    fox.setUniqueIDFeldName(ini.settingString(kSection, QStringLiteral("UniqueIDFieldName") + kind, QString()));
     if (kind == QLatin1String("ADODaten")) {
-        fox.setConnectionString(
-            INIGetSettingLongString(kSection, QStringLiteral("ConnectionString") + kind, m_datei, QString()));
-        fox.setSQLString(INIGetSettingLongString(kSection, QStringLiteral("SQLString") + kind, m_datei, QString()));
+        fox.setConnectionString(ini.settingLongString(kSection, QStringLiteral("ConnectionString") + kind, QString()));
+        fox.setSQLString(ini.settingLongString(kSection, QStringLiteral("SQLString") + kind, QString()));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "modINIFile.h"
 
 #include "IniDocument.h"
+#include "IniFileText.h"
 #include "ServiceError.h"
 #include "Windows1252.h"
 #include "platform/FileTransaction.h"
@@ -15,47 +16,6 @@
 namespace project {
 
 namespace {
-
-constexpr int kShortValueLength = 255;
-
-// The VB run-time error that opening a file for reading raises, with its German text.
-platform::VbError openError(const QString &path, const QFile &file)
-{
-    if (path.isEmpty())
-        return {52, QStringLiteral("Dateiname oder -nummer falsch")};
-    const QFileInfo info(path);
-    if (info.isDir())
-        return {75, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei")};
-    if (!info.exists())
-        return info.absoluteDir().exists() ? platform::VbError(53, QStringLiteral("Datei nicht gefunden"))
-                                           : platform::VbError(76, QStringLiteral("Pfad nicht gefunden"));
-    if (file.error() == QFileDevice::PermissionsError)
-        return {70, QStringLiteral("Zugriff verweigert")};
-    return {75, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei")};
-}
-
-QString trimSpaces(const QString &text)
-{
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == QLatin1Char(' '))
-        ++start;
-    while (end > start && text.at(end - 1) == QLatin1Char(' '))
-        --end;
-    return text.mid(start, end - start);
-}
-
-// Lines end at CR LF, and also at a lone CR or LF.
-QStringList splitLines(const QString &text)
-{
-    QString normalised = text;
-    normalised.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    normalised.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QStringList lines = normalised.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
 
 bool hasWildcards(const QString &name)
 {
@@ -85,11 +45,7 @@ QString INIGetSettingString(const QString &section, const QString &key, const QS
                             const QString &defaultValue)
 {
     try {
-        std::optional<QString> value;
-        QFile file(iniFile);
-        if (!iniFile.isEmpty() && file.open(QIODevice::ReadOnly))
-            value = IniDocument::fromBytes(file.readAll()).value(section, key);
-        return value.value_or(defaultValue).left(kShortValueLength);
+        return IniFileText(iniFile).settingString(section, key, defaultValue);
     } catch (...) {
         showTrappedError(QStringLiteral("INIGetSettingString"));
         return QString();
@@ -99,34 +55,7 @@ QString INIGetSettingString(const QString &section, const QString &key, const QS
 QString INIGetSettingLongString(const QString &section, const QString &key, const QString &iniFile,
                                 const QString &defaultValue)
 {
-    QString result = defaultValue;
-    QFile file(iniFile);
-    if (iniFile.isEmpty() || QFileInfo(iniFile).isDir() || !file.open(QIODevice::ReadOnly)) {
-        const platform::VbError error = openError(iniFile, file);
-        showServiceError(QStringLiteral("Datolux-INIGetSettingLongString"), error.number(), error.description(),
-                         platform::MsgIcon::Exclamation);
-        return result;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw platform::VbError(57, QStringLiteral("Fehler beim Lesen/Schreiben auf Gerät"));
-
-    const QString sectionLine = QLatin1Char('[') + section + QLatin1Char(']');
-    const QString lowerKey = key.toLower();
-    bool inSection = false;
-    for (const QString &raw : splitLines(windows1252::decode(bytes))) {
-        const QString line = trimSpaces(raw);
-        if (!inSection) {
-            inSection = line.startsWith(sectionLine);
-            continue;
-        }
-        if (!line.toLower().startsWith(lowerKey))
-            continue;
-        const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq >= 0)
-            result = trimSpaces(line.mid(eq + 1));
-    }
-    return result;
+    return IniFileText(iniFile).settingLongString(section, key, defaultValue);
 }
 
 bool INIWriteSetting(const QString &section, const QString &key, const std::optional<QString> &value,

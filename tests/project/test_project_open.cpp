@@ -3,6 +3,8 @@
 #include "project/ProgramSettings.h"
 
 #include <QLocale>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace project;
 using platform::MsgIcon;
@@ -35,6 +37,33 @@ TEST_F(ProjectOpen, ReadsNameDatabaseUserAndTheContactsDescriptor)
     EXPECT_EQ(projekt.FOXKontakt().UniqueIDFeldName(), QStringLiteral("ACTFieldID|1"));
     EXPECT_TRUE(projekt.IsSaved());
     EXPECT_FALSE(projekt.IsChanged());
+}
+
+TEST_F(ProjectOpen, TheProjectFileIsReadOnceForAllItsKeys)
+{
+    GTestScriptedUi ui;
+    const QString file = writeProject(QStringLiteral("Kunden.dlx"),
+                                      standardLines(m_database) << QStringLiteral("SQLStringADODaten=SELECT 1"),
+                                      QStringLiteral("Kunden"));
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(watch, 0);
+    // Closes are watched too: identical events in a row would be merged into one.
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(file).constData(), IN_OPEN | IN_CLOSE), 0);
+    clProjekt projekt;
+    ASSERT_TRUE(projekt.OpenProjekt(file));
+    int opens = 0;
+    alignas(inotify_event) char events[4096];
+    for (ssize_t n; (n = ::read(watch, events, sizeof events)) > 0;) {
+        for (ssize_t at = 0; at < n;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(events + at);
+            opens += (event->mask & IN_OPEN) != 0;
+            at += ssize_t(sizeof(inotify_event) + event->len);
+        }
+    }
+    ::close(watch);
+    EXPECT_EQ(opens, 1);
+    EXPECT_EQ(projekt.FOXADODaten().SQLString(), QStringLiteral("SELECT 1"));
+    EXPECT_EQ(projekt.FOXKontakt().SyncFeldName(), QStringLiteral("ACTFieldID|1"));
 }
 
 TEST_F(ProjectOpen, OnlyTheContactsFileNeedsToExistAndAbsentKeysGiveDefaults)
