@@ -55,6 +55,8 @@ clACTApplication::clACTApplication(AppFactory appFactory, ActGroupTableFactory g
 
 clACTApplication::~clACTApplication() { ReleaseObjects(); }
 
+void clACTApplication::CancelWaiting() { actserver::ActBusChannel::cancelWait(); }
+
 QString clACTApplication::padded(const QString &id)
 {
     return id.size() < kIdLength ? id.leftJustified(kIdLength, QLatin1Char(' ')) : id;

@@ -6,6 +6,7 @@
 
 #include "ActGroupTable.h"
 #include "actserver/app/ACTAppObject.h"
+#include "actserver/app/ActBusChannel.h"
 #include "platform/WindowList.h"
 
 #include <QString>
@@ -21,6 +22,12 @@ public:
     using AppFactory = std::function<std::shared_ptr<actserver::ACTAppObject>()>;
     // Receives a progress text (a label's caption, a panel's text).
     using Progress = std::function<void(const QString &)>;
+
+    // One user command towards ACT!: once ACT! has left a call unanswered (a frozen ACT!), or the
+    // user ended the wait, the command's further calls give up at once with the same error.
+    using CommandScope = actserver::ActBusChannel::CommandScope;
+    // Ends a running wait for ACT!'s answer (the cancel panel).
+    static void CancelWaiting();
 
     // Talks to the ACT! on the session bus and reads groups through a database object.
     clACTApplication();

@@ -6,6 +6,7 @@
 #include "WindowGeometry.h"
 #include "modHaupt.h"
 
+#include "actlink/clACTApplication.h"
 #include "platform/UiServices.h"
 #include "project/clProjekt.h"
 #include "records/RecordClassBase.h"
@@ -270,6 +271,8 @@ void frmHaupt::StatusBarPanelClicked(const QString &key)
         for (records::RecordClassBase *record : modHaupt::RecordObjectsInCancelOrder())
             record->setCancel(true);
         m_cancelRequested = true;
+        // A command waiting for a frozen ACT! stops waiting too.
+        actlink::clACTApplication::CancelWaiting();
     }
 }
 

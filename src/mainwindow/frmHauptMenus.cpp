@@ -12,6 +12,7 @@
 #include "frmHaupt.h"
 #include "modHaupt.h"
 
+#include "actlink/clACTApplication.h"
 #include "platform/UiServices.h"
 #include "project/clProjekt.h"
 #include "infozoom/InfoZoomControl.h"
@@ -250,6 +251,7 @@ void frmHaupt::DispatchCommand(const QString &name)
 
 void frmHaupt::RunAsCommand(const std::function<void()> &work)
 {
+    const actlink::clACTApplication::CommandScope actCalls;
     if (++m_commandDepth == 1)
         BusyChanged();
     try {

@@ -7,6 +7,7 @@
 #include "actlink/clACTApplication.h"
 #include "actlink/clUniqueIDConverter.h"
 #include "actserver/ActDatabaseFiles.h"
+#include "actserver/app/ActBusAppObject.h"
 #include "actserver/app/ActBusNames.h"
 #include "records/clNotizen.h"
 
@@ -19,6 +20,8 @@
 #include <QProcess>
 #include <QSet>
 #include <QThread>
+#include <QTimer>
+#include <csignal>
 
 namespace {
 
@@ -173,6 +176,50 @@ TEST_F(LinkedTablesBesideACT, ZoomLookUpShowAndDeleteNotes)
     EXPECT_EQ(before - after, gone);
     EXPECT_TRUE((after - before).isEmpty());
     EXPECT_EQ(lower->Objects().Count(), ids.size() - 2);
+}
+
+// A frozen ACT! (its process stopped, not gone): a command gives up after its first unanswered
+// call instead of waiting once per call, the cancel panel ends such a wait, and the next command
+// asks ACT! afresh.
+TEST_F(LinkedTablesBesideACT, AFrozenActCostsACommandOneWaitWhichTheCancelPanelEnds)
+{
+    constexpr int kTimeoutMs = 3000;
+    actlink::clACTApplication act{
+        [] { return actserver::ActBusAppObject::create(QDBusConnection::sessionBus(), kTimeoutMs); }, nullptr};
+    actlink::clACTApplication patient{
+        [] { return actserver::ActBusAppObject::create(QDBusConnection::sessionBus(), 10 * kTimeoutMs); }, nullptr};
+    QString openInAct;
+    window->AddCommand(QStringLiteral("mnuDreiAufrufe"), [&act] {
+        act.ACTDatenbank();
+        act.CreateContactSearch(QStringLiteral("123456789012"));
+        act.Zeigen();
+    });
+    window->AddCommand(QStringLiteral("mnuGeduldig"), [&patient] { patient.ACTDatenbank(); });
+    window->AddCommand(QStringLiteral("mnuDatenbank"), [&act, &openInAct] { openInAct = act.ACTDatenbank(); });
+    ASSERT_EQ(::kill(pid_t(m_server.processId()), SIGSTOP), 0);
+
+    const QString unanswered = QStringLiteral("Der RPC-Server ist nicht verfügbar. (org.freedesktop.DBus.Error.NoReply)");
+    ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Eigenschaft ACTDatenbank"))
+        .expectMsgBox(MsgIcon::Exclamation, QStringLiteral("setOBJViews"))
+        .expectMsgBox(MsgIcon::Exclamation, unanswered);
+    QElapsedTimer timer;
+    timer.start();
+    run("mnuDreiAufrufe");
+    EXPECT_LT(timer.elapsed(), 2 * kTimeoutMs);
+    const QStringList messages = ui.messageTexts();
+    ASSERT_EQ(messages.size(), 3);
+    for (const QString &message : messages)
+        EXPECT_TRUE(message.contains(unanswered)) << message.toStdString();
+
+    QTimer::singleShot(300, window.get(), [this] { window->StatusBar_PanelClick(QStringLiteral("Abbruch")); });
+    ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Das Warten auf die Antwort wurde abgebrochen."));
+    timer.restart();
+    run("mnuGeduldig");
+    EXPECT_LT(timer.elapsed(), 5 * kTimeoutMs);
+
+    ASSERT_EQ(::kill(pid_t(m_server.processId()), SIGCONT), 0);
+    run("mnuDatenbank");
+    EXPECT_EQ(openInAct, database());
 }
 
 } // namespace

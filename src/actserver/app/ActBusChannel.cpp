@@ -5,13 +5,65 @@
 #include "ActBusNames.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QDBusPendingCall>
+#include <QDBusPendingCallWatcher>
+#include <QEventLoop>
+#include <QThread>
 
 namespace actserver {
 
 namespace {
+
 constexpr long kMemberNotSupported = 438;
+
+// What the command scopes share. Only the user-interface thread runs commands, waits with events
+// and gives up; a call from any other thread simply blocks until its answer or its timeout.
+struct CommandState
+{
+    int depth = 0;
+    std::optional<platform::VbError> gaveUp;
+    QEventLoop *waiting = nullptr;
+    bool cancelled = false;
+};
+
+CommandState &commandState()
+{
+    static CommandState state;
+    return state;
+}
+
+bool onUserInterfaceThread()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    return app && QThread::currentThread() == app->thread();
+}
+
+platform::VbError unavailable(const QString &reason)
+{
+    return platform::VbError(kServerUnavailable, QStringLiteral("Der RPC-Server ist nicht verfügbar. (%1)").arg(reason),
+                             QStringLiteral("ACTOLE.APPOBJECT"));
+}
+
+} // namespace
+
+ActBusChannel::CommandScope::CommandScope()
+{
+    if (commandState().depth++ == 0)
+        commandState().gaveUp.reset();
+}
+
+ActBusChannel::CommandScope::~CommandScope() { --commandState().depth; }
+
+void ActBusChannel::cancelWait()
+{
+    CommandState &state = commandState();
+    if (!state.waiting)
+        return;
+    state.cancelled = true;
+    state.waiting->quit();
 }
 
 ActBusChannel::ActBusChannel(const QDBusConnection &connection, const QString &service, int timeoutMs)
@@ -29,14 +81,48 @@ bool ActBusChannel::isServiceRegistered() const
 QVariant ActBusChannel::call(const QString &path, const char *interface, const QString &method,
                              const QVariantList &args)
 {
+    const CommandState &state = commandState();
+    if (state.gaveUp && state.depth > 0 && onUserInterfaceThread())
+        throw *state.gaveUp;
     QDBusMessage message =
         QDBusMessage::createMethodCall(m_service, path, QString::fromLatin1(interface), method);
     message.setArguments(args);
-    // Block, not BlockWithGui: no user input may run inside an automation call.
-    const QDBusMessage reply = m_connection.call(message, QDBus::Block, m_timeoutMs);
-    if (reply.type() != QDBusMessage::ReplyMessage)
-        raise(reply);
-    return reply.arguments().value(0);
+    const std::optional<QDBusMessage> reply = awaitReply(message);
+    if (!reply)
+        giveUp(unavailable(QStringLiteral("Das Warten auf die Antwort wurde abgebrochen.")));
+    if (reply->type() != QDBusMessage::ReplyMessage)
+        raise(*reply);
+    return reply->arguments().value(0);
+}
+
+std::optional<QDBusMessage> ActBusChannel::awaitReply(const QDBusMessage &message)
+{
+    CommandState &state = commandState();
+    // A call made while another one waits (from an event that wait let run) does not wait with
+    // events of its own: the outer wait could not end before it.
+    if (!onUserInterfaceThread() || state.waiting)
+        return m_connection.call(message, QDBus::Block, m_timeoutMs);
+    QDBusPendingCall pending = m_connection.asyncCall(message, m_timeoutMs);
+    if (!pending.isFinished()) {
+        QDBusPendingCallWatcher watcher(pending);
+        QEventLoop loop;
+        QObject::connect(&watcher, &QDBusPendingCallWatcher::finished, &loop, &QEventLoop::quit);
+        state.waiting = &loop;
+        state.cancelled = false;
+        loop.exec();
+        state.waiting = nullptr;
+        if (state.cancelled)
+            return std::nullopt;
+    }
+    return pending.reply();
+}
+
+void ActBusChannel::giveUp(const platform::VbError &error)
+{
+    CommandState &state = commandState();
+    if (state.depth > 0 && onUserInterfaceThread())
+        state.gaveUp = error;
+    throw error;
 }
 
 void ActBusChannel::raise(const QDBusMessage &reply)
@@ -54,9 +140,7 @@ void ActBusChannel::raise(const QDBusMessage &reply)
                                 QStringLiteral("Objekt unterstützt diese Eigenschaft oder Methode nicht."),
                                 QStringLiteral("ACTOLE.APPOBJECT"));
     // Gone, killed mid-call, not answering in time, or the object no longer served.
-    throw platform::VbError(kServerUnavailable,
-                            QStringLiteral("Der RPC-Server ist nicht verfügbar. (%1)").arg(name),
-                            QStringLiteral("ACTOLE.APPOBJECT"));
+    giveUp(unavailable(name));
 }
 
 void ActBusChannel::release(const QString &path, const char *interface) noexcept

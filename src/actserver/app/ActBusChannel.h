@@ -2,10 +2,13 @@
 // a bounded wait and turns every failure into the VB error a late-bound automation call gives.
 #pragma once
 
+#include "platform/VbError.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QVariantList>
 #include <memory>
+#include <optional>
 
 namespace actserver {
 
@@ -27,8 +30,31 @@ public:
     bool isServiceRegistered() const;
     int timeoutMs() const { return m_timeoutMs; }
 
+    // One user command's dealings with the running ACT!. Once a call of the command went
+    // unanswered, or the user ended the wait, the command's further calls fail at once with the
+    // same error: a frozen ACT! costs a command one wait, not one per call. Scopes nest; the
+    // outermost one starts afresh. Outside every scope each call waits on its own.
+    class CommandScope
+    {
+    public:
+        CommandScope();
+        ~CommandScope();
+        CommandScope(const CommandScope &) = delete;
+        CommandScope &operator=(const CommandScope &) = delete;
+    };
+
+    // Ends the running wait for an answer (the cancel panel): the call fails as if the server had
+    // not answered. Does nothing when no call waits.
+    static void cancelWait();
+
 private:
+    // The reply; none when the user ended the wait. On the user-interface thread the wait lets
+    // window events run, so that the cancel panel can be clicked; the busy window keeps every
+    // other command out meanwhile.
+    std::optional<QDBusMessage> awaitReply(const QDBusMessage &message);
     [[noreturn]] static void raise(const QDBusMessage &reply);
+    // Throws Error, and makes the rest of the running command fail with it at once.
+    [[noreturn]] static void giveUp(const platform::VbError &error);
 
     QDBusConnection m_connection;
     QString m_service;
