@@ -23,7 +23,9 @@ public:
     int Mode() const;
     void setMode(int mode);
 
-    // The values selected in this attribute, in the order they were selected.
+    // The distinct values this attribute holds in the selected rows, whichever attribute the values
+    // were picked in: in the order of their first row in the view, or in the order they were picked
+    // when they were picked in this attribute alone. Empty without a selection.
     InfoZoomValues SelectedValues() const;
     // Adds the value to the selection (add False: it becomes the attribute's only selected value).
     // Raises error 380 when the attribute does not hold the value; the selection is then unchanged.

@@ -3,16 +3,26 @@
 
 #include "AttributeNodeData.h"
 #include "InfoZoomValue.h"
+#include "TableData.h"
 
 InfoZoomValues::InfoZoomValues(std::shared_ptr<AttributeNodeData> attribute) : m_attribute(std::move(attribute))
 {
-    Reset();
+    take();
+}
+
+void InfoZoomValues::take()
+{
+    TableData *table = m_attribute->table;
+    m_codes = table ? table->selectedValueCodes(m_attribute.get()) : std::vector<uint32_t>{};
+    m_takenAt = table ? table->revision() : 0;
 }
 
 void InfoZoomValues::Reset()
 {
     m_next = 0;
-    m_codes = m_attribute->table ? m_attribute->selectedCodes : std::vector<uint32_t>{};
+    // Walking a large selection again costs a pass over its rows; an unchanged table keeps the values.
+    if (!m_attribute->table || m_attribute->table->revision() != m_takenAt)
+        take();
 }
 
 InfoZoomValue InfoZoomValues::NextValue()

@@ -1,7 +1,8 @@
 // A set of values of one attribute (its selected values), walked by Reset, then Count times
-// NextValue. The values are taken when the set is made and again at each Reset.
+// NextValue. The values are taken when the set is made and again at a Reset after the table changed.
 #pragma once
 
+#include <QtGlobal>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -20,7 +21,10 @@ public:
     InfoZoomValue NextValue();
 
 private:
+    void take();
+
     std::shared_ptr<AttributeNodeData> m_attribute;
     std::vector<uint32_t> m_codes;
+    quint64 m_takenAt = 0;
     size_t m_next = 0;
 };

@@ -100,6 +100,11 @@ public:
     bool isRowSelected(uint32_t row);
     // The selected rows in view order.
     std::vector<uint32_t> selectedRows();
+    // The distinct values (codes) an attribute holds in the selected rows: what the selection stands
+    // for in that attribute, whichever attribute the user picked the values in. In the order of their
+    // first row in the view; values picked in the attribute itself (and nowhere else) in the order they
+    // were picked. Empty without a selection.
+    std::vector<uint32_t> selectedValueCodes(const AttributeNodeData *attribute);
 
     // --- view ---
     // The rows of the current view in view order.

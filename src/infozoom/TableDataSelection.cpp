@@ -123,6 +123,35 @@ std::vector<uint32_t> TableData::selectedRows()
     return result;
 }
 
+std::vector<uint32_t> TableData::selectedValueCodes(const AttributeNodeData *attribute)
+{
+    std::vector<uint32_t> result;
+    if (m_selectedAttributes.empty() || !attribute->column)
+        return result;
+    if (m_selectedAttributes.size() == 1 && m_selectedAttributes.front() == attribute) {
+        // Picked in the attribute itself: the picked values keep the order they were picked in (the
+        // group lookup makes the last one current in ACT!); a value without a row in the view selects
+        // nothing and is left out.
+        for (uint32_t code : attribute->selectedCodes) {
+            const ValueColumn::RowRange range = attribute->column->rowsOf(code, m_rowSlots);
+            if (std::any_of(range.begin, range.end, [this](uint32_t row) { return isInView(row); }))
+                result.push_back(code);
+        }
+        return result;
+    }
+    const std::vector<uint32_t> rows = selectedRows();
+    const std::vector<uint32_t> &codes = attribute->column->codes();
+    std::vector<uint8_t> seen(attribute->column->distinctCount(), 0);
+    for (uint32_t row : rows) {
+        const uint32_t code = row < codes.size() ? codes[row] : ValueColumn::EmptyCode;
+        if (!seen[code]) {
+            seen[code] = 1;
+            result.push_back(code);
+        }
+    }
+    return result;
+}
+
 const std::vector<uint32_t> &TableData::viewRows()
 {
     if (m_viewValid && m_inView.size() == m_rowSlots)

@@ -1,8 +1,8 @@
 // Selection, zoom, exclusion, marks, zoom history and the query text.
 #include "TableFixture.h"
 
-#include "platform/VbError.h"
 #include "infozoom/TableData.h"
+#include "platform/VbError.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +160,74 @@ TEST_F(InfoZoomSelection, MarkedValuesAreKeptPerValue)
     EXPECT_EQ(attr("Ort").SelectedValues().Count(), 0);
     EXPECT_TRUE(hamburg.Marked());
 }
+
+// The selected values of an attribute are the values it holds in the selected rows, whichever
+// attribute they were picked in, each once, in the order of its first row in the view.
+struct SelectedValuesCase
+{
+    const char *what;
+    const char *zoomTo;    // an Ort whose rows the view is narrowed to first, or nullptr
+    bool sortedByNameDown; // the view ordered by Name, descending
+    std::vector<std::pair<const char *, const char *>> picks; // attribute, value, in picking order
+    const char *attribute;
+    QStringList expected;
+    friend void PrintTo(const SelectedValuesCase &c, std::ostream *os) { *os << c.what; }
+};
+
+class InfoZoomSelectedValues : public InfoZoomSelection, public ::testing::WithParamInterface<SelectedValuesCase>
+{
+};
+
+TEST_P(InfoZoomSelectedValues, AreTheValuesOfTheSelectedRows)
+{
+    const SelectedValuesCase &c = GetParam();
+    if (c.zoomTo) {
+        attr("Ort").SelectValue(QString::fromUtf8(c.zoomTo), true);
+        table.Zoom();
+    }
+    if (c.sortedByNameDown)
+        table.SortBy(attr("Name"), false);
+    for (const auto &[attribute, value] : c.picks)
+        attr(attribute).SelectValue(QString::fromUtf8(value), true);
+    InfoZoomValues values = attr(c.attribute).SelectedValues();
+    values.Reset();
+    QStringList result;
+    for (int i = values.Count(); i > 0; --i)
+        result << values.NextValue().Value().toString();
+    EXPECT_EQ(result, c.expected);
+    EXPECT_TRUE(values.NextValue().isNull());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Selections, InfoZoomSelectedValues,
+    ::testing::Values(
+        SelectedValuesCase{"nothing selected", nullptr, false, {}, "Name", {}},
+        SelectedValuesCase{
+            "picked in another attribute", nullptr, false, {{"Ort", "Berlin"}}, "Name", {"Anna", "Clara", "Eva"}},
+        SelectedValuesCase{"each value once", nullptr, false, {{"Ort", "Berlin"}}, "Typ", {"Anruf", "Brief", "Termin"}},
+        SelectedValuesCase{
+            "rows of two attributes", nullptr, false, {{"Ort", "Berlin"}, {"Typ", "Brief"}}, "Anzahl", {"7"}},
+        SelectedValuesCase{"picked in the attribute itself",
+                           nullptr,
+                           false,
+                           {{"Name", "Eva"}, {"Name", "Anna"}},
+                           "Name",
+                           {"Eva", "Anna"}},
+        SelectedValuesCase{"a picked value outside the view",
+                           "Hamburg",
+                           false,
+                           {{"Name", "Anna"}, {"Name", "Bernd"}},
+                           "Name",
+                           {"Bernd"}},
+        SelectedValuesCase{"no selected row", nullptr, false, {{"Ort", "München"}, {"Typ", "Brief"}}, "Name", {}},
+        SelectedValuesCase{"only rows of the view", "Hamburg", false, {{"Typ", "Anruf"}}, "Name", {"Frank"}},
+        SelectedValuesCase{
+            "in the view's order", nullptr, true, {{"Ort", "Berlin"}}, "Name", {"Eva", "Clara", "Anna"}}),
+    [](const ::testing::TestParamInfo<SelectedValuesCase> &info) {
+        QString name = QString::fromUtf8(info.param.what);
+        name.replace(QLatin1Char(' '), QLatin1Char('_')).remove(QLatin1Char('\''));
+        return name.toStdString();
+    });
 
 TEST_F(InfoZoomSelection, DeletingASelectedAttributeDropsItsSelection)
 {

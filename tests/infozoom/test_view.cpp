@@ -79,7 +79,7 @@ TEST_F(InfoZoomViewTest, ClickSelectsAValueCtrlClickAddsAndRemoves)
     click(0, "Ort", Qt::ControlModifier);
     EXPECT_EQ(selectedValues("Ort"), QStringList({"Hamburg"}));
     click(3, "Typ"); // a plain click starts a new selection
-    EXPECT_TRUE(selectedValues("Ort").isEmpty());
+    EXPECT_EQ(selectedValues("Ort"), QStringList({"Berlin", "München", "Hamburg"})); // the places of the calls
     EXPECT_EQ(selectedValues("Typ"), QStringList({"Anruf"}));
     EXPECT_FALSE(attributeNamed(*table, QStringLiteral("Ort")).Selected());
 }

@@ -3,12 +3,14 @@
 #include "SqliteFile.h"
 #include "mainwindow_project/ProjectCommandFixture.h"
 
+#include "dbf/DbfTable.h"
 #include "mainwindow/StatusBarPanel.h"
 #include "records/clADODaten.h"
 #include "records/frmAttributeZuordnung.h"
 #include "records/frmDatenquelle.h"
 
 #include <QComboBox>
+#include <QMultiHash>
 #include <QPlainTextEdit>
 #include <QSet>
 
@@ -106,6 +108,58 @@ TEST_F(ExternalDataSync, OrdersOfTheSelectedContactsThroughTheLinkedCompany)
     EXPECT_EQ(column(lower()->CurrentObjects(), m_kunde), (QStringList{m_companies.at(0), m_companies.at(0)}));
     EXPECT_EQ(window->StatusPanel()->text(),
               QStringLiteral("Es wurde auf die ADODaten in Abhängigkeit der Kontakte-Auswahl gezoomt."));
+}
+
+// A selection in a column that is not the link: the linked values of the selected rows count, in
+// both directions; the contacts' companies and cities are read from the database file itself.
+TEST_F(ExternalDataSync, SelectionsInOtherColumnsFollowTheirRows)
+{
+    QMultiHash<QString, QString> companiesIn; // city -> company
+    QString firstCity;
+    dbf::DbfTable contacts(singleDb());
+    for (qint64 i = 0; i < contacts.recordCount(); ++i) {
+        const dbf::DbfRecord r = contacts.record(i);
+        const QString company = r.text(contacts.fieldIndex(u"COMPANY")).trimmed();
+        const QString city = r.text(contacts.fieldIndex(u"CITY")).trimmed();
+        if (r.isDeleted())
+            continue;
+        companiesIn.insert(city, company);
+        if (company == m_companies.at(0) && firstCity.isEmpty())
+            firstCity = city;
+    }
+    ASSERT_FALSE(firstCity.isEmpty());
+
+    // The city of the first company: the orders of every company there.
+    attributeNamed(upper(), QStringLiteral("Ort")).SelectValue(firstCity, true);
+    run("mnuZoomExtraData");
+    QStringList expected;
+    for (const QString &kunde : {m_companies.at(0), m_companies.at(0), m_companies.at(1)})
+        if (companiesIn.values(firstCity).contains(kunde))
+            expected << kunde;
+    EXPECT_EQ(column(lower()->CurrentObjects(), m_kunde), expected);
+
+    // Every order has the same amount: selecting it selects every customer.
+    upper()->ShowAll();
+    upper()->ResetSelection();
+    lower()->ShowAll();
+    InfoZoomAttribute betrag = attributeNamed(lower(), QStringLiteral("betrag"));
+    InfoZoomObjects orders = lower()->Objects();
+    orders.Reset();
+    betrag.SelectValue(orders.NextObject().Value(betrag), true);
+    ASSERT_EQ(lower()->SelectedObjects().Count(), 4);
+    run("mnuZoomContacts");
+    QStringList shown = column(upper()->CurrentObjects(), m_firma);
+    QStringList companies;
+    for (const QString &company : companiesIn.values())
+        if (company == m_companies.at(0) || company == m_companies.at(1))
+            companies << company;
+    shown.sort();
+    companies.sort();
+    EXPECT_EQ(shown, companies);
+    const int found = QSet<QString>{m_companies.at(0), m_companies.at(1)}.size();
+    EXPECT_EQ(upper()->StatusText(), QStringLiteral("%1 gefundene(s) Objekt(e) wurden markiert, und 1 nicht "
+                                                    "gefundene(s) Objekt(e) wurde(n) markiert")
+                                         .arg(found));
 }
 
 } // namespace

@@ -8,6 +8,8 @@
 #include "actserver/ACTDatabaseObject.h"
 #include "actserver/ACTTable.h"
 #include "actserver/ActDemoDatabase.h"
+#include "dbf/DbfTable.h"
+#include "infozoom/TableData.h"
 #include "mainwindow/StatusBarPanel.h"
 #include "records/clAufgaben.h"
 #include "records/clAuftraege.h"
@@ -52,6 +54,13 @@ protected:
     InfoZoomTable *lower() const { return window->InfoZoomExtra()->Table(); }
     InfoZoomTable *upper() const { return window->InfoZoomKontakt()->Table(); }
     QString status() const { return window->StatusPanel()->text(); }
+    static InfoZoomAttribute named(InfoZoomTable *table, const QString &name)
+    {
+        for (int i = 0; i < table->AttributeList().Count(); ++i)
+            if (table->AttributeItem(i).Name() == name && table->AttributeItem(i).NodeType() == 1)
+                return InfoZoomAttribute(table->AttributeItem(i));
+        return {};
+    }
 
     // The rows of a table as (unique ID, sync value) pairs of a record object, in table order.
     static QList<QPair<QString, QString>> rowsOf(InfoZoomTable *table, const records::RecordClassBase &record)
@@ -173,6 +182,247 @@ TEST_F(LowerKinds, AnActivityWithSeveralContactsIsShownFromItsOneSelectedID)
     run("mnuShowActivity");
     EXPECT_TRUE(act.state().calls.contains(QStringLiteral("activity:") + converter.ToUniqueID(shared)));
     EXPECT_EQ(status(), QStringLiteral("Die Aufgabe wurde in ACT! angezeigt."));
+}
+
+// The demo database's files read directly with the dBase reader, apart from the program: what a
+// selection made by a contact's city or a record's type must come to in the other table.
+namespace demo {
+
+QString hexId(const char *type, QByteArrayView raw)
+{
+    return QString::fromLatin1(type) + QString::fromLatin1(raw.toByteArray().toHex().toUpper());
+}
+
+// Every record not marked deleted of the database's file with that extension.
+template <typename F> void eachRecord(const QString &contactFile, const char *extension, F f)
+{
+    QString path = contactFile;
+    path.replace(path.size() - 3, 3, QString::fromLatin1(extension));
+    dbf::DbfTable table(path);
+    for (qint64 i = 0; i < table.recordCount(); ++i) {
+        const dbf::DbfRecord record = table.record(i);
+        if (!record.isDeleted())
+            f(table, record);
+    }
+}
+
+// The IDs of the contacts in a city: typed, or as ACT! holds them.
+QStringList contactsIn(const QString &db, const QString &city, bool typed = true)
+{
+    QStringList ids;
+    eachRecord(db, "dbf", [&](const dbf::DbfTable &t, const dbf::DbfRecord &r) {
+        const QByteArrayView id = r.raw(t.fieldIndex(u"UNIQUE_ID"));
+        if (r.text(t.fieldIndex(u"CITY")).trimmed() == city)
+            ids << (typed ? hexId("CO", id) : QString::fromLatin1(id.toByteArray()));
+    });
+    return ids;
+}
+
+// One row of the lower table as the read makes it: the record's typed ID, the contact's typed ID
+// ("" for a record of a group) and the record's type code.
+struct Row
+{
+    QString id;
+    QString contact;
+    int type;
+};
+
+QList<Row> notes(const QString &db)
+{
+    QList<Row> rows;
+    eachRecord(db, "hdb", [&](const dbf::DbfTable &t, const dbf::DbfRecord &r) {
+        const int contact = t.fieldIndex(u"CONTACT_ID");
+        rows << Row{hexId("NT", r.raw(t.fieldIndex(u"UNIQUE_ID"))),
+                    r.isBlank(contact) ? QString() : hexId("CO", r.raw(contact)),
+                    r.value(t.fieldIndex(u"TYPE")).toInt()};
+    });
+    return rows;
+}
+
+// One row per contact an activity is scheduled with: its own contact when it has one, else the
+// first of its schedule entries (relation type "1"), as many as it counts.
+QList<Row> activities(const QString &db)
+{
+    QHash<QString, QStringList> scheduled;
+    eachRecord(db, "rel", [&](const dbf::DbfTable &t, const dbf::DbfRecord &r) {
+        if (r.text(t.fieldIndex(u"TYPE")).trimmed() == QLatin1String("1"))
+            scheduled[hexId("AT", r.raw(t.fieldIndex(u"FIELD2")))] << hexId("CO", r.raw(t.fieldIndex(u"FIELD1")));
+    });
+    QList<Row> rows;
+    eachRecord(db, "adb", [&](const dbf::DbfTable &t, const dbf::DbfRecord &r) {
+        const QString id = hexId("AT", r.raw(t.fieldIndex(u"UNIQUE_ID")));
+        const int type = r.value(t.fieldIndex(u"TYPE")).toInt();
+        const QVariant count = r.value(t.fieldIndex(u"NUMCONT"));
+        const int k = count.isNull() ? 1 : count.toInt();
+        if (k == 1)
+            rows << Row{id, hexId("CO", r.raw(t.fieldIndex(u"CONTACT_ID"))), type};
+        for (int j = 0; k > 1 && j < k; ++j)
+            rows << Row{id, scheduled.value(id).value(j), type};
+    });
+    return rows;
+}
+
+} // namespace demo
+
+// A selection made in a column that is not the key: the other table follows the selected rows.
+struct LinkCase
+{
+    const char *what;
+    const char *kind;    // the lower table: "Notizen" or "Aufgaben"
+    const char *command; // the synchronisation command
+    const char *picked;  // what the user selects: "Ort" of the contacts, else the lower table's type column
+    const char *value;
+    enum Effect
+    {
+        Zoomed,
+        Excluded,
+        Marked
+    } effect;
+    friend void PrintTo(const LinkCase &c, std::ostream *os) { *os << c.what; }
+};
+
+class SelectionLinks : public LowerKinds, public ::testing::WithParamInterface<LinkCase>
+{
+protected:
+    // A key for each row of a set (sorted): the contact, the note, or the activity with its contact.
+    QStringList keys(InfoZoomObjects set, const records::RecordClassBase &lower, bool contacts, bool onlyMarked) const
+    {
+        const InfoZoomAttribute id = contacts ? window->Kontakte()->UniqueIDAttribute() : lower.UniqueIDAttribute();
+        const bool pairs = !contacts && QString::fromUtf8(GetParam().kind) == QLatin1String("Aufgaben");
+        QStringList result;
+        set.Reset();
+        for (int i = set.Count(); i > 0; --i) {
+            const InfoZoomObject row = set.NextObject();
+            if (onlyMarked && !(contacts ? upper() : this->lower())->data()->isRowMarked(row.row()))
+                continue;
+            result << row.Value(id).toString() +
+                          (pairs ? QLatin1Char('|') + row.Value(lower.SyncFieldAttribute()).toString() : QString());
+        }
+        result.sort();
+        return result;
+    }
+    static QStringList minus(QStringList a, const QStringList &b)
+    {
+        for (const QString &item : b)
+            a.removeOne(item);
+        return a;
+    }
+};
+
+TEST_P(SelectionLinks, TheOtherTableFollowsTheSelectedRows)
+{
+    const LinkCase &c = GetParam();
+    const bool notes = QString::fromUtf8(c.kind) == QLatin1String("Notizen");
+    records::RecordClassBase &lowerRecord =
+        notes ? static_cast<records::RecordClassBase &>(readNotes())
+              : readLower<records::clAufgaben>(modHaupt::Aufgaben, modHaupt::Projekt->FOXAufgabe());
+    const QList<demo::Row> rows = notes ? demo::notes(singleDb()) : demo::activities(singleDb());
+    const bool fromContacts = QString::fromUtf8(c.picked) == QLatin1String("Ort");
+
+    // The destination's rows and those of the selected objects, from the files alone.
+    QStringList all;
+    QStringList matching;
+    QStringList partnerless; // chosen contacts without a row in the lower table
+    if (fromContacts) {
+        const QStringList chosen = demo::contactsIn(singleDb(), QString::fromUtf8(c.value));
+        ASSERT_GE(chosen.size(), 2) << "the demo has too few contacts there";
+        partnerless = chosen;
+        for (const demo::Row &row : rows) {
+            const QString key = row.id + (notes ? QString() : QLatin1Char('|') + row.contact);
+            all << key;
+            if (chosen.contains(row.contact)) {
+                matching << key;
+                partnerless.removeAll(row.contact);
+            }
+        }
+    } else {
+        const int type = notes ? 100 : 1; // "Notiz", "Treffen"
+        all = column(upper()->Objects(), window->Kontakte()->UniqueIDAttribute());
+        for (const demo::Row &row : rows)
+            if (row.type == type && !row.contact.isEmpty() && !matching.contains(row.contact))
+                matching << row.contact;
+    }
+    all.sort();
+    matching.sort();
+    partnerless.sort();
+    ASSERT_FALSE(matching.isEmpty());
+    ASSERT_LT(matching.size(), all.size());
+
+    InfoZoomTable *destination = fromContacts ? lower() : upper();
+    const QString column =
+        fromContacts ? QStringLiteral("Ort") : (notes ? QStringLiteral("Typ") : QString::fromUtf8("Aktivitätstyp"));
+    InfoZoomAttribute picked = named(fromContacts ? upper() : lower(), column);
+    ASSERT_FALSE(picked.isNull());
+    picked.SelectValue(QString::fromUtf8(c.value), true);
+    run(c.command);
+
+    const QStringList view = keys(destination->CurrentObjects(), lowerRecord, !fromContacts, false);
+    const QStringList marked = keys(destination->Objects(), lowerRecord, !fromContacts, true);
+    switch (c.effect) {
+    case LinkCase::Zoomed:
+        EXPECT_EQ(view, matching);
+        EXPECT_TRUE(marked.isEmpty());
+        break;
+    case LinkCase::Excluded:
+        EXPECT_EQ(view, minus(all, matching));
+        EXPECT_EQ(marked, matching);
+        break;
+    case LinkCase::Marked:
+        EXPECT_EQ(view, all);
+        EXPECT_EQ(marked, matching);
+        break;
+    }
+    if (fromContacts) {
+        // The chosen contacts without a row in the lower table are flagged in the contacts' IDs.
+        InfoZoomValues values = window->Kontakte()->UniqueIDAttribute().SelectedValues();
+        values.Reset();
+        QStringList flagged;
+        for (int i = values.Count(); i > 0; --i) {
+            const InfoZoomValue value = values.NextValue();
+            if (value.Marked())
+                flagged << value.Value().toString();
+        }
+        flagged.sort();
+        EXPECT_EQ(flagged, partnerless);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ByCityOrType, SelectionLinks,
+    ::testing::Values(
+        LinkCase{"NotesOfTheBerlinContacts", "Notizen", "mnuZoomExtraData", "Ort", "Berlin", LinkCase::Zoomed},
+        LinkCase{"NotesButThoseOfTheBerlinContacts", "Notizen", "mnuZoomOutExtraData", "Ort", "Berlin",
+                 LinkCase::Excluded},
+        LinkCase{"NotesOfTheBerlinContactsMarked", "Notizen", "mnuMarkExtraData", "Ort", "Berlin", LinkCase::Marked},
+        LinkCase{"ContactsOfTheNotesOfTypeNotiz", "Notizen", "mnuZoomContacts", "Typ", "Notiz", LinkCase::Zoomed},
+        LinkCase{"ContactsButThoseOfTypeNotiz", "Notizen", "mnuZoomOutContacts", "Typ", "Notiz", LinkCase::Excluded},
+        LinkCase{"ActivitiesOfTheBerlinContacts", "Aufgaben", "mnuZoomExtraData", "Ort", "Berlin", LinkCase::Zoomed},
+        LinkCase{"ContactsOfTheMeetingsMarked", "Aufgaben", "mnuMarkContacts", "Typ", "Treffen", LinkCase::Marked}),
+    [](const ::testing::TestParamInfo<LinkCase> &info) { return std::string(info.param.what); });
+
+TEST_F(LowerKinds, TheACTLookupHoldsTheContactsOfTheSelectedRows)
+{
+    RunningACTDouble act;
+    act.state().database = singleDb();
+    run("mnuACTSuche");
+    EXPECT_EQ(act.state().calls, (QStringList{QStringLiteral("lookup:"), QStringLiteral("front")}))
+        << "nothing selected: an empty lookup";
+
+    act.state().calls.clear();
+    named(upper(), QStringLiteral("Ort")).SelectValue(QStringLiteral("Berlin"), true);
+    run("mnuACTSuche");
+    ASSERT_EQ(act.state().calls.size(), 2);
+    const QString ids = act.state().calls.first().mid(int(qstrlen("lookup:")));
+    ASSERT_EQ(ids.size() % 12, 0);
+    QStringList looked;
+    for (int i = 0; i < ids.size(); i += 12)
+        looked << ids.mid(i, 12);
+    looked.sort();
+    QStringList berlin = demo::contactsIn(singleDb(), QStringLiteral("Berlin"), false);
+    berlin.sort();
+    ASSERT_GE(berlin.size(), 2);
+    EXPECT_EQ(looked, berlin);
+    EXPECT_EQ(status(), QStringLiteral("Es wurde eine Suche in ACT! gebildet."));
 }
 
 // The notes' IDs (12 characters) in the notes file of a database, read by a second database object.

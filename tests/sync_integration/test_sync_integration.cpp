@@ -17,6 +17,7 @@
 #include <QDBusMetaType>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QMultiHash>
 #include <QProcess>
 #include <QSet>
 #include <QThread>
@@ -52,6 +53,30 @@ QSet<QString> notesByDbfread(const QString &file)
         if (!line.trimmed().isEmpty())
             ids.insert(QString::fromUtf8(line.trimmed()));
     return ids;
+}
+
+// The unique IDs of the contacts by their city, read from the contact file by the independent reader.
+QMultiHash<QString, QString> contactsByDbfread(const QString &file)
+{
+    QProcess python;
+    python.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import sys, dbfread\n"
+                                 "class NoMemo(dbfread.FieldParser):\n"
+                                 "    def parseM(self, field, data):\n"
+                                 "        return None\n"
+                                 "for r in dbfread.DBF(sys.argv[1], encoding='cp1252', parserclass=NoMemo):\n"
+                                 "    print(r['CITY'].strip() + '\\t' + r['UNIQUE_ID'])\n"),
+                  file});
+    EXPECT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    QMultiHash<QString, QString> contacts;
+    for (const QByteArray &line : python.readAllStandardOutput().split('\n')) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() == 2)
+            contacts.insert(QString::fromUtf8(fields.at(0)), QString::fromUtf8(fields.at(1)));
+    }
+    return contacts;
 }
 
 QSet<QString> asSet(const QStringList &list)
@@ -220,6 +245,35 @@ TEST_F(LinkedTablesBesideACT, AFrozenActCostsACommandOneWaitWhichTheCancelPanelE
     ASSERT_EQ(::kill(pid_t(m_server.processId()), SIGCONT), 0);
     run("mnuDatenbank");
     EXPECT_EQ(openInAct, database());
+}
+
+// The contacts of one city, selected by the city alone, become ACT!'s lookup: exactly those contacts.
+TEST_F(LinkedTablesBesideACT, ALookupOfTheContactsOfACity)
+{
+    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Soll die aktuelle ACT!-Datenbank verwendet werden?"),
+                    MsgAnswer::Yes)
+        .expectInputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"), QStringLiteral("Stadt"))
+        .expectModal(tick({QStringLiteral("Firma"), QStringLiteral("Ort")}));
+    run("mnuNewProject");
+    ASSERT_NE(window->Kontakte(), nullptr);
+
+    const QMultiHash<QString, QString> byCity = contactsByDbfread(database());
+    QString city;
+    for (const QString &candidate : byCity.uniqueKeys())
+        if (city.isEmpty() || byCity.count(candidate) > byCity.count(city))
+            city = candidate;
+    ASSERT_GE(byCity.count(city), 2);
+    ASSERT_LT(byCity.count(city), byCity.size());
+
+    InfoZoomTable *upper = window->InfoZoomKontakt()->Table();
+    for (int i = 0; i < upper->AttributeList().Count(); ++i)
+        if (upper->AttributeItem(i).Name() == QLatin1String("Ort"))
+            InfoZoomAttribute(upper->AttributeItem(i)).SelectValue(city, true);
+    ASSERT_EQ(upper->SelectedObjects().Count(), byCity.count(city));
+    run("mnuACTSuche");
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Es wurde eine Suche in ACT! gebildet."));
+    const QStringList values = byCity.values(city);
+    EXPECT_EQ(asSet(actWindowState().value(QStringLiteral("lookup")).toStringList()), asSet(values));
 }
 
 } // namespace
