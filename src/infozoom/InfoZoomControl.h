@@ -52,7 +52,9 @@ signals:
     void GotFocus();
     // Kind "Command" with Command "CInsertAttributeCommand", "CDeleteAttributeCommand" or
     // "CRedefineAttributeCommand" after the user changed an attribute; Kind "CommandNotSubmitted" with
-    // Command "CAttributesMover" when the user starts moving attributes.
+    // Command "CAttributesMover" when the user starts moving attributes; Kind "Command" with Command
+    // InfoZoomTable::SelectionCommand after the user changed the selection, the view, the selected
+    // attribute or the marks.
     void Notify(const QString &kind, const QString &command, const QString &detail, const QString &source);
 
 protected:

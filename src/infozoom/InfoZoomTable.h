@@ -164,6 +164,10 @@ public:
     // Where dialogs of the table are parented (the control sets it).
     void setDialogParent(QWidget *parent) { m_dialogParent = parent; }
 
+    // The Notify command that follows every user action on the selection, the view, the selected
+    // attribute or the marks (a click, a key, zoom, exclude, mark, back, forward, all objects, sort),
+    // so that the program can follow them. It is none of the attribute commands: nothing was redefined.
+    static constexpr const char *SelectionCommand = "CSelectionCommand";
     // Sends the Notify of an attribute command (the view calls it after a user command).
     void notifyCommand(const QString &kind, const QString &command, const QString &detail);
 

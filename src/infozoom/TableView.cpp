@@ -380,7 +380,7 @@ void TableView::mousePressEvent(QMouseEvent *event)
     }
     const int row = viewRowAt(pos.y());
     if (row >= 0)
-        select([&] { clickCell(row, column, event->modifiers() & Qt::ControlModifier); });
+        selectAndAnnounce([&] { clickCell(row, column, event->modifiers() & Qt::ControlModifier); });
 }
 
 void TableView::mouseMoveEvent(QMouseEvent *event)
@@ -410,7 +410,7 @@ void TableView::mouseReleaseEvent(QMouseEvent *event)
         if (m_dragging)
             run([&] { dropColumn(from, pos); });
         else
-            select([&] { selectAttribute(from); });
+            selectAndAnnounce([&] { selectAttribute(from); });
     }
     m_dragging = false;
     m_resizeColumn = -1;
@@ -441,7 +441,7 @@ void TableView::mouseDoubleClickEvent(QMouseEvent *event)
     const QPoint pos = event->position().toPoint();
     const int column = columnAt(pos.x());
     if (column >= 0 && pos.y() < headerHeight())
-        run([&] { toggleSort(column); });
+        runAndAnnounce([&] { toggleSort(column); });
 }
 
 void TableView::ensureCurrentVisible()
@@ -463,33 +463,34 @@ void TableView::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        run([this] { m_table->Zoom(); });
+        runAndAnnounce([this] { m_table->Zoom(); });
         return;
     case Qt::Key_Delete:
-        run([this] { m_table->Exclude(); });
+        runAndAnnounce([this] { m_table->Exclude(); });
         return;
     case Qt::Key_M:
-        run([this] { m_table->Mark(); });
+        runAndAnnounce([this] { m_table->Mark(); });
         return;
     case Qt::Key_Escape:
-        select([this] { m_table->ResetSelection(); });
+        selectAndAnnounce([this] { m_table->ResetSelection(); });
         return;
     case Qt::Key_Backspace:
-        run([this] { m_table->ZoomBack(); });
+        runAndAnnounce([this] { m_table->ZoomBack(); });
         return;
     case Qt::Key_Space:
         if (rows > 0 && columnCount() > 0)
-            select([&] { clickCell(m_currentRow, m_currentColumn, event->modifiers() & Qt::ControlModifier); });
+            selectAndAnnounce(
+                [&] { clickCell(m_currentRow, m_currentColumn, event->modifiers() & Qt::ControlModifier); });
         return;
     case Qt::Key_Left:
         if (alt)
-            run([this] { m_table->ZoomBack(); });
+            runAndAnnounce([this] { m_table->ZoomBack(); });
         else
             m_currentColumn = qMax(0, m_currentColumn - 1);
         break;
     case Qt::Key_Right:
         if (alt)
-            run([this] { m_table->ZoomForward(); });
+            runAndAnnounce([this] { m_table->ZoomForward(); });
         else
             m_currentColumn = qMin(qMax(0, columnCount() - 1), m_currentColumn + 1);
         break;
@@ -533,6 +534,26 @@ void TableView::select(const std::function<void()> &change)
     }
 }
 
+void TableView::runAndAnnounce(const std::function<void()> &command)
+{
+    if (!m_commandsEnabled)
+        return;
+    run(command);
+    announce();
+}
+
+void TableView::selectAndAnnounce(const std::function<void()> &change)
+{
+    select(change);
+    announce();
+}
+
+void TableView::announce()
+{
+    // Also after a failure: part of the change may have taken effect.
+    m_table->notifyCommand(QStringLiteral("Command"), QString::fromLatin1(InfoZoomTable::SelectionCommand), QString());
+}
+
 void TableView::contextMenuEvent(QContextMenuEvent *event)
 {
     event->accept();
@@ -548,7 +569,7 @@ std::unique_ptr<QMenu> TableView::contextMenuAt(const QPoint &pos)
     const int column = columnAt(pos.x());
     const int row = viewRowAt(pos.y());
     if (column >= 0 && row >= 0 && !m_table->data()->hasSelection())
-        select([&] { clickCell(row, column, false); });
+        selectAndAnnounce([&] { clickCell(row, column, false); });
     addTableActions(*menu);
     if (column >= 0) {
         menu->addSeparator();
@@ -589,7 +610,7 @@ void TableView::addTableActions(QMenu &menu)
 {
     TableData &data = *m_table->data();
     auto add = [&](const QString &text, const QKeySequence &keys, bool enabled, std::function<void()> f) {
-        QAction *a = menu.addAction(text, this, [this, f] { run(f); });
+        QAction *a = menu.addAction(text, this, [this, f] { runAndAnnounce(f); });
         a->setShortcut(keys);
         a->setEnabled(enabled);
     };
@@ -611,10 +632,11 @@ void TableView::addAttributeActions(QMenu &menu, AttributeNodeData *node)
     const InfoZoomAttribute attribute(node->shared_from_this());
     TableData &data = *m_table->data();
     menu.addAction(QStringLiteral("Aufsteigend sortieren"), this,
-                   [this, node] { run([&] { m_table->data()->sortBy(node, true); }); });
+                   [this, node] { runAndAnnounce([&] { m_table->data()->sortBy(node, true); }); });
     menu.addAction(QStringLiteral("Absteigend sortieren"), this,
-                   [this, node] { run([&] { m_table->data()->sortBy(node, false); }); });
-    menu.addAction(QStringLiteral("Unsortiert"), this, [this] { run([&] { m_table->data()->sortBy(nullptr, true); }); })
+                   [this, node] { runAndAnnounce([&] { m_table->data()->sortBy(node, false); }); });
+    menu.addAction(QStringLiteral("Unsortiert"), this,
+                   [this] { runAndAnnounce([&] { m_table->data()->sortBy(nullptr, true); }); })
         ->setEnabled(data.sortAttribute() != nullptr);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Attribut umbenennen..."), this, [this, attribute] {

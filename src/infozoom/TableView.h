@@ -103,6 +103,11 @@ private:
     void run(const std::function<void()> &command);
     // Runs a change of the selection, which is taken also while commands are refused.
     void select(const std::function<void()> &change);
+    // The same for what changes the selection, the view, the selected attribute or the marks: the
+    // program is told afterwards through Notify, so that it can follow.
+    void runAndAnnounce(const std::function<void()> &command);
+    void selectAndAnnounce(const std::function<void()> &change);
+    void announce();
 
     InfoZoomTable *m_table;
     AttributeCommands m_commands;

@@ -34,6 +34,14 @@ class InfoZoomViewTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // What the attribute commands announce; the announcements of selection changes (a right
+        // click on a table without selection selects the clicked value) are left out.
+        QObject::connect(
+            &control, &InfoZoomControl::Notify,
+            [this](const QString &kind, const QString &command, const QString &detail, const QString &source) {
+                if (command != QLatin1String(InfoZoomTable::SelectionCommand))
+                    attributeNotifies << QList<QVariant>{kind, command, detail, source};
+            });
         control.resize(700, 300);
         fillSample(*table);
         control.show();
@@ -67,6 +75,7 @@ protected:
     GTestScriptedUi ui;
     InfoZoomControl control;
     InfoZoomTable *table = control.Table();
+    QList<QList<QVariant>> attributeNotifies;
 };
 
 TEST_F(InfoZoomViewTest, ClickSelectsAValueCtrlClickAddsAndRemoves)
@@ -106,7 +115,7 @@ TEST_F(InfoZoomViewTest, KeysZoomExcludeMarkAndStepBack)
 TEST_F(InfoZoomViewTest, WhileCommandsAreRefusedOnlyTheSelectionChanges)
 {
     control.setCommandsEnabled(false);
-    QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    QList<QList<QVariant>> &notify = attributeNotifies;
     click(0, "Ort");
     EXPECT_EQ(selectedValues("Ort"), QStringList({"Berlin"}));
     for (const QKeySequence &key : {QKeySequence(Qt::Key_M), QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Delete),
@@ -135,9 +144,54 @@ TEST_F(InfoZoomViewTest, DoubleClickOnAHeaderSortsAndTurnsTheOrder)
     EXPECT_EQ(namesOf(*table, table->CurrentObjects()).first(), "Bernd");
 }
 
-TEST_F(InfoZoomViewTest, RenameAndReformatSendRedefine)
+// Every user action on the selection, the view, the selected attribute or the marks is announced,
+// so that the program can follow it; none of them is an attribute command.
+TEST_F(InfoZoomViewTest, EveryActionOnSelectionViewOrMarksIsNotified)
 {
     QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    const auto key = [this](Qt::Key k, Qt::KeyboardModifiers mods = {}) { QTest::keyClick(view(), k, mods); };
+    const QPoint typHeader = view()->headerRect(column("Typ")).center();
+    const QList<std::pair<const char *, std::function<void()>>> actions{
+        {"click", [&] { click(0, "Ort"); }},
+        {"Ctrl+click", [&] { click(1, "Ort", Qt::ControlModifier); }},
+        {"Ctrl+Space", [&] { key(Qt::Key_Space, Qt::ControlModifier); }},
+        {"Space", [&] { key(Qt::Key_Space); }},
+        {"mark", [&] { key(Qt::Key_M); }},
+        {"zoom", [&] { key(Qt::Key_Return); }},
+        {"back", [&] { key(Qt::Key_Backspace); }},
+        {"forward", [&] { key(Qt::Key_Right, Qt::AltModifier); }},
+        {"exclude",
+         [&] {
+             click(0, "Typ");
+             notify.clear();
+             key(Qt::Key_Delete);
+         }},
+        {"heading click", [&] { QTest::mouseClick(view()->viewport(), Qt::LeftButton, {}, typHeader); }},
+        {"heading double click", [&] { QTest::mouseDClick(view()->viewport(), Qt::LeftButton, {}, typHeader); }},
+        {"escape", [&] { key(Qt::Key_Escape); }},
+        {"all objects", [&] { actionNamed(*menuAt(0, "Typ"), QStringLiteral("Alle Objekte zeigen"))->trigger(); }},
+        {"marks removed", [&] { actionNamed(*menuAt(0, "Typ"), QStringLiteral("Markierungen aufheben"))->trigger(); }},
+    };
+    for (const auto &[what, action] : actions) {
+        notify.clear();
+        action();
+        ASSERT_GE(notify.count(), 1) << what;
+        for (const QList<QVariant> &args : notify) {
+            EXPECT_EQ(args.at(0).toString(), QStringLiteral("Command")) << what;
+            EXPECT_EQ(args.at(1).toString(), QString::fromLatin1(InfoZoomTable::SelectionCommand)) << what;
+        }
+    }
+    EXPECT_EQ(table->CurrentObjects().Count(), 6);
+    EXPECT_FALSE(table->CanZoomBack());
+    EXPECT_TRUE(table->data()->markedRowFlags().empty());
+    for (const char *attributeCommand :
+         {"CInsertAttributeCommand", "CDeleteAttributeCommand", "CRedefineAttributeCommand"})
+        EXPECT_STRNE(InfoZoomTable::SelectionCommand, attributeCommand);
+}
+
+TEST_F(InfoZoomViewTest, RenameAndReformatSendRedefine)
+{
+    QList<QList<QVariant>> &notify = attributeNotifies;
     ui.expectInputBox(QStringLiteral("Neuer Name"), QStringLiteral("Wohnort"));
     actionNamed(*menuAt(0, "Ort"), QStringLiteral("Attribut umbenennen..."))->trigger();
     ASSERT_EQ(notify.count(), 1);
@@ -159,7 +213,7 @@ TEST_F(InfoZoomViewTest, RenameAndReformatSendRedefine)
 
 TEST_F(InfoZoomViewTest, DeleteAsksAndSendsDelete)
 {
-    QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    QList<QList<QVariant>> &notify = attributeNotifies;
     ui.expectMsgBox(platform::MsgIcon::Question, QStringLiteral("\"Typ\" gelöscht"), platform::MsgAnswer::No);
     actionNamed(*menuAt(0, "Typ"), QStringLiteral("Attribut löschen"))->trigger();
     EXPECT_EQ(table->AttributeList().Count(), 4);
@@ -180,7 +234,7 @@ TEST_F(InfoZoomViewTest, DerivedAttributesComeRightAfterTheirSource)
     for (const QString &d : dates)
         rows.NextObject().setValue(datum, d);
     QCoreApplication::processEvents();
-    QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    QList<QList<QVariant>> &notify = attributeNotifies;
     actionNamed(*menuAt(0, "Datum"), QStringLiteral("Monat des Datums"))->trigger();
     actionNamed(*menuAt(0, "Datum"), QStringLiteral("Jahr des Datums"))->trigger();
     actionNamed(*menuAt(0, "Name"), QStringLiteral("Kopie"))->trigger();
@@ -208,7 +262,7 @@ TEST_F(InfoZoomViewTest, DerivedAttributesComeRightAfterTheirSource)
 
 TEST_F(InfoZoomViewTest, FolderCreationAndMovesTellTheProgram)
 {
-    QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    QList<QList<QVariant>> &notify = attributeNotifies;
     ui.expectInputBox(QStringLiteral("Name des neuen Ordners"), QStringLiteral("Kontakt"));
     actionNamed(*menuAt(0, "Ort"), QStringLiteral("Neuer Ordner..."))->trigger();
     ASSERT_EQ(table->Attributes().Count(), 4);
@@ -241,7 +295,8 @@ TEST_F(InfoZoomViewTest, TheFolderBandRenamesAndDeletesItsFolder)
                           QStringLiteral("Attribut umbenennen...")),
               nullptr);
 
-    QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    QList<QList<QVariant>> &notify = attributeNotifies;
+    notify.clear();
     ui.expectInputBox(QStringLiteral("Neuer Name des Ordners"), QStringLiteral("Adresse"));
     actionNamed(*view()->contextMenuAt(band), QStringLiteral("Ordner umbenennen..."))->trigger();
     EXPECT_EQ(table->Attributes().Item(1).Name(), "Adresse");
@@ -264,7 +319,7 @@ TEST_F(InfoZoomViewTest, TheFolderBandRenamesAndDeletesItsFolder)
 
 TEST_F(InfoZoomViewTest, DraggingAHeaderAnnouncesTheMoveAndMovesTheAttribute)
 {
-    QSignalSpy notify(&control, &InfoZoomControl::Notify);
+    QList<QList<QVariant>> &notify = attributeNotifies;
     const QPoint from = view()->headerRect(column("Anzahl")).center();
     const QPoint to = view()->headerRect(column("Name")).topLeft() + QPoint(3, 5);
     QTest::mousePress(view()->viewport(), Qt::LeftButton, {}, from);

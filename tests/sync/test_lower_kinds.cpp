@@ -10,12 +10,14 @@
 #include "actserver/ActDemoDatabase.h"
 #include "dbf/DbfTable.h"
 #include "infozoom/TableData.h"
+#include "infozoom/TableView.h"
 #include "mainwindow/StatusBarPanel.h"
 #include "records/clAufgaben.h"
 #include "records/clAuftraege.h"
 #include "records/clNotizen.h"
 
 #include <QSet>
+#include <QTest>
 
 namespace {
 
@@ -423,6 +425,61 @@ TEST_F(LowerKinds, TheACTLookupHoldsTheContactsOfTheSelectedRows)
     ASSERT_GE(berlin.size(), 2);
     EXPECT_EQ(looked, berlin);
     EXPECT_EQ(status(), QStringLiteral("Es wurde eine Suche in ACT! gebildet."));
+}
+
+// The menus follow each click in a table at once, not one click behind.
+TEST_F(LowerKinds, MenusFollowEveryClickInTheNotes)
+{
+    records::clNotizen &notes = readNotes();
+    window->resize(1500, 900);
+    window->InfoZoomExtra()->SetFocus();
+    QApplication::processEvents();
+    TableView *view = window->InfoZoomExtra()->view();
+    const auto columnOf = [view](const InfoZoomAttribute &attribute) {
+        for (int i = 0; i < view->columnCount(); ++i)
+            if (view->columnAttribute(i) == attribute.data())
+                return i;
+        return -1;
+    };
+    const int idColumn = columnOf(notes.UniqueIDAttribute());
+    const int typeColumn = columnOf(named(lower(), QStringLiteral("Typ")));
+    ASSERT_GE(idColumn, 0);
+    ASSERT_GE(typeColumn, 0);
+    const QString idName = notes.UniqueIDAttribute().Name();
+
+    struct Step
+    {
+        const char *what;
+        std::function<void()> act;
+        int selected;
+        QString attribute;
+    };
+    const QList<Step> steps{
+        {"click on a note's ID",
+         [&] { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->cellRect(0, idColumn).center()); }, 1,
+         idName},
+        {"Ctrl+click on a second note's ID",
+         [&] {
+             QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                               view->cellRect(1, idColumn).center());
+         },
+         2, idName},
+        {"click on the heading Typ",
+         [&] { QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->headerRect(typeColumn).center()); }, 2,
+         QStringLiteral("Typ")},
+        {"Escape", [&] { QTest::keyClick(view, Qt::Key_Escape); }, 0, QStringLiteral("Typ")},
+    };
+    for (const Step &step : steps) {
+        step.act();
+        const int n = lower()->SelectedObjects().Count();
+        EXPECT_EQ(n, step.selected) << step.what;
+        EXPECT_EQ(enabled("mnuShowNote"), n == 1) << step.what;
+        EXPECT_EQ(window->ToolButton(QStringLiteral("btnACTNotiz"))->isEnabled(), n == 1) << step.what;
+        EXPECT_EQ(enabled("mnuDeleteNotes"), n >= 1) << step.what;
+        EXPECT_EQ(window->Menu(QStringLiteral("mnuCopyAttribute"))->text(),
+                  QStringLiteral("Attributwerte &kopieren (%1)").arg(step.attribute))
+            << step.what;
+    }
 }
 
 // The notes' IDs (12 characters) in the notes file of a database, read by a second database object.
