@@ -2,6 +2,7 @@
 #include "mainwindow/MainWindowEnvironment.h"
 #include "mainwindow/modHaupt.h"
 #include "platform/GuardedApplication.h"
+#include "platform/ProgramLanguage.h"
 #include "platform/QtUiServices.h"
 
 int main(int argc, char **argv)
@@ -9,6 +10,7 @@ int main(int argc, char **argv)
     platform::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Datolux"));
     QApplication::setOrganizationName(QStringLiteral("Datolux"));
+    platform::UseProgramLanguage();
     platform::QtUiServices services;
     platform::setUi(&services);
 

@@ -6,8 +6,11 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QGuiApplication>
+#include <QIdentityProxyModel>
 #include <QInputDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -31,6 +34,31 @@ QMessageBox::Icon toQtIcon(MsgIcon icon)
     }
     return QMessageBox::NoIcon;
 }
+
+// Qt's file model writes sizes and dates under the system's regional settings; the dialog shows
+// them under the program's, which are German where the system names none.
+class ProgramLocaleFiles final : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const auto *files = qobject_cast<const QFileSystemModel *>(sourceModel());
+        if (role != Qt::DisplayRole || !files || (index.column() != SizeColumn && index.column() != DateColumn))
+            return QIdentityProxyModel::data(index, role);
+        const QModelIndex source = mapToSource(index);
+        if (index.column() == DateColumn)
+            return QLocale().toString(files->lastModified(source), QLocale::ShortFormat);
+        if (files->isDir(source))
+            return QIdentityProxyModel::data(index, role);
+        return QLocale().formattedDataSize(files->size(source));
+    }
+
+private:
+    static constexpr int SizeColumn = 1;
+    static constexpr int DateColumn = 3;
+};
 
 } // namespace
 
@@ -111,31 +139,40 @@ QStringList qtNameFilters(const QStringList &pairs)
     return result;
 }
 
-bool QtUiServices::fileDialog(const FileDialogRequest &request, QStringList *chosen)
+std::unique_ptr<QFileDialog> makeFileDialog(const FileDialogRequest &request, QWidget *parent)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title, request.initialDir);
-    dialog.setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.initialDir);
+    // The desktop's own dialog would speak the desktop's language, not the program's German.
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setProxyModel(new ProgramLocaleFiles(dialog.get()));
+    dialog->setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     if (request.open)
-        dialog.setFileMode(request.multiSelect        ? QFileDialog::ExistingFiles
-                           : request.fileMustExist ? QFileDialog::ExistingFile
-                                                   : QFileDialog::AnyFile);
+        dialog->setFileMode(request.multiSelect     ? QFileDialog::ExistingFiles
+                            : request.fileMustExist ? QFileDialog::ExistingFile
+                                                    : QFileDialog::AnyFile);
     else
-        dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+        dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
     const QStringList filters = qtNameFilters(request.filters);
     if (!filters.isEmpty()) {
-        dialog.setNameFilters(filters);
+        dialog->setNameFilters(filters);
         const int index = request.filterIndex > 0 ? request.filterIndex - 1 : 0;
         if (index < filters.size())
-            dialog.selectNameFilter(filters.at(index));
+            dialog->selectNameFilter(filters.at(index));
     }
     if (!request.defaultExt.isEmpty())
-        dialog.setDefaultSuffix(request.defaultExt);
+        dialog->setDefaultSuffix(request.defaultExt);
     if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted)
+        dialog->selectFile(request.fileName);
+    return dialog;
+}
+
+bool QtUiServices::fileDialog(const FileDialogRequest &request, QStringList *chosen)
+{
+    const std::unique_ptr<QFileDialog> dialog = makeFileDialog(request, QApplication::activeWindow());
+    if (dialog->exec() != QDialog::Accepted)
         return false;
-    const QStringList files = dialog.selectedFiles();
+    const QStringList files = dialog->selectedFiles();
     if (files.isEmpty())
         return false;
     if (chosen)
@@ -145,8 +182,13 @@ bool QtUiServices::fileDialog(const FileDialogRequest &request, QStringList *cho
 
 QString QtUiServices::browseForFolder(const QString &title, const QString &startDir)
 {
-    return QFileDialog::getExistingDirectory(QApplication::activeWindow(), title, startDir,
-                                             QFileDialog::ShowDirsOnly);
+    QFileDialog dialog(QApplication::activeWindow(), title, startDir);
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new ProgramLocaleFiles(&dialog));
+    dialog.setFileMode(QFileDialog::Directory);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 void QtUiServices::setClipboardText(const QString &text) { QGuiApplication::clipboard()->setText(text); }

@@ -3,6 +3,11 @@
 
 #include "UiServices.h"
 
+#include <memory>
+
+class QFileDialog;
+class QWidget;
+
 namespace platform {
 
 class QtUiServices final : public UiServices
@@ -22,5 +27,9 @@ public:
 
 // Builds the Qt name filter list ("Beschreibung (*.a *.b)") from description/pattern pairs.
 QStringList qtNameFilters(const QStringList &pairs);
+
+// The file dialog fileDialog shows, set up from the request but not yet shown: always Qt's own,
+// which speaks the program's German on every desktop.
+std::unique_ptr<QFileDialog> makeFileDialog(const FileDialogRequest &request, QWidget *parent);
 
 } // namespace platform

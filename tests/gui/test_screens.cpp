@@ -1,12 +1,16 @@
-// The main window on a real X display with a read contact table, the data overview and the about
-// box: each must be visible and laid out with content. With DATOLUX_SCREENSHOT_DIR set, each
-// screen is also saved there as a picture.
+// The main window on a real X display with a read contact table, the data overview, the about
+// box and the open-project dialog: each must be visible and laid out with content. With
+// DATOLUX_SCREENSHOT_DIR set, each screen is also saved there as a picture.
+#include "QtGermanTexts.h"
 #include "mainwindow_project/ProjectCommandFixture.h"
 
 #include "mainwindow/frmDatenuebersicht.h"
 #include "mainwindow/frmInfo.h"
+#include "platform/QtUiServices.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QTreeWidget>
 
@@ -66,6 +70,30 @@ TEST_F(Screens, MainWindowWithContactsOverviewAndAboutBox)
         EXPECT_TRUE(about->picScrollText()->isVisible());
     }));
     run("mnuInfo");
+}
+
+TEST_F(Screens, TheOpenProjectDialogSpeaksGerman)
+{
+    QtGermanTexts german;
+    if (!german.installed())
+        GTEST_SKIP() << QtGermanTexts::Missing;
+    ui.expectFileDialog(std::nullopt);
+    run("mnuOpenProject");
+    ASSERT_EQ(ui.records().size(), 1);
+    // The dialog the program shows for that request.
+    const std::unique_ptr<QFileDialog> dialog = platform::makeFileDialog(ui.records().at(0).fileRequest, window.get());
+    dialog->resize(800, 480);
+    dialog->show();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("Datolux-Projekt öffnen"));
+    const auto *buttons = dialog->findChild<QDialogButtonBox *>();
+    ASSERT_NE(buttons, nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text(), QString::fromUtf8("&Öffnen"));
+    EXPECT_EQ(dialog->labelText(QFileDialog::FileName), QStringLiteral("Datei&name:"));
+    keep(dialog.get(), "open-project-dialog.png");
+    dialog->hide();
 }
 
 } // namespace

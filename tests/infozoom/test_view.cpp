@@ -1,6 +1,7 @@
 // The view as a user works it: clicks and keys on cells, the context menu's attribute commands with
 // their Notify events, dragging a header, the row count, and what the painted picture shows.
 #include "GTestScriptedUi.h"
+#include "QtGermanTexts.h"
 #include "TableFixture.h"
 
 #include "infozoom/InfoZoomControl.h"
@@ -133,6 +134,22 @@ TEST_F(InfoZoomViewTest, WhileCommandsAreRefusedOnlyTheSelectionChanges)
     control.setCommandsEnabled(true);
     QTest::keyClick(view(), Qt::Key_Return);
     EXPECT_EQ(table->CurrentObjects().Count(), 3);
+}
+
+TEST_F(InfoZoomViewTest, TheContextMenuNamesItsKeysInGerman)
+{
+    QtGermanTexts german;
+    if (!german.installed())
+        GTEST_SKIP() << QtGermanTexts::Missing;
+    click(0, "Ort");
+    const std::unique_ptr<QMenu> menu = menuAt(0, "Ort");
+    const std::pair<const char *, const char *> keys[] = {
+        {"Ausschließen", "Entf"}, {"Zurück", "Rücktaste"}, {"Vor", "Alt+Rechts"}};
+    for (const auto &[action, key] : keys) {
+        QAction *a = actionNamed(*menu, QString::fromUtf8(action));
+        ASSERT_NE(a, nullptr) << action;
+        EXPECT_EQ(a->shortcut().toString(QKeySequence::NativeText).toStdString(), key) << action;
+    }
 }
 
 TEST_F(InfoZoomViewTest, DoubleClickOnAHeaderSortsAndTurnsTheOrder)

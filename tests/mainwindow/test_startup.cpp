@@ -1,12 +1,22 @@
-// Start-up: which command lines name a project, and what the start procedure shows in which order.
+// Start-up: the program's language, which command lines name a project, and what the start
+// procedure shows in which order.
 #include "MainWindowFixture.h"
+#include "QtGermanTexts.h"
 
 #include "infozoom/InfoZoomTable.h"
+#include "mainwindow/AgeText.h"
+#include "platform/ProgramLanguage.h"
+#include "project/VbDate.h"
+#include "records/ADOValues.h"
+#include "records/FieldValues.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QFile>
+#include <QKeySequence>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <algorithm>
 
 using modHaupt::IsProjectCommandLine;
 
@@ -20,7 +30,63 @@ QString touch(const QString &path)
     return path;
 }
 
+// What the tables and the data overview show: a decimal, an external number, dates, a count and
+// an order of names.
+QStringList shownTexts()
+{
+    const QDateTime date(QDate(2026, 12, 9), QTime(12, 25, 34));
+    QStringList names{QStringLiteral("Zander"), QString::fromUtf8("Äpfel"), QStringLiteral("apfel")};
+    const QCollator collator;
+    std::sort(names.begin(), names.end(), [&](const QString &a, const QString &b) { return collator(a, b); });
+    return {records::DecimalValue(QStringLiteral("32698000.62")).toString(),
+            records::ADOValueText(QVariant(1234.5)),
+            mainwindow::DateText(date),
+            project::DateToText(date),
+            QLocale().toString(1250),
+            names.join(u',')};
+}
+
 } // namespace
+
+TEST(ProgramLanguage, ASystemNamingNoRegionLooksAsUnderGerman)
+{
+    ASSERT_EQ(QLocale::system().language(), QLocale::C) << "the tests run under LC_ALL=C.UTF-8";
+    const QLocale pinned;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QStringList german = shownTexts();
+    for (const QLocale &system : {QLocale::system(), QLocale::c(), QLocale(QStringLiteral("POSIX"))}) {
+        QLocale::setDefault(platform::ProgramLocale(system));
+        EXPECT_EQ(shownTexts().join(u'|').toStdString(), german.join(u'|').toStdString())
+            << system.name().toStdString();
+    }
+    QLocale::setDefault(pinned);
+}
+
+TEST(ProgramLanguage, AnyOtherSystemLocaleIsUsedAsItIs)
+{
+    for (const QLocale &system :
+         {QLocale(QLocale::French, QLocale::France), QLocale(QLocale::English, QLocale::UnitedStates),
+          QLocale(QLocale::German, QLocale::Switzerland)})
+        EXPECT_EQ(platform::ProgramLocale(system), system) << system.name().toStdString();
+}
+
+TEST(ProgramLanguage, StartUpSetsTheProgramLocaleAndQtsGermanTexts)
+{
+    const QLocale pinned;
+    QLocale::setDefault(QLocale::c());
+    QTranslator *translator = platform::UseProgramLanguage();
+    const QLocale used;
+    const QString deleteKey = QKeySequence(Qt::Key_Delete).toString(QKeySequence::NativeText);
+    if (translator) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(pinned);
+    EXPECT_EQ(used, platform::ProgramLocale(QLocale::system()));
+    if (!translator)
+        GTEST_SKIP() << QtGermanTexts::Missing;
+    EXPECT_EQ(deleteKey, QStringLiteral("Entf"));
+}
 
 TEST(CommandLine, AnExistingProjectFileIsRecognised)
 {

@@ -1,6 +1,16 @@
 // The file dialog object: what reaches the UI services, what comes back, and the buffer cutting.
 #include "GTestScriptedUi.h"
+#include "QtGermanTexts.h"
+#include "WaitFor.h"
+#include "platform/QtUiServices.h"
 #include "project/clFileDialog.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTreeView>
 
 using namespace project;
 
@@ -123,6 +133,57 @@ TEST(FileDialog, OneFileInTheMultipleFormIsItsFullPath)
     ASSERT_TRUE(dialog.Show(true));
     EXPECT_EQ(dialog.FileName(), "/daten/a.dbf");
     EXPECT_EQ(dialog.FileTitle(), "a.dbf");
+}
+
+// The row of a file in the dialog's detailed view, once the dialog has listed its folder.
+QModelIndex rowOf(const QFileDialog &dialog, const QString &name)
+{
+    const auto *view = dialog.findChild<QTreeView *>(QStringLiteral("treeView"));
+    if (!view || !view->model())
+        return {};
+    QModelIndex found;
+    waitFor([&] {
+        for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+            const QModelIndex index = view->model()->index(row, 0, view->rootIndex());
+            if (index.data().toString() == name)
+                found = index;
+        }
+        return found.isValid();
+    });
+    return found;
+}
+
+TEST(FileDialog, TheShownDialogSpeaksGerman)
+{
+    QtGermanTexts german;
+    if (!german.installed())
+        GTEST_SKIP() << QtGermanTexts::Missing;
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("Kunden.dlx")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(2048, 'x'));
+    file.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(file.setFileTime(QDateTime(QDate(2026, 12, 9), QTime(12, 25, 34)), QFileDevice::FileModificationTime));
+    file.close();
+    platform::FileDialogRequest request;
+    request.open = true;
+    request.title = QString::fromUtf8("Datolux-Projekt öffnen");
+    request.initialDir = dir.path();
+    request.filters = QStringList{"Datolux-Projektdatei (*.dlx)", "*.dlx"};
+    const std::unique_ptr<QFileDialog> dialog = platform::makeFileDialog(request, nullptr);
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+    const auto *buttons = dialog->findChild<QDialogButtonBox *>();
+    ASSERT_NE(buttons, nullptr);
+    ASSERT_NE(buttons->button(QDialogButtonBox::Open), nullptr);
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Open)->text(), QString::fromUtf8("&Öffnen"));
+    EXPECT_EQ(buttons->button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(dialog->labelText(QFileDialog::LookIn), QStringLiteral("Suchen in:"));
+    // Size and date of a file under the program's regional settings, not the system's.
+    const QModelIndex row = rowOf(*dialog, QStringLiteral("Kunden.dlx"));
+    ASSERT_TRUE(row.isValid());
+    EXPECT_EQ(row.siblingAtColumn(1).data().toString().toStdString(), "2,00 KiB");
+    EXPECT_EQ(row.siblingAtColumn(3).data().toString().toStdString(), "09.12.26 12:25");
 }
 
 } // namespace
