@@ -78,7 +78,10 @@ QString storedText(const QString &key)
 float readRatio(const QString &text)
 {
     bool ok = false;
-    const float value = QLocale().toFloat(text.trimmed(), &ok);
+    // "0.625" written under settings with a decimal point is no grouped 625 under German ones.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    const float value = locale.toFloat(text.trimmed(), &ok);
     if (ok)
         return value;
     // Written under other regional settings, or edited by hand.

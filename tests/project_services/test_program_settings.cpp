@@ -71,6 +71,8 @@ TEST_F(ProgramSettingsTest, RatioThatDoesNotReadUnderGermanSettings)
 {
     storeRaw("BarTop=0.75");
     EXPECT_FLOAT_EQ(GetOption("BarTop").toFloat(), 0.75f);
+    storeRaw("BarTop=0.625"); // three decimals, as settings without a region wrote them
+    EXPECT_FLOAT_EQ(GetOption("BarTop").toFloat(), 0.625f);
     storeRaw("BarTop=unsinn");
     EXPECT_FLOAT_EQ(GetOption("BarTop").toFloat(), 0.5f);
 }
