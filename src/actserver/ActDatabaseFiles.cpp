@@ -2,6 +2,7 @@
 #include "ActDatabaseFiles.h"
 
 #include "ActUserFile.h"
+#include "dbf/FileNames.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -24,15 +25,10 @@ QString ActDatabaseFiles::tableFile(ActTableKind kind) const
 {
     if (kind == ActTableKind::Contact)
         return m_contactFile;
-    const QDir folder(m_folder);
     const QString wanted = m_name + QLatin1Char('.') + QLatin1String(ActSchema::table(kind).extension);
-    if (folder.exists(wanted))
-        return folder.filePath(wanted);
     // Databases copied from Windows may spell names in any case; the files are opened as they are spelt.
-    for (const QString &entry : folder.entryList({wanted}, QDir::Files)) // name filters ignore case
-        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
-            return folder.filePath(entry);
-    return folder.filePath(wanted);
+    const QString found = dbf::findFileCaseless(m_folder, wanted);
+    return found.isEmpty() ? QDir(m_folder).filePath(wanted) : found;
 }
 
 QString ActDatabaseFiles::usersFile() const

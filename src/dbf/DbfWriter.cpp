@@ -193,6 +193,11 @@ MemoFile &DbfWriter::memoFile()
         if (memoPath.isEmpty()) {
             const bool dBase = m_header.version == 0x83 || m_header.version == 0x8B;
             memoPath = MemoFile::defaultPath(path(), dBase ? MemoFile::Format::DBase : MemoFile::Format::FoxPro);
+            // Only a table without records can start a memo file: the memos its records point to
+            // would be missing from a new one.
+            if (m_header.recordCount > 0)
+                throw DbfError(DbfError::Kind::MemoMissing, path(),
+                               QStringLiteral("es gibt keine Datei %1").arg(memoPath));
             MemoFile::create(memoPath, MemoFile::formatOf(memoPath));
         }
         auto memo = std::make_unique<MemoFile>();

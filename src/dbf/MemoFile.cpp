@@ -2,9 +2,9 @@
 #include "MemoFile.h"
 
 #include "DbfError.h"
+#include "FileNames.h"
 #include "platform/FileTransaction.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <cstring>
@@ -39,18 +39,6 @@ void putLe32(char *p, quint32 v)
         p[i] = char((v >> (8 * i)) & 0xFF);
 }
 
-// The name in dir that equals name without regard to case, "" when there is none.
-QString findCaseless(const QDir &dir, const QString &name)
-{
-    if (dir.exists(name))
-        return dir.filePath(name);
-    const QStringList entries = dir.entryList(QDir::Files);
-    for (const QString &e : entries)
-        if (e.compare(name, Qt::CaseInsensitive) == 0)
-            return dir.filePath(e);
-    return {};
-}
-
 } // namespace
 
 QString MemoFile::defaultPath(const QString &tablePath, Format format)
@@ -70,14 +58,14 @@ QString MemoFile::defaultPath(const QString &tablePath, Format format)
 QString MemoFile::find(const QString &tablePath)
 {
     const QFileInfo info(tablePath);
-    const QDir dir = info.dir();
-    QStringList candidates;
     const QString ext = info.suffix();
-    if (ext.compare(QLatin1String("dbf"), Qt::CaseInsensitive) != 0)
-        candidates << QFileInfo(defaultPath(tablePath, Format::FoxPro)).fileName();
-    candidates << info.completeBaseName() + QStringLiteral(".fpt") << info.completeBaseName() + QStringLiteral(".dbt");
-    for (const QString &c : candidates) {
-        const QString found = findCaseless(dir, c);
+    if (!ext.isEmpty() && ext.compare(QLatin1String("dbf"), Qt::CaseInsensitive) != 0) {
+        // Each further table of a database has a memo file of its own; another table's memo file
+        // (the contacts' NAME.fpt above all) is never a stand-in for a missing one.
+        return findFileCaseless(info.path(), QFileInfo(defaultPath(tablePath, Format::FoxPro)).fileName());
+    }
+    for (const char *memoExt : {".fpt", ".dbt"}) {
+        const QString found = findFileCaseless(info.path(), info.completeBaseName() + QLatin1String(memoExt));
         if (!found.isEmpty())
             return found;
     }

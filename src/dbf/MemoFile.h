@@ -26,7 +26,8 @@ public:
     // extensions the extension with its last letter replaced by "t" (kontakte.hdb -> kontakte.hdt), so
     // that several tables of one database can each have memos.
     static QString defaultPath(const QString &tablePath, Format format);
-    // An existing memo file of the table, looked for case-insensitively; "" when there is none.
+    // The table's own existing memo file (NAME.fpt or NAME.dbt for NAME.dbf, the default path for
+    // other extensions), looked for case-insensitively; "" when there is none.
     static QString find(const QString &tablePath);
     static Format formatOf(const QString &memoPath);
     // The content of an empty memo file.

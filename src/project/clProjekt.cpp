@@ -3,6 +3,7 @@
 #include "clProjekt.h"
 
 #include "VbDate.h"
+#include "dbf/FileNames.h"
 #include "modINIFile.h"
 #include "platform/UiServices.h"
 
@@ -75,11 +76,13 @@ QDateTime clProjekt::ACTGruppenDatum() const { return sideFileDate(QStringLitera
 
 QDateTime clProjekt::sideFileDate(const QString &extension) const
 {
-    const QString path = m_actDatenbank.left(m_actDatenbank.size() - 4) + extension;
-    const QFileInfo info(path);
-    if (m_actDatenbank.size() < 4 || !info.isFile())
+    const QFileInfo database(m_actDatenbank);
+    const QString name = database.fileName();
+    if (name.size() < 4)
         return MissingDate();
-    return wholeSeconds(info.lastModified());
+    // Found as the database layer finds it, whatever the case of its name.
+    const QString path = dbf::findFileCaseless(database.path(), name.left(name.size() - 4) + extension);
+    return path.isEmpty() ? MissingDate() : wholeSeconds(QFileInfo(path).lastModified());
 }
 
 void clProjekt::SelectOrdner()

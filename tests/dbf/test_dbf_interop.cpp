@@ -1,11 +1,15 @@
 // Our files must read correctly in an independent reader (python3-dbfread), and files of an
-// independent writer (python3-dbf) must read correctly here: umlauts, numbers, dates, memos.
+// independent writer (python3-dbf) must read correctly here: umlauts, numbers, dates, memos; a table
+// whose memo file is missing leaves the memos of the others, as that reader sees them, alone.
 #include "PythonRunner.h"
 
+#include "dbf/DbfError.h"
 #include "dbf/DbfTable.h"
 #include "dbf/DbfWriter.h"
 
+#include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace dbf;
@@ -98,3 +102,41 @@ t.close()
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, Interop, ::testing::Values(DbfWriter::Format::FoxPro, DbfWriter::Format::DBaseIII));
+
+TEST(MemoOwnership, ATableWithoutItsMemoFileNamesItAndNeverTouchesTheContactsMemos)
+{
+    QTemporaryDir dir;
+    const QString contacts = dir.filePath(QStringLiteral("DEMO.dbf"));
+    const QString notes = dir.filePath(QStringLiteral("DEMO.hdb"));
+    DbfWriter::create(contacts,
+                      {DbfField::character(QStringLiteral("NAME"), 20), DbfField::memo(QStringLiteral("BEMERKUNG"))});
+    DbfWriter::create(notes, {DbfField::memo(QStringLiteral("TEXT"))});
+    DbfWriter(contacts).append({QStringLiteral("Müller"), QStringLiteral("Bemerkung zum Kontakt")});
+    DbfWriter(notes).append({QStringLiteral("Text der Notiz")});
+    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("DEMO.hdt"))));
+    QFile memo(dir.filePath(QStringLiteral("DEMO.fpt")));
+    ASSERT_TRUE(memo.open(QIODevice::ReadOnly));
+    const QByteArray memoBefore = memo.readAll();
+    memo.close();
+    const PythonResult before = runPython(QString::fromLatin1(kDbfreadDump), {contacts});
+    ASSERT_TRUE(before.ok) << before.err.toStdString();
+
+    const auto expectMissingHdt = [](const std::function<void()> &action, const char *what) {
+        try {
+            action();
+            ADD_FAILURE() << what << " used another table's memo file";
+        } catch (const DbfError &e) {
+            EXPECT_EQ(e.kind(), DbfError::Kind::MemoMissing) << what;
+            EXPECT_TRUE(e.message().contains(QStringLiteral("DEMO.hdt"))) << e.message().toStdString();
+        }
+    };
+    expectMissingHdt([&] { DbfTable(notes).record(0).value(0); }, "reading");
+    expectMissingHdt([&] { DbfWriter(notes).append({QStringLiteral("Neue Notiz")}); }, "writing");
+
+    ASSERT_TRUE(memo.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(memo.readAll() == memoBefore) << "DEMO.fpt changed";
+    const PythonResult after = runPython(QString::fromLatin1(kDbfreadDump), {contacts});
+    ASSERT_TRUE(after.ok) << after.err.toStdString();
+    EXPECT_EQ(after.out, before.out);
+    EXPECT_TRUE(after.out.contains(QStringLiteral("'Bemerkung zum Kontakt'"))) << after.out.toStdString();
+}

@@ -150,4 +150,23 @@ TEST_F(SideFiles, MissingSideFilesGiveTheMissingDateAndPresentOnesTheirTime)
     EXPECT_GE(projekt.ACTADODatenDatum().secsTo(QDateTime::currentDateTime()), 0);
 }
 
+TEST_F(SideFiles, SideFilesAreFoundInAnyCaseAsTheDatabaseFindsThem)
+{
+    const QString database = path(QStringLiteral("act/FIRMA.DBF"));
+    touch(database);
+    touch(path(QStringLiteral("act/FIRMA.HDB")));
+    touch(path(QStringLiteral("act/firma.Gdb")));
+    const QDateTime stamp(QDate(2023, 7, 8), QTime(9, 10, 11));
+    for (const char *name : {"act/FIRMA.HDB", "act/firma.Gdb"}) {
+        QFile file(path(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    }
+    clProjekt projekt;
+    projekt.setACTDatenbank(database);
+    EXPECT_EQ(projekt.ACTNotizDatum(), stamp);
+    EXPECT_EQ(projekt.ACTGruppenDatum(), stamp);
+    EXPECT_EQ(projekt.ACTAuftragDatum(), kMissing);
+}
+
 } // namespace
