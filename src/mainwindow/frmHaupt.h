@@ -13,6 +13,9 @@
 
 class InfoZoomControl;
 class QAction;
+namespace platform {
+class FileTransaction;
+}
 namespace records {
 class clKontakte;
 }
@@ -149,10 +152,12 @@ private:
     void mnuNewProject_Click();
     void AbandonProject();
     QString SelectACTDatabase();
+    bool DatabasePathRefused(const QString &path);
     void mnuSaveProject_Click();
     void mnuSaveAsProject_Click();
-    bool SaveAsSteps(const QString &oldName, const QString &oldFolder);
-    void CopyProjectFile(const QString &source, const QString &dest, bool ask, bool &success);
+    bool SaveAsSteps(const QString &oldFile, const QString &oldName, const QString &oldFolder);
+    void CopyProjectFile(const QString &source, const QString &dest, bool ask, bool &success,
+                         platform::FileTransaction &save);
     void mnuCloseProject_Click();
 
     // Contacts commands (frmHauptContacts.cpp).

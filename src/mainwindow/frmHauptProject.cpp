@@ -11,8 +11,8 @@
 #include "records/RunningACT.h"
 #include "records/clKontakte.h"
 #include "infozoom/InfoZoomControl.h"
+#include "platform/FileTransaction.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace mainwindow {
@@ -75,24 +75,30 @@ void frmHaupt::mnuNewProject_Click()
         return;
     }
     EnableControls(false, true);
-    if (Kontakte()->OpenDatabase(database, QString(), QString())) {
-        modHaupt::Projekt = std::make_unique<project::clProjekt>();
-        modHaupt::Projekt->InputName(Kontakte()->Databasename().chopped(std::min<qsizetype>(4, Kontakte()->Databasename().size())));
-        SetProjectTitle();
-        if (!Kontakte()->SelectFields()) {
-            AbandonProject();
-            return;
-        }
-        EnableControls(false, false);
-        Kontakte()->ShowData();
-        project::clProjekt &projekt = *modHaupt::Projekt;
-        projekt.setACTDatenbank(Kontakte()->Databasepath());
-        projekt.setACTBenutzername(Kontakte()->DatabaseUser());
-        projekt.FOXKontakt().setDatum(Kontakte()->DateOfData());
-        projekt.FOXKontakt().setUniqueIDFeldName(Kontakte()->UniqueIDFieldName());
-        projekt.FOXKontakt().setSyncFeldName(Kontakte()->SyncFieldName());
-        UpdateDatenuebersicht();
+    // A database that does not open (or whose path the project file cannot hold) ends like a
+    // cancel: the empty tables then belong to no project whose files a save could overwrite.
+    if (!Kontakte()->OpenDatabase(database, QString(), QString()) ||
+        (database.isEmpty() && DatabasePathRefused(Kontakte()->Databasepath()))) {
+        AbandonProject();
+        return;
     }
+    modHaupt::Projekt = std::make_unique<project::clProjekt>();
+    const QString databaseName = Kontakte()->Databasename();
+    modHaupt::Projekt->InputName(databaseName.chopped(std::min<qsizetype>(4, databaseName.size())));
+    SetProjectTitle();
+    if (!Kontakte()->SelectFields()) {
+        AbandonProject();
+        return;
+    }
+    EnableControls(false, false);
+    Kontakte()->ShowData();
+    project::clProjekt &projekt = *modHaupt::Projekt;
+    projekt.setACTDatenbank(Kontakte()->Databasepath());
+    projekt.setACTBenutzername(Kontakte()->DatabaseUser());
+    projekt.FOXKontakt().setDatum(Kontakte()->DateOfData());
+    projekt.FOXKontakt().setUniqueIDFeldName(Kontakte()->UniqueIDFieldName());
+    projekt.FOXKontakt().setSyncFeldName(Kontakte()->SyncFieldName());
+    UpdateDatenuebersicht();
     EnableControls(true, true);
     SetStatusBarText(QString());
     UpdateMenus();
@@ -132,8 +138,23 @@ QString frmHaupt::SelectACTDatabase()
         result = dialog.FileName();
         m_environment.setOption(QStringLiteral("DirACTDatabase"),
                                 result.left(result.size() - dialog.FileTitle().size()));
+        if (DatabasePathRefused(result))
+            result = kNoDatabase;
     }
     return result;
+}
+
+// The project file names the database by its path, in Windows-1252: a path it cannot hold would
+// come back as another one, and the project could not be opened again.
+bool frmHaupt::DatabasePathRefused(const QString &path)
+{
+    const QString problem = project::clProjekt::unstorableText(path, QStringLiteral("in ihrem Pfad"), QString());
+    if (problem.isEmpty())
+        return false;
+    platform::ui().msgBox(
+        QStringLiteral("Die ACT!-Datenbank %1 kann nicht verwendet werden: ").arg(quoted(path)) + problem,
+        platform::MsgIcon::Exclamation);
+    return true;
 }
 
 void frmHaupt::OpenProject(const QString &fileName)
@@ -185,11 +206,12 @@ void frmHaupt::mnuSaveProject_Click()
 void frmHaupt::mnuSaveAsProject_Click()
 {
     project::clProjekt &projekt = *modHaupt::Projekt;
+    const QString oldFile = projekt.Datei();
     const QString oldName = projekt.Name();
     const QString oldFolder = projekt.Ordner();
     projekt.InputName(oldName);
     projekt.setOrdner(QString());
-    if (SaveAsSteps(oldName, oldFolder)) {
+    if (SaveAsSteps(oldFile, oldName, oldFolder)) {
         SetStatusBarText(QStringLiteral("Das Projekt %1 wurde gespeichert.").arg(quoted(projekt.Name())));
         SetProjectTitle();
         mnuSaveProject_Click();
@@ -199,68 +221,49 @@ void frmHaupt::mnuSaveAsProject_Click()
     }
     projekt.setName(oldName);
     projekt.setOrdner(oldFolder);
+    projekt.setDatei(oldFile);
     UpdateDatenuebersicht();
     UpdateMenus();
 }
 
-bool frmHaupt::SaveAsSteps(const QString &oldName, const QString &oldFolder)
+// One save writes the new project file, starting from the old one so that the keys of the kinds
+// not on screen come along, the displayed tables and copies of the other kinds' table files; no old
+// file is replaced before all were written, the same place as before included.
+bool frmHaupt::SaveAsSteps(const QString &oldFile, const QString &oldName, const QString &oldFolder)
 {
     project::clProjekt &projekt = *modHaupt::Projekt;
-    const QString failed = QStringLiteral("Es ist ein Fehler beim Speichern des Projektes %1 aufgetreten.");
-    if (!projekt.SaveProjekt()) {
-        SetStatusBarText(failed.arg(quoted(projekt.Name())));
-        return false;
-    }
-    const QString oldFile = projectFilePath(oldFolder, oldName);
-    const QString newFile = projectFilePath(projekt.Ordner(), projekt.Name());
-    // A project never saved before has no files to bring along; the same place needs no copy.
-    if (!oldFolder.isEmpty() && project::FileExists(oldFile) && oldFile != newFile) {
+    const project::clProjekt::Origin origin{oldFile, oldFolder, oldName};
+    const auto copy = [this](const QString &source, const QString &dest, platform::FileTransaction &save) {
         bool success = false;
-        CopyProjectFile(oldFile, newFile, false, success);
-        if (!success)
-            return false;
-        for (const QString &kind : project::clProjekt::TableKinds().mid(1)) {
-            const QString oldTable = project::clProjekt::TableFilePath(oldFolder, oldName, kind);
-            if (!project::FileExists(oldTable))
-                continue;
-            const QString newTable = project::clProjekt::TableFilePath(projekt.Ordner(), projekt.Name(), kind);
-            CopyProjectFile(oldTable, newTable, false, success);
-            if (!success)
-                return false;
-            projekt.FOX(kind)->setDatei(newTable);
-        }
-    }
-    if (!projekt.SaveProjekt()) {
-        SetStatusBarText(failed.arg(quoted(projekt.Name())));
+        CopyProjectFile(source, dest, false, success, save);
+        return success;
+    };
+    // A project never saved before has no files to bring along.
+    if (!projekt.SaveProjekt(oldFolder.isEmpty() ? nullptr : &origin, copy)) {
+        SetStatusBarText(QStringLiteral("Es ist ein Fehler beim Speichern des Projektes %1 aufgetreten.")
+                             .arg(quoted(projekt.Name())));
         return false;
     }
     return true;
 }
 
-void frmHaupt::CopyProjectFile(const QString &source, const QString &dest, bool ask, bool &success)
+// Adds the copy to the save: it is written beside Dest and replaces Dest together with the save's
+// other files.
+void frmHaupt::CopyProjectFile(const QString &source, const QString &dest, bool ask, bool &success,
+                               platform::FileTransaction &save)
 {
     success = false;
     if (!project::FileExists(source))
         return;
-    if (QFileInfo::exists(dest)) {
-        if (ask && platform::ui().msgBox(QStringLiteral("Soll die Datei %1 überschrieben werden?").arg(quoted(dest)),
-                                         platform::MsgIcon::Question,
-                                         platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes)
-            return;
-        QFile existing(dest);
-        if (!existing.remove()) {
-            platform::ui().msgBox(QStringLiteral("Fehler beim Überschreiben der Datei %1.\r\n").arg(quoted(dest)) +
-                                      existing.errorString(),
-                                  platform::MsgIcon::Exclamation);
-            return;
-        }
-    }
+    if (ask && QFileInfo::exists(dest) &&
+        platform::ui().msgBox(QStringLiteral("Soll die Datei %1 überschrieben werden?").arg(quoted(dest)),
+                              platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes)
+        return;
     SetStatusBarText(QStringLiteral("Kopiere Projektdatei %1...").arg(quoted(source)));
-    QFile file(source);
-    if (!file.copy(dest)) {
+    if (!save.copy(source, dest)) {
         platform::ui().msgBox(QStringLiteral("Fehler beim Kopieren der Datei %1\r\nnach %2\r\n")
                                       .arg(quoted(source), quoted(dest)) +
-                                  file.errorString(),
+                                  save.errorString(),
                               platform::MsgIcon::Exclamation);
         return;
     }

@@ -50,4 +50,16 @@ QByteArray encode(const QString &text)
     return bytes;
 }
 
+QString firstUnencodable(const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (toByte(c.unicode()) != '?' || c == QLatin1Char('?'))
+            continue;
+        const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        return text.mid(i, pair ? 2 : 1);
+    }
+    return {};
+}
+
 } // namespace project::windows1252

@@ -13,4 +13,8 @@ QString decode(const QByteArray &bytes);
 // Characters that Windows-1252 cannot hold become '?', as the system's ANSI conversion does.
 QByteArray encode(const QString &text);
 
+// The first character of text that Windows-1252 cannot hold (both halves of a surrogate pair),
+// "" when it holds them all.
+QString firstUnencodable(const QString &text);
+
 } // namespace project::windows1252

@@ -3,6 +3,7 @@
 #include "clProjekt.h"
 
 #include "VbDate.h"
+#include "Windows1252.h"
 #include "dbf/FileNames.h"
 #include "modINIFile.h"
 #include "platform/UiServices.h"
@@ -94,13 +95,53 @@ void clProjekt::SelectOrdner()
 
 void clProjekt::InputName(const QString &sDefault)
 {
-    QString answer;
-    if (!platform::ui().inputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"),
-                                 QStringLiteral("Eingabe Projektname"), sDefault, &answer))
-        answer.clear();
-    answer = answer.trimmed();
-    if (!answer.isEmpty())
-        m_name = answer;
+    QString proposed = sDefault;
+    for (;;) {
+        QString answer;
+        if (!platform::ui().inputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"),
+                                     QStringLiteral("Eingabe Projektname"), proposed, &answer))
+            answer.clear();
+        answer = answer.trimmed();
+        if (answer.isEmpty())
+            return;
+        const QString folder = m_ordner.isEmpty() ? QString() : m_ordner + QLatin1Char('/');
+        const QString problem = nameProblem(answer, folder + answer + QStringLiteral(".dlx"));
+        if (problem.isEmpty()) {
+            m_name = answer;
+            return;
+        }
+        refuse(problem);
+        proposed = answer;
+    }
+}
+
+// Why the project file could not hold a project name and give it back as it was written; "" when
+// it can. The name also names the project's files, which are looked for under the name read back.
+QString clProjekt::nameProblem(const QString &name, const QString &file) const
+{
+    const QString intro = QStringLiteral("Der Projektname \"%1\" kann nicht verwendet werden: ").arg(name);
+    const QString unstorable = unstorableText(name, QString(), file);
+    if (!unstorable.isEmpty())
+        return intro + unstorable;
+    // The INI reader takes a value between two equal quotes for the quoted text.
+    const QChar first = name.isEmpty() ? QChar() : name.front();
+    if (name.size() >= 2 && (first == QLatin1Char('"') || first == QLatin1Char('\'')) && name.back() == first)
+        return intro + QStringLiteral("das Zeichen %1 an seinem Anfang und Ende fiele beim Lesen der Projektdatei "
+                                      "\"%2\" weg.")
+                           .arg(first)
+                           .arg(file);
+    return {};
+}
+
+QString clProjekt::unstorableText(const QString &value, const QString &where, const QString &file)
+{
+    const QString character = windows1252::firstUnencodable(value);
+    if (character.isEmpty())
+        return {};
+    return QStringLiteral("das Zeichen \"%1\"%2 kann in der Projektdatei%3 nicht gespeichert werden (sie nimmt nur "
+                          "Zeichen des Zeichensatzes Windows-1252 auf).")
+        .arg(character, where.isEmpty() ? QString() : QLatin1Char(' ') + where,
+             file.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(file));
 }
 
 void clProjekt::CloseProjekt()

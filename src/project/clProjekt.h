@@ -6,15 +6,23 @@
 #include "clFOX.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <memory>
+#include <utility>
 
 class InfoZoomControl;
 
+namespace platform {
+class FileTransaction;
+}
+
 namespace project {
 
+class IniDocument;
 class IniFileText;
 
 class clProjekt
@@ -81,14 +89,36 @@ public:
     // Asks for the project folder; a cancelled dialog leaves Ordner as it was.
     void SelectOrdner();
     // Asks for the project name with sDefault proposed; the trimmed answer becomes Name unless empty.
+    // A name the project file could not give back as written is refused with a message naming the
+    // character, and asked for again.
     void InputName(const QString &sDefault);
 
     // Reads a project file (the file dialog asks for one when file is ""). Every refusal is one
     // exclamation box and false; fields set before a refusal keep their new values.
     bool OpenProjekt(const QString &file = QString());
-    // Writes the project file and the two displayed tables as table files. A refusal is one box
-    // and false. An error of a table file passes to the caller; the old project file is then put back.
-    bool SaveProjekt();
+    // Where a project lay before it is saved under another name or in another folder.
+    struct Origin
+    {
+        QString datei;
+        QString ordner;
+        QString name;
+    };
+    // Adds the copy of a table file to a save; false (after its own message) ends the save.
+    using CopyTableFile =
+        std::function<bool(const QString &source, const QString &dest, platform::FileTransaction &save)>;
+
+    // Writes the project file and the two displayed tables as table files, every one beside its old
+    // file first: the old files are replaced only when all new ones were written, and any failure
+    // leaves every old file as it was. A refusal or failure is one box and false; so is a value the
+    // project file cannot hold (nothing is written then). With an origin (save as), the project file
+    // starts from the origin's, so the keys of the kinds not on screen come along, and their table
+    // files are copied with copyTable.
+    bool SaveProjekt(const Origin *origin = nullptr, const CopyTableFile &copyTable = {});
+
+    // Why a value cannot go into the project file: "das Zeichen "Ł" <where> kann in der Projektdatei
+    // "<file>" nicht gespeichert werden (...)" for its first character outside Windows-1252; "" when
+    // it can. where and file may be "".
+    static QString unstorableText(const QString &value, const QString &where, const QString &file);
 
     // Clears the saved and changed flags and puts the object back into its initial state.
     void CloseProjekt();
@@ -98,13 +128,26 @@ public:
 private:
     void resetFields();
     void clearFlags();
+    struct ShownTable
+    {
+        InfoZoomControl *control;
+        QString kind;
+        clFOX *fox;
+    };
+    using NewTableFiles = QList<std::pair<clFOX *, QString>>;
+
     bool refuse(const QString &message) const;
     bool chooseProjectFile();
     void readDescriptor(const QString &kind, clFOX &fox, const IniFileText &ini);
-    bool prepareTarget(QString *backup);
-    bool writeProjectFile();
-    bool writeKey(const QString &key, const std::optional<QString> &value, QString *error = nullptr) const;
-    void saveTable(InfoZoomControl *control, clFOX &fox, const QString &kind);
+    QString nameProblem(const QString &name, const QString &file) const;
+    bool prepareTarget(bool *fresh);
+    QList<ShownTable> shownTables() const;
+    bool checkStorable(const QList<ShownTable> &shown) const;
+    bool readBase(const Origin *origin, bool fresh, QByteArray *bytes) const;
+    bool stageCopies(const Origin &origin, const QList<ShownTable> &shown, const CopyTableFile &copyTable,
+                     platform::FileTransaction &save, NewTableFiles *newFiles) const;
+    bool stageTable(const ShownTable &table, platform::FileTransaction &save) const;
+    static void writeKeys(IniDocument &file, const ShownTable &table);
     QDateTime sideFileDate(const QString &extension) const;
 
     QString m_name;

@@ -1,20 +1,25 @@
 // The project file of clProjekt: opening (checks, keys, table files found) and saving (folder choice,
-// overwrite question, keys in their order, the two displayed tables as table files).
+// overwrite question, keys in their order, the two displayed tables as table files, all replaced
+// together).
 #include "clProjekt.h"
 
+#include "IniDocument.h"
 #include "IniFileText.h"
 #include "ProgramSettings.h"
 #include "VbDate.h"
 #include "clFileDialog.h"
 #include "modINIFile.h"
-#include "platform/UiServices.h"
-#include "platform/VbError.h"
 #include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
+#include "platform/FileTransaction.h"
+#include "platform/UiServices.h"
+#include "platform/VbError.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <algorithm>
 
 namespace project {
 
@@ -119,40 +124,49 @@ void clProjekt::readDescriptor(const QString &kind, clFOX &fox, const IniFileTex
     }
 }
 
-bool clProjekt::SaveProjekt()
+bool clProjekt::SaveProjekt(const Origin *origin, const CopyTableFile &copyTable)
 {
-    QString backup;
-    if (!prepareTarget(&backup))
+    bool fresh = false;
+    if (!prepareTarget(&fresh))
         return false;
-    bool written = false;
-    try {
-        written = writeProjectFile();
-    } catch (...) {
-        // The old project file comes back when the new one could not be completed.
-        if (!backup.isEmpty()) {
-            QFile::remove(m_datei);
-            QFile::rename(backup, m_datei);
-        }
-        throw;
-    }
-    if (!backup.isEmpty()) {
-        if (written) {
-            QFile::remove(backup);
-        } else {
-            QFile::remove(m_datei);
-            QFile::rename(backup, m_datei);
-        }
-    }
-    if (!written)
+    const QList<ShownTable> shown = shownTables();
+    if (!checkStorable(shown))
         return false;
+    QByteArray base;
+    if (!readBase(origin, fresh, &base))
+        return false;
+
+    // Every file goes beside its old one first; none replaces anything before all were written.
+    platform::FileTransaction transaction;
+    NewTableFiles newFiles;
+    if (origin && !stageCopies(*origin, shown, copyTable, transaction, &newFiles))
+        return false;
+    IniDocument file = IniDocument::fromBytes(base);
+    file.setValue(kSection, QStringLiteral("ProjectName"), m_name);
+    file.setValue(kSection, QStringLiteral("ACTDatabaseName"), m_actDatenbank);
+    file.setValue(kSection, QStringLiteral("ACTDatabaseUser"), m_actBenutzername);
+    for (const ShownTable &table : shown) {
+        if (!stageTable(table, transaction))
+            return false;
+        newFiles.append({table.fox, TableFilePath(m_ordner, m_name, table.kind)});
+        writeKeys(file, table);
+    }
+    if (!transaction.write(m_datei, file.toBytes()))
+        return refuse(QStringLiteral("Es ist ein Fehler beim Schreiben in die Projektdatei ") + quoted(m_datei) +
+                      QStringLiteral(" aufgetreten.\r\n") + transaction.errorString());
+    if (!transaction.commit())
+        return refuse(QStringLiteral("Beim Überschreiben der Projektdatei ") + quoted(m_datei) +
+                      QStringLiteral(" ist ein Fehler aufgetreten.\r\n") + transaction.errorString());
+    for (const auto &[fox, path] : newFiles)
+        fox->setDatei(path);
     clearFlags();
     m_isSaved = true;
     return true;
 }
 
-// The folder choice and the overwrite question of a first save. The file to be overwritten is moved
-// aside (into *backup) instead of being deleted, so that a save that fails later can put it back.
-bool clProjekt::prepareTarget(QString *backup)
+// The folder choice and the overwrite question of a first save. *fresh tells that the project file
+// starts empty (a first save, or one that overwrites another project's file).
+bool clProjekt::prepareTarget(bool *fresh)
 {
     if (!m_ordner.isEmpty())
         return true;
@@ -160,6 +174,7 @@ bool clProjekt::prepareTarget(QString *backup)
     if (m_ordner.isEmpty())
         return false;
     m_datei = m_ordner + QLatin1Char('/') + m_name + QStringLiteral(".dlx");
+    *fresh = true;
     if (!QFileInfo::exists(m_datei))
         return true;
     if (platform::ui().msgBox(QStringLiteral("Soll das vorhandene Projekt ") + quoted(m_datei) +
@@ -168,57 +183,115 @@ bool clProjekt::prepareTarget(QString *backup)
         m_ordner.clear();
         return false;
     }
-    const QString aside = m_datei + QStringLiteral(".alt~");
-    QFile::remove(aside);
-    QFile old(m_datei);
-    if (!old.rename(aside)) {
-        return refuse(QStringLiteral("Beim Überschreiben der Projektdatei ") + quoted(m_datei) +
-                      QStringLiteral(" ist ein Fehler aufgetreten.\r\n") + old.errorString());
-    }
-    *backup = aside;
     return true;
 }
 
-bool clProjekt::writeKey(const QString &key, const std::optional<QString> &value, QString *error) const
+// The upper table always with the contacts descriptor; a table that shows nothing read for this
+// project (no kind in its tag) is never written over a stored one.
+QList<clProjekt::ShownTable> clProjekt::shownTables() const
 {
-    return INIWriteSetting(kSection, key, value, m_datei, error);
+    QList<ShownTable> shown;
+    if (InfoZoomControl *upper = displayedTable(true); upper && !upper->Tag().isEmpty())
+        shown.append({upper, upper->Tag(), &FOXKontakt()});
+    if (InfoZoomControl *lower = displayedTable(false); lower && lower->Tag() != TableKinds().first())
+        if (clFOX *fox = FOX(lower->Tag()))
+            shown.append({lower, lower->Tag(), fox});
+    return shown;
 }
 
-bool clProjekt::writeProjectFile()
+// The project file holds Windows-1252 only: a value with another character would come back as "?"
+// and the project could not be found or opened again, so such a save writes nothing at all.
+bool clProjekt::checkStorable(const QList<ShownTable> &shown) const
 {
-    if (!writeKey(QStringLiteral("ProjectName"), m_name))
-        return refuse(QStringLiteral("Es ist ein Fehler beim Schreiben in die Projektdatei ") + quoted(m_datei) +
-                      QStringLiteral(" aufgetreten."));
-    writeKey(QStringLiteral("ACTDatabaseName"), m_actDatenbank);
-    writeKey(QStringLiteral("ACTDatabaseUser"), m_actBenutzername);
-
-    if (InfoZoomControl *upper = displayedTable(true)) {
-        const QString kind = upper->Tag().isEmpty() ? TableKinds().first() : upper->Tag();
-        saveTable(upper, FOXKontakt(), kind);
+    const QString problem = nameProblem(m_name, m_datei);
+    if (!problem.isEmpty())
+        return refuse(problem);
+    QStringList values{m_actDatenbank, m_actBenutzername};
+    for (const ShownTable &table : shown) {
+        values << DateToText(table.fox->Datum()) << table.fox->SyncFeldName() << table.fox->UniqueIDFeldName();
+        if (table.kind == QLatin1String("ADODaten"))
+            values << table.fox->ConnectionString() << table.fox->SQLString();
     }
-    if (InfoZoomControl *lower = displayedTable(false)) {
-        const QString kind = lower->Tag();
-        if (kind != TableKinds().first())
-            if (clFOX *fox = FOX(kind))
-                saveTable(lower, *fox, kind);
+    for (const QString &value : values) {
+        const QString problem = unstorableText(value, QStringLiteral("in ") + quoted(value), m_datei);
+        if (!problem.isEmpty())
+            return refuse(QStringLiteral("Das Projekt kann nicht gespeichert werden: ") + problem);
     }
     return true;
 }
 
-void clProjekt::saveTable(InfoZoomControl *control, clFOX &fox, const QString &kind)
+// The project file a save writes into: an overwritten or new one starts empty, a save as starts
+// from the old project's file (the keys of the kinds not on screen come over from there), and
+// every other save updates the keys of its own file in place.
+bool clProjekt::readBase(const Origin *origin, bool fresh, QByteArray *bytes) const
 {
-    fox.setDatei(TableFilePath(m_ordner, m_name, kind));
-    InfoZoomTable *table = control->Table();
-    table->ResetSelection();
-    table->SaveFile(fox.Datei(), QStringLiteral("fox"), QString(), 0);
-    writeKey(QStringLiteral("DataDate") + kind, DateToText(fox.Datum()));
-    writeKey(QStringLiteral("SyncFieldName") + kind, fox.SyncFeldName());
-    writeKey(QStringLiteral("UniqueIDFieldName") + kind, fox.UniqueIDFeldName());
-    if (kind == QLatin1String("ADODaten")) {
-        writeKey(QStringLiteral("ConnectionString") + kind, fox.connectionStringValue());
-        writeKey(QStringLiteral("SQLString") + kind, fox.sqlStringValue());
+    QString from;
+    if (origin && QFileInfo(origin->datei).isFile())
+        from = origin->datei;
+    else if (!fresh && QFileInfo::exists(m_datei))
+        from = m_datei;
+    if (from.isEmpty())
+        return true;
+    QFile file(from);
+    if (file.open(QIODevice::ReadOnly)) {
+        *bytes = file.readAll();
+        if (file.error() == QFileDevice::NoError)
+            return true;
     }
-    fox.setIsChanged(false);
+    return refuse(QStringLiteral("Es ist ein Fehler beim Schreiben in die Projektdatei ") + quoted(m_datei) +
+                  QStringLiteral(" aufgetreten.\r\n") + file.errorString());
+}
+
+bool clProjekt::stageCopies(const Origin &origin, const QList<ShownTable> &shown, const CopyTableFile &copyTable,
+                            platform::FileTransaction &transaction, NewTableFiles *newFiles) const
+{
+    if (origin.ordner.isEmpty())
+        return true;
+    for (const QString &kind : TableKinds()) {
+        if (std::any_of(shown.begin(), shown.end(), [&](const ShownTable &t) { return t.kind == kind; }))
+            continue;
+        const QString source = TableFilePath(origin.ordner, origin.name, kind);
+        if (!QFileInfo(source).isFile())
+            continue;
+        const QString dest = TableFilePath(m_ordner, m_name, kind);
+        if (source != dest) {
+            const bool copied = copyTable ? copyTable(source, dest, transaction) : transaction.copy(source, dest);
+            if (!copied)
+                return false;
+        }
+        newFiles->append({FOX(kind), dest});
+    }
+    return true;
+}
+
+// Writes the table into a new file beside its table file; the component's own message names the
+// table file, not the new file.
+bool clProjekt::stageTable(const ShownTable &table, platform::FileTransaction &transaction) const
+{
+    const QString target = TableFilePath(m_ordner, m_name, table.kind);
+    const QString staged = transaction.stage(target);
+    if (staged.isEmpty())
+        return refuse(transaction.errorString());
+    InfoZoomTable *content = table.control->Table();
+    content->ResetSelection();
+    try {
+        content->SaveFile(staged, QStringLiteral("fox"), QString(), 0);
+    } catch (const platform::VbError &error) {
+        return refuse(error.description().replace(QDir::toNativeSeparators(staged), QDir::toNativeSeparators(target)));
+    }
+    return true;
+}
+
+void clProjekt::writeKeys(IniDocument &file, const ShownTable &table)
+{
+    const clFOX &fox = *table.fox;
+    file.setValue(kSection, QStringLiteral("DataDate") + table.kind, DateToText(fox.Datum()));
+    file.setValue(kSection, QStringLiteral("SyncFieldName") + table.kind, fox.SyncFeldName());
+    file.setValue(kSection, QStringLiteral("UniqueIDFieldName") + table.kind, fox.UniqueIDFeldName());
+    if (table.kind == QLatin1String("ADODaten")) {
+        file.setValue(kSection, QStringLiteral("ConnectionString") + table.kind, fox.connectionStringValue());
+        file.setValue(kSection, QStringLiteral("SQLString") + table.kind, fox.sqlStringValue());
+    }
 }
 
 } // namespace project

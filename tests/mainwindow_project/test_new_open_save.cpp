@@ -80,18 +80,33 @@ TEST_F(NewProject, ACancelledFieldChoiceAbandonsTheProjectThoughTheDatabaseWasOp
     EXPECT_TRUE(enabled("mnuDatei"));
 }
 
-TEST_F(NewProject, ADatabaseThatDoesNotOpenKeepsThePreviousProject)
+TEST_F(NewProject, ADatabaseThatDoesNotOpenEndsInTheEmptyProjectAndNoSaveReachesThePreviousFiles)
 {
     savedProject(QStringLiteral("A"));
+    const QStringList files = QDir(folder(QStringLiteral("A"))).entryList(QDir::Files);
+    ASSERT_EQ(files, (QStringList{"Kunden.dlx", "Kunden_Kontakte.fox"}));
+    QList<QByteArray> before;
+    for (const QString &file : files)
+        before << read(folder(QStringLiteral("A/")) + file);
     ui.expectFileDialog(QStringList{multiDb()}).expectModal([](QDialog *d) {
         d->reject();
         return int(QDialog::Rejected);
     });
     run("mnuNewProject");
-    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Kunden"));
-    EXPECT_TRUE(modHaupt::Projekt->IsSaved());
+    EXPECT_EQ(modHaupt::Projekt->Name(), QStringLiteral("Unbenannt"));
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+    EXPECT_EQ(modHaupt::Kontakte, nullptr);
     EXPECT_EQ(upperRows(), 0);
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Datolux - Unbenannt"));
     EXPECT_TRUE(window->Toolbar()->isEnabled());
+    EXPECT_FALSE(enabled("mnuSaveProject"));
+
+    // Even a save asked for anyway only asks for a folder of its own.
+    ui.expectFolder(QString());
+    run("mnuSaveProject");
+    EXPECT_EQ(QDir(folder(QStringLiteral("A"))).entryList(QDir::Files), files);
+    for (int i = 0; i < files.size(); ++i)
+        EXPECT_TRUE(read(folder(QStringLiteral("A/")) + files[i]) == before[i]) << files[i].toStdString();
 }
 
 using SaveProject = ProjectCommandFixture;

@@ -41,6 +41,44 @@ TEST_F(SaveAs, CopiesTheProjectFileAndEveryExistingLowerTableFileAndRecordsThem)
     EXPECT_TRUE(read(folder(QStringLiteral("A/Kunden.dlx"))).contains("ProjectName=Kunden"));
 }
 
+TEST_F(SaveAs, OntoItselfKeepsTheKeysAndTableFilesOfEveryKind)
+{
+    savedProject(QStringLiteral("A"));
+    const QString file = folder(QStringLiteral("A/Kunden.dlx"));
+    QFile::copy(folder(QStringLiteral("A/Kunden_Kontakte.fox")), folder(QStringLiteral("A/Kunden_Notizen.fox")));
+    QFile::copy(folder(QStringLiteral("A/Kunden_Kontakte.fox")), folder(QStringLiteral("A/Kunden_Gruppen.fox")));
+    for (const auto &[key, value] : {std::pair{"SyncFieldNameNotizen", "ACTFieldID|6"},
+                                     std::pair{"UniqueIDFieldNameGruppen", "ACTFieldID|100"},
+                                     std::pair{"DataDateGruppen", "02.03.2024 10:11:12"}})
+        ASSERT_TRUE(
+            project::INIWriteSetting(QStringLiteral("Options"), QLatin1String(key), QLatin1String(value), file));
+    const QByteArray notes = read(folder(QStringLiteral("A/Kunden_Notizen.fox")));
+    const QByteArray groups = read(folder(QStringLiteral("A/Kunden_Gruppen.fox")));
+
+    ui.expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Kunden"))
+        .expectFolder(folder(QStringLiteral("A")))
+        .expectMsgBox(MsgIcon::Question, QStringLiteral("überschrieben werden?"), MsgAnswer::Yes);
+    run("mnuSaveAsProject");
+    EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Das Projekt \"Kunden\" wurde gespeichert."));
+    for (const char *line : {"SyncFieldNameNotizen=ACTFieldID|6", "UniqueIDFieldNameGruppen=ACTFieldID|100",
+                             "DataDateGruppen=02.03.2024 10:11:12", "SyncFieldNameKontakte=ACTFieldID|1"})
+        EXPECT_TRUE(read(file).contains(line)) << line;
+    EXPECT_EQ(read(folder(QStringLiteral("A/Kunden_Notizen.fox"))), notes);
+    EXPECT_EQ(read(folder(QStringLiteral("A/Kunden_Gruppen.fox"))), groups);
+    EXPECT_EQ(QDir(folder(QStringLiteral("A"))).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{"Kunden.dlx", "Kunden_Gruppen.fox", "Kunden_Kontakte.fox", "Kunden_Notizen.fox"}));
+
+    // Opened again, every kind is there.
+    run("mnuCloseProject");
+    window->OpenProject(file);
+    const project::clProjekt &projekt = *modHaupt::Projekt;
+    EXPECT_EQ(upperRows(), 60);
+    EXPECT_EQ(projekt.FOXNotiz().SyncFeldName(), QStringLiteral("ACTFieldID|6"));
+    EXPECT_EQ(projekt.FOXNotiz().Datei(), folder(QStringLiteral("A/Kunden_Notizen.fox")));
+    EXPECT_EQ(projekt.FOXGruppen().UniqueIDFeldName(), QStringLiteral("ACTFieldID|100"));
+    EXPECT_EQ(projekt.FOXGruppen().Datum(), QDateTime(QDate(2024, 3, 2), QTime(10, 11, 12)));
+}
+
 TEST_F(SaveAs, ANeverSavedProjectIsSavedUnderTheNewNameWithoutCopies)
 {
     newProject();

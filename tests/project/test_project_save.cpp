@@ -1,6 +1,10 @@
 // Saving a project: the folder choice, the overwrite question, the keys and their order, the table
 // files of the two displayed tables, and what survives a save and an open.
+#include "FileSizeLimit.h"
 #include "ProjectFileFixture.h"
+#include "platform/VbError.h"
+
+#include <QMap>
 
 using namespace project;
 using platform::MsgAnswer;
@@ -23,6 +27,14 @@ protected:
         fill(*m_upper, QStringLiteral("Kontakte"));
     }
     QString projectFile() const { return folder() + QStringLiteral("/Kunden.dlx"); }
+    // Every file in the project folder with its bytes.
+    QMap<QString, QByteArray> files() const
+    {
+        QMap<QString, QByteArray> result;
+        for (const QString &name : QDir(folder()).entryList(QDir::Files | QDir::Hidden))
+            result.insert(name, read(folder() + QLatin1Char('/') + name));
+        return result;
+    }
 };
 
 TEST_F(ProjectSave, AFirstSaveAsksForTheFolderAndWritesTheProjectAndContactsKeys)
@@ -75,11 +87,12 @@ TEST_F(ProjectSave, NoToTheOverwriteQuestionKeepsTheOldFileAndForgetsTheFolder)
     EXPECT_FALSE(QFile::exists(projectFile() + QStringLiteral(".alt~")));
 }
 
-TEST_F(ProjectSave, AnOldFileThatCannotBeRemovedIsReportedAndKept)
+TEST_F(ProjectSave, AFileThatCannotBeReplacedPutsBackEveryFileReplacedBeforeIt)
 {
-    touch(projectFile(), "[Options]\r\nProjectName=Alt\r\n");
-    // A folder in the way of the old file's move makes the removal fail.
-    QDir(folder()).mkpath(QStringLiteral("Kunden.dlx.alt~/voll"));
+    const QString contacts = clProjekt::TableFilePath(folder(), "Kunden", "Kontakte");
+    touch(contacts, "alte Tabelle");
+    // A folder where the project file goes: the table file is replaced first and has to come back.
+    QDir(folder()).mkpath(QStringLiteral("Kunden.dlx/voll"));
     GTestScriptedUi ui;
     ui.expectFolder(folder())
         .expectMsgBox(MsgIcon::Question, QStringLiteral("überschrieben"), MsgAnswer::Yes)
@@ -89,7 +102,88 @@ TEST_F(ProjectSave, AnOldFileThatCannotBeRemovedIsReportedAndKept)
     clProjekt projekt;
     prepare(projekt);
     EXPECT_FALSE(projekt.SaveProjekt());
-    EXPECT_TRUE(read(projectFile()).contains("ProjectName=Alt"));
+    EXPECT_EQ(read(contacts), QByteArray("alte Tabelle"));
+    EXPECT_EQ(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              (QStringList{"Kunden.dlx", "Kunden_Kontakte.fox"}));
+    EXPECT_TRUE(projekt.IsChanged());
+}
+
+TEST_F(ProjectSave, ASaveThatFailsHalfWayLeavesEveryOldFileAsItWas)
+{
+    GTestScriptedUi ui;
+    ui.expectFolder(folder());
+    clProjekt projekt;
+    prepare(projekt);
+    fill(*m_lower, QStringLiteral("Notizen"));
+    ASSERT_TRUE(projekt.SaveProjekt());
+    const QMap<QString, QByteArray> before = files();
+    ASSERT_EQ(before.size(), 3);
+
+    // The contacts and the keys change a little; the notes grow past what the disk still takes.
+    m_upper->Table()->Objects().Add().setValue(m_upper->Table()->AttributeItem(0), QStringLiteral("Neu"));
+    const InfoZoomAttribute text = m_lower->Table()->AttributeItem(0);
+    for (int i = 0; i < 2000; ++i)
+        m_lower->Table()->Objects().Add().setValue(text, QStringLiteral("Notiz %1").arg(i));
+    projekt.FOXNotiz().setSyncFeldName(QStringLiteral("ACTFieldID|6"));
+    ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Kunden_Notizen.fox\""));
+    bool saved = true;
+    {
+        FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.active());
+        try {
+            saved = projekt.SaveProjekt();
+        } catch (const platform::VbError &) {
+            saved = false;
+        }
+    }
+    EXPECT_FALSE(saved);
+    const QMap<QString, QByteArray> after = files();
+    EXPECT_EQ(after.keys(), before.keys());
+    for (auto it = before.begin(); it != before.end(); ++it)
+        EXPECT_TRUE(after.value(it.key()) == it.value()) << it.key().toStdString() << " changed";
+    EXPECT_TRUE(projekt.IsChanged());
+}
+
+TEST_F(ProjectSave, ANameOrDatabaseTheProjectFileCannotHoldIsRefusedBeforeAnythingIsWritten)
+{
+    struct Case
+    {
+        QString name;
+        QString database;
+        QString character;
+    };
+    const QString polish = path(QString::fromUtf8("act/Gdańsk.dbf"));
+    touch(polish);
+    for (const Case &c : {Case{QString::fromUtf8("Łódź"), m_database, QString::fromUtf8("Ł")},
+                          Case{QStringLiteral("Kunden"), polish, QString::fromUtf8("ń")}}) {
+        GTestScriptedUi ui;
+        const QString file = folder() + QLatin1Char('/') + c.name + QStringLiteral(".dlx");
+        ui.expectFolder(folder()).expectMsgBox(
+            MsgIcon::Exclamation, QStringLiteral("das Zeichen \"%1\"").arg(c.character), MsgAnswer::OK);
+        clProjekt projekt;
+        prepare(projekt);
+        projekt.setName(c.name);
+        projekt.setACTDatenbank(c.database);
+        EXPECT_FALSE(projekt.SaveProjekt());
+        EXPECT_TRUE(ui.records().last().text.contains(file)) << ui.records().last().text.toStdString();
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        EXPECT_TRUE(projekt.IsChanged());
+    }
+}
+
+TEST_F(ProjectSave, AProjectNameTheFileWouldNotGiveBackIsRefusedWhenEnteredAndAskedAgain)
+{
+    for (const auto &[answer, character] : {std::pair{QString::fromUtf8("Łódź"), QString::fromUtf8("\"Ł\"")},
+                                            std::pair{QStringLiteral("\"Kunden\""), QStringLiteral("\" an")},
+                                            std::pair{QStringLiteral("'Kunden'"), QStringLiteral("' an")}}) {
+        GTestScriptedUi ui;
+        ui.expectInputBox(QStringLiteral("Projektnamen"), answer)
+            .expectMsgBox(MsgIcon::Exclamation, QStringLiteral("das Zeichen ") + character)
+            .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Kunden Nord"));
+        clProjekt projekt;
+        projekt.InputName(QStringLiteral("Kunden"));
+        EXPECT_EQ(projekt.Name(), QStringLiteral("Kunden Nord"));
+    }
 }
 
 TEST_F(ProjectSave, ExternalDataKeysFollowInTheirOrderAndUnsetValuesRemoveTheirKeys)
