@@ -1,6 +1,6 @@
 // The main window on a real X display with a read contact table, the data overview, the about
-// box and the open-project dialog: each must be visible and laid out with content. With
-// DATOLUX_SCREENSHOT_DIR set, each screen is also saved there as a picture.
+// box, the open-project dialog, an opened menu and the print preview: each must be visible and laid
+// out with content. With DATOLUX_SCREENSHOT_DIR set, each screen is also saved there as a picture.
 #include "QtGermanTexts.h"
 #include "mainwindow_project/ProjectCommandFixture.h"
 
@@ -12,6 +12,10 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintPreviewWidget>
+#include <QScreen>
 #include <QTreeWidget>
 
 namespace {
@@ -21,6 +25,23 @@ void keep(QWidget *widget, const char *name)
     const QString dir = qEnvironmentVariable("DATOLUX_SCREENSHOT_DIR");
     if (!dir.isEmpty())
         widget->grab().save(QDir(dir).filePath(QString::fromLatin1(name)));
+}
+
+// Keeps what the screen shows of the window, popups over it included.
+void keepScreen(QWidget *window, const char *name)
+{
+    const QString dir = qEnvironmentVariable("DATOLUX_SCREENSHOT_DIR");
+    const QRect frame = window->frameGeometry();
+    if (!dir.isEmpty())
+        window->screen()
+            ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            .save(QDir(dir).filePath(QString::fromLatin1(name)));
+}
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
 }
 
 // Shows a modal window without its own event loop, lets it paint, keeps its picture and closes it.
@@ -94,6 +115,45 @@ TEST_F(Screens, TheOpenProjectDialogSpeaksGerman)
     EXPECT_EQ(dialog->labelText(QFileDialog::FileName), QStringLiteral("Datei&name:"));
     keep(dialog.get(), "open-project-dialog.png");
     dialog->hide();
+}
+
+TEST_F(Screens, AnOpenedMenuAndThePrintPreviewOfTheContacts)
+{
+    window->resize(1200, 800);
+    ui.expectFileDialog(QStringList{singleDb()})
+        .expectInputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"), QStringLiteral("Kunden"))
+        .expectModal(tick({QStringLiteral("Firma"), QStringLiteral("Kontakt"), QStringLiteral("Anrede"),
+                           QStringLiteral("Titel"), QStringLiteral("Abteilung"), QStringLiteral("Telefon"),
+                           QStringLiteral("Adresse 1"), QStringLiteral("PLZ"), QStringLiteral("Ort"),
+                           QStringLiteral("Bundesland"), QStringLiteral("Jahresumsatz")}));
+    run("mnuNewProject");
+    settle();
+    ASSERT_EQ(upperRows(), 60);
+
+    // The file menu as a click opens it.
+    QMenu *menu = window->findChild<QMenu *>(QStringLiteral("mnuDatei"));
+    ASSERT_NE(menu, nullptr);
+    window->menuBar()->setActiveAction(menu->menuAction());
+    settle();
+    EXPECT_TRUE(menu->isVisible());
+    EXPECT_GT(menu->height(), 8 * menu->actionGeometry(menu->actions().constFirst()).height());
+    keepScreen(window.get(), "menu-file.png");
+    menu->hide();
+    settle();
+
+    ui.expectModal([](QDialog *dialog) {
+        dialog->resize(1100, 800);
+        dialog->show();
+        settle();
+        auto *pages = dialog->findChild<QPrintPreviewWidget *>();
+        EXPECT_NE(pages, nullptr);
+        // Eleven columns of sixty contacts are wider than one portrait page.
+        EXPECT_GT(pages ? pages->pageCount() : 0, 1);
+        keep(dialog, "print-preview-contacts.png");
+        dialog->hide();
+        return int(QDialog::Rejected);
+    });
+    run("mnuPrintPreview");
 }
 
 } // namespace
