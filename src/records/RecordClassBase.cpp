@@ -184,6 +184,19 @@ void RecordClassBase::beginShow()
         m_izTable->DeleteAllObjects();
 }
 
+void RecordClassBase::removeLeadingDefault(const QString &name)
+{
+    if (m_izTable->AttributeList().Count() < 1)
+        return;
+    const InfoZoomAttributeNode first = m_izTable->AttributeItem(0);
+    if (first.Name() != name || first.NodeType() != 1)
+        return;
+    for (int i = 0; i < m_fieldCount; ++i)
+        if (first.ImportName() == fieldKey(i))
+            return;
+    m_izTable->DeleteAttribute(first, true, true);
+}
+
 void RecordClassBase::setUpAttributes()
 {
     m_columns.clear();

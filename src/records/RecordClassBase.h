@@ -84,6 +84,10 @@ protected:
     template <typename Read> void guardedRead(Read read);
     // Steps 1 and 2: status, cancel cleared, rows deleted.
     void beginShow();
+    // Removes the first entry of the flat attribute list when it is a plain attribute of this name
+    // (a table's default "Kennung" or "Kennwert") that none of the fields fills; a column of the
+    // data, one the user renamed so, or a folder stays.
+    void removeLeadingDefault(const QString &name);
     // Step 4: one attribute per field, found again by import name or appended.
     void setUpAttributes();
     // Steps 5 and 6; false when the loop ended early (cancel or a No to the bad-record question).

@@ -136,19 +136,13 @@ bool clADODaten::SetADOFields()
     return true;
 }
 
-void clADODaten::removeLeadingKennung()
-{
-    if (m_izTable->AttributeList().Count() >= 1 && m_izTable->AttributeItem(0).Name() == QLatin1String("Kennung"))
-        m_izTable->DeleteAttribute(m_izTable->AttributeItem(0), true, true);
-}
-
 void clADODaten::ShowData()
 {
     if (m_fieldCount == 0)
         return;
     guardedRead([this] {
         beginShow();
-        removeLeadingKennung();
+        removeLeadingDefault(QStringLiteral("Kennung"));
         setUpAttributes();
         m_izTable->Refresh();
         if (!OpenConnection() || !OpenRecordset()) {

@@ -57,8 +57,6 @@ private:
     bool OpenConnection();
     bool OpenRecordset();
     void closeRecordset();
-    // Removes a leading attribute "Kennung" brought in by a user or a loaded table file.
-    void removeLeadingKennung();
     // Steps 7 to 9 of ShowData; false when the user cancelled.
     bool transferRows();
     void endWithCancel();

@@ -68,9 +68,6 @@ private:
     // The first count contacts the current activity is scheduled with; false when it has fewer.
     static bool scheduledContacts(ActivitySource &source, int count, QStringList *contacts);
     void endTransfer(Ending ending);
-    // Removes the first entry of the flat attribute list when it is an attribute of this name that
-    // none of the activity fields fills.
-    void removeLeadingDefault(const QString &name);
 
     std::shared_ptr<actserver::ACTDatabaseObject> m_database;
     std::shared_ptr<actserver::ACTTable> m_activityTable;

@@ -213,18 +213,4 @@ void clAufgaben::endTransfer(Ending ending)
     SetStatus(QStringLiteral("Fertig."));
 }
 
-void clAufgaben::removeLeadingDefault(const QString &name)
-{
-    if (m_izTable->AttributeList().Count() < 1)
-        return;
-    const InfoZoomAttributeNode first = m_izTable->AttributeItem(0);
-    if (first.Name() != name || first.NodeType() != 1)
-        return;
-    // An activity column the user renamed so is data of this table, not a default attribute.
-    for (int i = 0; i < m_fieldCount; ++i)
-        if (first.ImportName() == fieldKey(i))
-            return;
-    m_izTable->DeleteAttribute(first, true, true);
-}
-
 } // namespace records

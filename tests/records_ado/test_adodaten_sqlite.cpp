@@ -193,6 +193,34 @@ TEST_F(AdoDatenSqlite, ReadReplacesTheRowsAndDropsALeadingKennung)
     EXPECT_EQ(rows(), 3);
 }
 
+TEST_F(AdoDatenSqlite, AKennungOfTheQueryOrTheUserAndAFolderOfThatNameStayWhereTheyAre)
+{
+    const QString source = database(numbers(3));
+    // A column of the query named so.
+    use(source, QStringLiteral("SELECT name AS Kennung, nr FROM kunden"));
+    ASSERT_TRUE(read());
+    ASSERT_TRUE(read());
+    EXPECT_EQ(attributeNames(), (QStringList{"Kennung", "nr"}));
+    EXPECT_EQ(column(QStringLiteral("Kennung")).first(), QVariant(QStringLiteral("Kunde 1")));
+
+    // A column the user renamed so keeps its name, place and values.
+    table().NewTable();
+    use(source, QStringLiteral("SELECT name, nr FROM kunden"));
+    ASSERT_TRUE(read());
+    table().AttributeItem(0).setName(QStringLiteral("Kennung"));
+    ASSERT_TRUE(read());
+    EXPECT_EQ(attributeNames(), (QStringList{"Kennung", "nr"}));
+    EXPECT_EQ(column(QStringLiteral("name")).first(), QVariant(QStringLiteral("Kunde 1")));
+
+    // A folder of that name keeps its contents.
+    table().NewTable();
+    table().Attributes().AddFolder(QStringLiteral("Kennung")).Attributes().Add(QStringLiteral("Notiz"));
+    ASSERT_TRUE(read());
+    EXPECT_EQ(table().AttributeItem(0).NodeType(), 2);
+    EXPECT_EQ(table().AttributeItem(0).Name(), QStringLiteral("Kennung"));
+    EXPECT_TRUE(attributeNames().contains(QStringLiteral("Notiz")));
+}
+
 TEST_F(AdoDatenSqlite, MissingConnectionStringOrQueryIsANotice)
 {
     m_ui.expectMsgBox(MsgIcon::Information, QStringLiteral("Es sind keine ADO-Verbindungsdaten vorhanden."));
