@@ -1,6 +1,8 @@
 // Appends and reads the typed values of a result column.
 #include "ado/ColumnData.h"
 
+#include "ado/ExactDecimal.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QTime>
@@ -78,6 +80,12 @@ void ColumnData::appendNumberText(const char *text, qsizetype length)
                 return appendNumber(SignedTag, value);
         }
     }
+    if (m_kind == Kind::Decimal && number.size() < 0x10000 &&
+        ExactDecimal::isPlainDecimal(QLatin1String(number.constData(), number.size()))) {
+        const qint64 start = qint64(m_text.size());
+        m_text.insert(m_text.end(), number.cbegin(), number.cend());
+        return appendNumber(DecimalTag, start << 16 | number.size());
+    }
     const double value = number.isEmpty() ? 0.0 : number.toDouble(&ok);
     if (ok)
         return appendNumber(DoubleTag, doubleBits(value));
@@ -137,6 +145,13 @@ QVariant ColumnData::value(qsizetype row) const
             return QVariant(qulonglong(m_numbers[i]));
         case DoubleTag:
             return QVariant(bitsDouble(m_numbers[i]));
+        case DecimalTag: {
+            ExactDecimal::registerConversions();
+            const qint64 start = m_numbers[i] >> 16;
+            const qint64 length = m_numbers[i] & 0xFFFF;
+            return QVariant::fromValue(
+                ExactDecimal{QString(reinterpret_cast<const QChar *>(m_text.data() + start), length)});
+        }
         default:
             return QVariant(m_textsInNumbers.value(row));
         }

@@ -13,7 +13,8 @@ class ColumnData final
 {
 public:
     // How values are kept and which QVariant type Value gives: Int -> qlonglong, UInt -> qulonglong,
-    // Double -> double, Decimal -> qlonglong for whole numbers in range else double, Bool -> bool,
+    // Double -> double, Decimal -> qlonglong for whole numbers in range else ExactDecimal (the
+    // driver's digits; a double for a text in another notation), Bool -> bool,
     // Date -> QDate, Time -> QTime, DateTime -> QDateTime (local time), Text -> QString,
     // Bytes -> QByteArray. Null is an invalid QVariant.
     //
@@ -59,7 +60,8 @@ private:
         SignedTag,
         UnsignedTag,
         DoubleTag,
-        TextTag
+        TextTag,
+        DecimalTag // the digits lie in m_text; m_numbers holds where (start << 16 | length)
     };
 
     void appendNumber(Tag tag, qint64 bits);
@@ -70,7 +72,7 @@ private:
     std::vector<quint8> m_tags;    // number kinds: what each m_numbers entry holds
     QHash<qsizetype, QString> m_textsInNumbers;
     // Texts lie end to end in one buffer (m_numbers holds where each ends): one allocation per
-    // growth instead of one per cell.
+    // growth instead of one per cell. Decimal columns keep their exact digits there too.
     std::vector<ushort> m_text;
     std::vector<QByteArray> m_bytes;
 };

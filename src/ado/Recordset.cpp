@@ -48,6 +48,16 @@ Recordset::~Recordset() = default;
 
 void Recordset::Open(const QString &source, Connection *activeConnection, int, int, long)
 {
+    open(source, activeConnection, true);
+}
+
+void Recordset::OpenColumns(const QString &source, Connection *activeConnection)
+{
+    open(source, activeConnection, false);
+}
+
+void Recordset::open(const QString &source, Connection *activeConnection, bool fetchRows)
+{
     if (isOpen())
         raise(kErrObjectOpen, QStringLiteral("Der Vorgang ist bei geöffnetem Objekt nicht zulässig."));
     if (activeConnection)
@@ -59,6 +69,11 @@ void Recordset::Open(const QString &source, Connection *activeConnection, int, i
     }
     auto dbc = static_cast<SQLHDBC>(m_connection->handle());
     StatementHandle statement(dbc);
+    // Drivers that read the whole result when the statement runs (SQLite's, PostgreSQL's) then
+    // read one row; the columns are described as for the full result. A driver that cannot limit
+    // the rows runs the statement as it is.
+    if (!fetchRows)
+        SQLSetStmtAttr(statement.get(), SQL_ATTR_MAX_ROWS, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
     const SQLRETURN rc = SQLExecDirectW(statement.get(), odbcText(source), SQLINTEGER(source.size()));
     if (!odbcSucceeded(rc) && rc != SQL_NO_DATA)
         raiseOdbcError(SQL_HANDLE_STMT, statement.get());
@@ -67,7 +82,12 @@ void Recordset::Open(const QString &source, Connection *activeConnection, int, i
     {
         OdbcResultReader reader(statement.get(), getDataExtensions(dbc));
         data->columns = reader.describe();
-        data->values = reader.readAll();
+        if (fetchRows) {
+            data->values = reader.readAll();
+        } else {
+            for (const ColumnInfo &column : data->columns)
+                data->values.emplace_back(column.kind);
+        }
     }
     data->recordCount = data->values.empty() ? 0 : data->values.front().size();
     m_data = std::move(data);

@@ -30,6 +30,9 @@ public:
     // open connection, and the driver's error for a query it refuses.
     void Open(const QString &source, Connection *activeConnection = nullptr, int cursorType = adOpenStatic,
               int lockType = adLockReadOnly, long options = -1);
+    // Runs source and learns its columns from the result's description without fetching a row:
+    // Fields are known, the recordset holds no records. Errors as Open.
+    void OpenColumns(const QString &source, Connection *activeConnection = nullptr);
     // Error 3704 when not open.
     void Close();
     bool isOpen() const { return m_data != nullptr; }
@@ -45,6 +48,7 @@ public:
     void MoveNext();
 
 private:
+    void open(const QString &source, Connection *activeConnection, bool fetchRows);
     void requireOpen() const;
 
     Connection *m_connection = nullptr;

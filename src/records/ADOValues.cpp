@@ -3,6 +3,7 @@
 
 #include "FieldValues.h"
 #include "ado/DataTypeEnum.h"
+#include "ado/ExactDecimal.h"
 #include "project/VbDate.h"
 
 #include <QDate>
@@ -17,9 +18,75 @@ namespace records {
 
 namespace {
 
+// The parts of an exact decimal in plain notation, without leading zeros before the point.
+struct DecimalParts
+{
+    bool negative = false;
+    QString whole;    // "0" at least
+    QString fraction; // as many places as the text has
+};
+
+DecimalParts partsOf(const QString &plain)
+{
+    DecimalParts parts;
+    QStringView text(plain);
+    parts.negative = text.startsWith(u'-');
+    if (text.startsWith(u'-') || text.startsWith(u'+'))
+        text = text.mid(1);
+    const qsizetype point = text.indexOf(u'.');
+    QStringView whole = point < 0 ? text : text.left(point);
+    while (whole.size() > 1 && whole.front() == u'0')
+        whole = whole.mid(1);
+    parts.whole = whole.isEmpty() ? QStringLiteral("0") : whole.toString();
+    parts.fraction = point < 0 ? QString() : text.mid(point + 1).toString();
+    return parts;
+}
+
+// Rounds to two places, halves away from zero: the rule by which a binary number's two shown
+// places are rounded too, here on the exact digits.
+void roundToTwoPlaces(DecimalParts &parts)
+{
+    const QString places = (parts.fraction + QStringLiteral("000")).left(3);
+    QString digits = parts.whole + places.left(2);
+    if (places.at(2) >= u'5') {
+        qsizetype i = digits.size() - 1;
+        for (; i >= 0 && digits.at(i) == u'9'; --i)
+            digits[i] = u'0';
+        if (i < 0)
+            digits.prepend(u'1');
+        else
+            digits[i] = QChar(digits.at(i).unicode() + 1);
+    }
+    parts.whole = digits.chopped(2);
+    parts.fraction = digits.right(2);
+}
+
+// The parts written in the user's notation: grouped or not, trailing zeros of the places dropped,
+// no sign on a zero.
+QString decimalText(DecimalParts parts, bool grouped)
+{
+    while (parts.fraction.endsWith(u'0'))
+        parts.fraction.chop(1);
+    QLocale locale;
+    if (!grouped)
+        locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    QString whole = parts.whole;
+    if (whole.size() <= 18) {
+        whole = locale.toString(whole.toULongLong());
+    } else if (!(locale.numberOptions() & QLocale::OmitGroupSeparator)) {
+        for (qsizetype at = whole.size() - 3; at > 0; at -= 3)
+            whole.insert(at, locale.groupSeparator());
+    }
+    const bool zero = parts.whole == QLatin1String("0") && parts.fraction.isEmpty();
+    return (parts.negative && !zero ? locale.negativeSign() : QString()) + whole +
+           (parts.fraction.isEmpty() ? QString() : locale.decimalPoint() + parts.fraction);
+}
+
 // A value that reads as a number; Booleans count as -1 and 0, as they convert in VB.
 std::optional<double> numberOf(const QVariant &value)
 {
+    if (value.metaType() == QMetaType::fromType<ado::ExactDecimal>())
+        return value.value<ado::ExactDecimal>().text.toDouble();
     switch (value.typeId()) {
     case QMetaType::Bool:
         return value.toBool() ? -1.0 : 0.0;
@@ -64,6 +131,11 @@ QVariant wholeNumber(const QVariant &value)
 
 QVariant decimalNumber(const QVariant &value)
 {
+    if (value.metaType() == QMetaType::fromType<ado::ExactDecimal>()) {
+        DecimalParts parts = partsOf(value.value<ado::ExactDecimal>().text);
+        roundToTwoPlaces(parts);
+        return decimalText(parts, true);
+    }
     const std::optional<double> number = numberOf(value);
     if (!number)
         return -1;
@@ -158,6 +230,8 @@ QString ADOValueText(const QVariant &value)
 {
     if (!value.isValid() || value.isNull())
         return QString();
+    if (value.metaType() == QMetaType::fromType<ado::ExactDecimal>())
+        return decimalText(partsOf(value.value<ado::ExactDecimal>().text), false);
     switch (value.typeId()) {
     case QMetaType::QString:
         return value.toString();

@@ -81,7 +81,7 @@ bool clADODaten::OpenConnection()
     return true;
 }
 
-bool clADODaten::OpenRecordset()
+bool clADODaten::OpenRecordset(bool columnsOnly)
 {
     closeRecordset();
     if (m_sqlString.isEmpty() || !m_connection || !m_connection->isOpen())
@@ -89,7 +89,10 @@ bool clADODaten::OpenRecordset()
     m_recordset = std::make_unique<ado::Recordset>();
     try {
         m_recordset->setActiveConnection(m_connection.get());
-        m_recordset->Open(m_sqlString, nullptr, ado::adOpenStatic, ado::adLockReadOnly, -1);
+        if (columnsOnly)
+            m_recordset->OpenColumns(m_sqlString);
+        else
+            m_recordset->Open(m_sqlString, nullptr, ado::adOpenStatic, ado::adLockReadOnly, -1);
     } catch (const platform::VbError &error) {
         reportFailure(QStringLiteral("Es ist ein Fehler beim Abfragen der externen Daten aufgetreten."), error);
         return false;
@@ -110,7 +113,8 @@ bool clADODaten::SetADOFields()
         platform::ui().msgBox(QStringLiteral("Es ist keine SQL-Abfrage vorhanden."), platform::MsgIcon::Information);
         return false;
     }
-    if (!OpenRecordset())
+    // Only the columns are needed here; ShowData runs the query again for its rows.
+    if (!OpenRecordset(true))
         return false;
 
     const ado::Fields &fields = m_recordset->Fields();

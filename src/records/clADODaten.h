@@ -55,7 +55,8 @@ protected:
 private:
     void CloseADO();
     bool OpenConnection();
-    bool OpenRecordset();
+    // With columnsOnly the query runs for its columns alone; no row is fetched.
+    bool OpenRecordset(bool columnsOnly = false);
     void closeRecordset();
     // Steps 7 to 9 of ShowData; false when the user cancelled.
     bool transferRows();

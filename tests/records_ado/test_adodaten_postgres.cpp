@@ -21,7 +21,10 @@ protected:
                            " anteil real, name varchar(20), aktiv boolean, tag date, zeit timestamp, dauer time);"
                            "INSERT INTO posten VALUES(1, 3000000000, 1234567890, 12345678.91, 0.5, 'Grüße', true,"
                            " '2023-12-31', '2024-02-29 12:00:01', '01:02:03');"
-                           "INSERT INTO posten(nr) VALUES(2);"),
+                           "INSERT INTO posten(nr) VALUES(2);"
+                           "CREATE TABLE betraege(nr integer, genau numeric(12,3), binaer double precision);"
+                           "INSERT INTO betraege VALUES(1, 0.015, 0.015), (2, -988389114.685, 2.675),"
+                           " (3, 2.675, 0.125), (4, 1.005, -0.125), (5, -0.004, 0), (6, 999999999.995, 0);"),
             &output);
         if (!s_ready)
             s_reason = QStringLiteral("could not create the test table: ") + output;
@@ -65,6 +68,20 @@ TEST_F(AdoDatenPostgres, DecimalColumnsAreWholeNumbersOrDecimalsByTheirScale)
     EXPECT_EQ(column(QStringLiteral("aktiv")), (QVariantList{QStringLiteral("Wahr"), QString()}));
     EXPECT_EQ(column(QStringLiteral("tag")), (QVariantList{QStringLiteral("31.12.2023 00:00:00"), QString()}));
     EXPECT_EQ(column(QStringLiteral("zeit")), (QVariantList{QStringLiteral("29.02.2024 12:00:01"), QString()}));
+}
+
+TEST_F(AdoDatenPostgres, ExactDecimalsRoundAsDecimalsAndDoublesStayAsTheyAre)
+{
+    use(s_server->connectionString(), QStringLiteral("SELECT genau, binaer FROM betraege ORDER BY nr"));
+    ASSERT_TRUE(read());
+    // Halves away from zero on the exact digits, the rule the two shown places of a double follow.
+    EXPECT_EQ(column(QStringLiteral("genau")),
+              (QVariantList{QStringLiteral("0,02"), QStringLiteral("-988.389.114,69"), QStringLiteral("2,68"),
+                            QStringLiteral("1,01"), QStringLiteral("0"), QStringLiteral("1.000.000.000")}));
+    // A double is rounded as the binary number it is: 0.015 and 2.675 lie just below their halves.
+    EXPECT_EQ(column(QStringLiteral("binaer")),
+              (QVariantList{QStringLiteral("0,01"), QStringLiteral("2,67"), QStringLiteral("0,13"),
+                            QStringLiteral("-0,13"), QStringLiteral("0"), QStringLiteral("0")}));
 }
 
 TEST_F(AdoDatenPostgres, ATimeColumnIsRefusedWithNumber134)

@@ -221,6 +221,19 @@ TEST_F(AdoDatenSqlite, AKennungOfTheQueryOrTheUserAndAFolderOfThatNameStayWhereT
     EXPECT_TRUE(attributeNames().contains(QStringLiteral("Notiz")));
 }
 
+TEST_F(AdoDatenSqlite, TheColumnsAreLearnedWithoutFetchingTheRows)
+{
+    // The third row cannot be computed (an integer overflow): only reading the rows meets it.
+    use(database(numbers(3)), QStringLiteral("SELECT nr, CASE WHEN nr = 3 THEN abs(-9223372036854775807 - 1) "
+                                             "ELSE nr END AS wert FROM kunden"));
+    ASSERT_TRUE(m_ado.SetADOFields());
+    EXPECT_EQ(m_ado.FieldTypes(), (QVector<int>{1, 1}));
+    m_ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Es ist ein Fehler beim Abfragen der externen Daten"));
+    m_ado.ShowData();
+    EXPECT_EQ(table().StatusText(),
+              QStringLiteral("Aktion wurde abgebrochen! Es wurden nicht alle externen Daten eingelesen!"));
+}
+
 TEST_F(AdoDatenSqlite, MissingConnectionStringOrQueryIsANotice)
 {
     m_ui.expectMsgBox(MsgIcon::Information, QStringLiteral("Es sind keine ADO-Verbindungsdaten vorhanden."));
