@@ -1,6 +1,7 @@
 // Reading speed of the ACT! database object: GetDataEx of 30 contact fields and of the note fields (memo
 // texts included) over a 100,000-contact demo database, and python3-dbfread reading the same contact file.
 #include "BenchDemoDatabase.h"
+#include "BenchSize.h"
 #include "actserver/ACTDatabaseObject.h"
 
 #include <QDir>
@@ -10,7 +11,7 @@
 
 namespace {
 
-constexpr int kContacts = 100000;
+const int kContacts = benchSize(100000);
 
 // The 30 contact fields read per record: texts, phone numbers, IDs, dates, numbers, time.
 const QVector<qint16> kFields = {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15,
@@ -53,7 +54,7 @@ void BM_GetDataExContacts(benchmark::State &state)
     // Wall-clock rate, computed here so that it means the same as the python figure below.
     state.counters["records/s"] = nanoseconds > 0 ? double(records) * 1e9 / double(nanoseconds) : 0.0;
 }
-BENCHMARK(BM_GetDataExContacts)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_GetDataExContacts)->Unit(benchmark::kMillisecond)->MinTime(benchMinTime(2.0));
 
 // The note fields of every note and history entry, the memo text included, in one call per record.
 void BM_GetDataExNotes(benchmark::State &state)
@@ -82,7 +83,7 @@ void BM_GetDataExNotes(benchmark::State &state)
     }
     state.counters["records/s"] = benchmark::Counter(double(records), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_GetDataExNotes)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_GetDataExNotes)->Unit(benchmark::kMillisecond)->MinTime(benchMinTime(2.0));
 
 // The independent reader on the same contact file, every field decoded (interpreter start included).
 void BM_PythonDbfreadContacts(benchmark::State &state)

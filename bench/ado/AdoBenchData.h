@@ -2,6 +2,8 @@
 // texts, dates, a Boolean), made once per run, and its ODBC connection string.
 #pragma once
 
+#include "BenchSize.h"
+
 #include <QDate>
 #include <QString>
 #include <QTemporaryDir>
@@ -11,7 +13,7 @@
 
 namespace adobench {
 
-inline constexpr int kRows = 100000;
+inline const int kRows = benchSize(100000);
 inline const char *const kQuery = "SELECT * FROM daten";
 
 inline void fill(sqlite3 *db)

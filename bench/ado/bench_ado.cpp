@@ -36,13 +36,13 @@ void BM_RecordsetReadAll(benchmark::State &state)
     }
     state.counters["rows/s"] = benchmark::Counter(double(kRows), benchmark::Counter::kIsIterationInvariantRate);
 }
-BENCHMARK(BM_RecordsetReadAll)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(BM_RecordsetReadAll)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(benchMinTime(3.0));
 
 // The same query through unixODBC's isql, its output thrown away.
 void BM_IsqlToDevNull(benchmark::State &state)
 {
     adobench::isqlToDevNull(state);
 }
-BENCHMARK(BM_IsqlToDevNull)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+BENCHMARK(BM_IsqlToDevNull)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(benchMinTime(3.0));
 
 } // namespace

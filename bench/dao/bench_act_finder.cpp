@@ -1,6 +1,7 @@
 // ExtrActAbfrage of the membership query (relations of type 0) over the relation file of a
 // 100,000-contact database with three group memberships per contact, counting the rows as the
 // groups record class does; then one equality filter per group on the result.
+#include "BenchSize.h"
 #include "actlink/clACTFinder.h"
 #include "dbf/DbfWriter.h"
 #include "platform/ScriptedUi.h"
@@ -11,8 +12,8 @@
 
 namespace {
 
-constexpr int kContacts = 100000;
-constexpr int kGroups = 2000;
+const int kContacts = benchSize(100000);
+const int kGroups = benchSize(2000);
 
 QString id(QChar prefix, int i)
 {

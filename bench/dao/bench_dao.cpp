@@ -1,5 +1,6 @@
 // 20,000 equality filters (Filter, OpenRecordset, read the name) on a 5,000-row group recordset,
 // the way the group-name list asks for each activity's group; and the same through a general filter.
+#include "BenchSize.h"
 #include "dao/DBEngine.h"
 #include "dbf/DbfWriter.h"
 
@@ -8,8 +9,8 @@
 
 namespace {
 
-constexpr int kGroups = 5000;
-constexpr int kFilters = 20000;
+const int kGroups = benchSize(5000);
+const int kFilters = benchSize(20000);
 
 QString groupId(int i)
 {
@@ -63,6 +64,6 @@ void BM_GeneralFilter(benchmark::State &state)
 {
     runFilters(state, QStringLiteral("(GruppenID='%1' AND 1=1)"));
 }
-BENCHMARK(BM_GeneralFilter)->Arg(200)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneralFilter)->Arg(benchSize(200))->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,5 +1,6 @@
 // Speed of the distinct-value and frequency lists: adding every value of an attribute and
 // listing the result as clipboard text, as the clipboard export does.
+#include "BenchSize.h"
 #include "mainwindow/clHistogram.h"
 #include "mainwindow/clKompListe.h"
 #include "platform/ScriptedUi.h"
@@ -68,8 +69,14 @@ void BM_DistinctList(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(BM_FrequencyList)->Args({100000, 10000})->Args({1000000, 50000})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DistinctList)->Args({100000, 10000})->Args({1000000, 50000})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FrequencyList)
+    ->Args({benchSize(100000), benchSize(10000)})
+    ->Args({benchSize(1000000), benchSize(50000)})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DistinctList)
+    ->Args({benchSize(100000), benchSize(10000)})
+    ->Args({benchSize(1000000), benchSize(50000)})
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

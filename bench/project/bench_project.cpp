@@ -1,5 +1,6 @@
 // Opening a project: an ordinary project file, and a hand-made worst case whose query of 50 MB
 // stands on one line in front of every other key.
+#include "BenchSize.h"
 #include "project/clProjekt.h"
 
 #include <QDir>
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr qsizetype kLongQuery = 50 * 1024 * 1024;
+const qsizetype kLongQuery = qsizetype(benchSize(50 * 1024 * 1024));
 
 // A project folder with the database file, the contacts table file and a project file whose
 // "SQLStringADODaten" holds queryLength characters.

@@ -2,6 +2,7 @@
 // fresh lower table; and the group-name look-ups of that read alone (the list's Init and one Name per
 // activity), so the share of the look-ups in the read can be told.
 #include "BenchDemoDatabase.h"
+#include "BenchSize.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "actserver/ActDatabaseFiles.h"
 #include "actserver/ActDemoRow.h"
@@ -20,10 +21,10 @@
 
 namespace {
 
-constexpr int kActivities = 20000;
-constexpr int kGroups = 2000;
+const int kActivities = benchSize(20000);
+const int kGroups = benchSize(2000);
 // The demo writes one and a half activities per contact.
-constexpr int kContacts = (kActivities * 2 + 2) / 3;
+const int kContacts = (kActivities * 2 + 2) / 3;
 
 QString groupId(int g)
 {

@@ -1,6 +1,7 @@
 // The groups read: ShowData of 2,000 groups with 100,000 memberships (and 20,000 activity links in
 // the same relation table) into a fresh table, with the group name and description as further fields.
 #include "BenchDemoDatabase.h"
+#include "BenchSize.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "actserver/ActDatabaseFiles.h"
 #include "actserver/ActDemoRow.h"
@@ -20,9 +21,9 @@
 
 namespace {
 
-constexpr int kGroups = 2000;
-constexpr int kMemberships = 100000;
-constexpr int kActivityLinks = 20000;
+const int kGroups = benchSize(2000);
+const int kMemberships = benchSize(100000);
+const int kActivityLinks = benchSize(20000);
 
 QString randomId(QRandomGenerator &random)
 {

@@ -1,6 +1,7 @@
 // The notes and sales re-read of the lower table: ShowData of every note (100,000) and every sale
 // (20,000) of a 40,000-contact demo database into a fresh table, and the notes file read alone.
 #include "BenchDemoDatabase.h"
+#include "BenchSize.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "platform/ScriptedUi.h"
 #include "records/clAuftraege.h"
@@ -16,9 +17,9 @@
 
 namespace {
 
-constexpr int kContacts = 40000; // the demo database writes 2.5 notes and 0.5 sales per contact
-constexpr int kNotes = kContacts * 5 / 2;
-constexpr int kSales = kContacts / 2;
+const int kContacts = benchSize(40000); // the demo database writes 2.5 notes and 0.5 sales per contact
+const int kNotes = kContacts * 5 / 2;
+const int kSales = kContacts / 2;
 
 std::shared_ptr<actserver::ACTDatabaseObject> database()
 {

@@ -1,6 +1,7 @@
 // The contacts read of a new project: ShowData of a 100,000-contact demo database with 30 fields
 // into a fresh table, and python3-dbfread merely parsing the same contact file in the same run.
 #include "BenchDemoDatabase.h"
+#include "BenchSize.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "platform/ScriptedUi.h"
 #include "records/clKontakte.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-constexpr int kContacts = 100000;
+const int kContacts = benchSize(100000);
 constexpr int kFields = 30;
 
 // DATOLUX_BENCH_CONTACTS may name an existing demo database of kContacts contacts.

@@ -3,6 +3,8 @@
 // views are paused as the commands pause them and brought up to date inside the measured time.
 // Beside it, the lookup in ACT! of 100,000 contacts all selected by one value of another column.
 #include "BenchDemoDatabase.h"
+#include "BenchMain.h"
+#include "BenchSize.h"
 #include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
 #include "mainwindow/SyncTable.h"
@@ -14,12 +16,13 @@
 #include <QLabel>
 #include <QLocale>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
-constexpr int kContacts = 30000;
-constexpr int kNotes = 100000;
-constexpr int kSelected = 10000;
+const int kContacts = benchSize(30000);
+const int kNotes = benchSize(100000);
+const int kSelected = benchSize(10000);
 
 QString contactId(int i)
 {
@@ -61,10 +64,15 @@ struct Tables
     }
 };
 
+// Made on first use and ended before the application object, as the widgets must not outlive it.
 Tables &tables()
 {
-    static Tables t;
-    return t;
+    static std::unique_ptr<Tables> t;
+    if (!t) {
+        t = std::make_unique<Tables>();
+        benchBeforeQuit([] { t.reset(); });
+    }
+    return *t;
 }
 
 void progress(QLabel &status, const QString &text)
@@ -128,7 +136,7 @@ BENCHMARK(BM_ContactsFromNotes)->Unit(benchmark::kMillisecond)->Iterations(10);
 // running ACT! that takes the lookup and keeps its size.
 struct AllContacts
 {
-    static constexpr int kCount = 100000;
+    static inline const int kCount = benchSize(100000);
 
     class LookupACT final : public records::RunningACT
     {
@@ -184,7 +192,12 @@ struct AllContacts
 // One click on the country selects every contact; the lookup then hands ACT! all their IDs.
 void BM_LookupOfAllContactsSelectedByCountry(benchmark::State &state)
 {
-    static AllContacts t;
+    static std::unique_ptr<AllContacts> made;
+    if (!made) {
+        made = std::make_unique<AllContacts>();
+        benchBeforeQuit([] { made.reset(); });
+    }
+    AllContacts &t = *made;
     for (auto _ : state) {
         state.PauseTiming();
         t.control.Table()->ResetSelection();
