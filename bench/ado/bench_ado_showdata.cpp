@@ -1,7 +1,8 @@
 // The external-data read into the lower table: SetADOFields and ShowData of 100,000 rows x 20
-// columns (whole numbers, decimals, texts, dates, a Boolean) from the SQLite ODBC driver into a
-// fresh table, and isql fetching the same query to /dev/null in the same run.
-#include "AdoBenchData.h"
+// columns (whole numbers, decimals, texts, dates, a Boolean) from the SQLite ODBC driver and from a
+// private PostgreSQL server into a fresh table, and isql fetching the same query to /dev/null in the
+// same run.
+#include "AdoBenchPostgres.h"
 #include "platform/ScriptedUi.h"
 #include "records/clADODaten.h"
 #include "infozoom/InfoZoomControl.h"
@@ -19,23 +20,27 @@ using adobench::kQuery;
 using adobench::kRows;
 
 // An external-data object on the control, given the benchmark's connection and query.
-std::unique_ptr<records::clADODaten> readerOn(InfoZoomControl *control)
+std::unique_ptr<records::clADODaten> readerOn(InfoZoomControl *control, const QString &connection = connectionString())
 {
     auto ado = std::make_unique<records::clADODaten>();
     ado->Init(control, nullptr);
-    ado->setConnectionString(connectionString());
+    ado->setConnectionString(connection);
     ado->setSQLString(QString::fromLatin1(kQuery));
     return ado;
 }
 
 // What the re-read command does: the columns (the query's first run), then ShowData (its second
 // run and the transfer) into a fresh lower table.
-void BM_ShowData100kx20(benchmark::State &state)
+void showData(benchmark::State &state, const QString &connection)
 {
+    if (connection.isEmpty()) {
+        state.SkipWithError("no data source");
+        return;
+    }
     for (auto _ : state) {
         state.PauseTiming();
         auto control = std::make_unique<InfoZoomControl>();
-        auto ado = readerOn(control.get());
+        auto ado = readerOn(control.get(), connection);
         state.ResumeTiming();
         if (!ado->SetADOFields()) {
             state.SkipWithError("SetADOFields failed");
@@ -51,7 +56,33 @@ void BM_ShowData100kx20(benchmark::State &state)
     }
     state.counters["rows/s"] = benchmark::Counter(double(kRows), benchmark::Counter::kIsIterationInvariantRate);
 }
+
+void BM_ShowData100kx20(benchmark::State &state)
+{
+    showData(state, connectionString());
+}
 BENCHMARK(BM_ShowData100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// SetADOFields alone: the connection and the query's columns.
+void setADOFields(benchmark::State &state, const QString &connection)
+{
+    if (connection.isEmpty()) {
+        state.SkipWithError("no data source");
+        return;
+    }
+    InfoZoomControl control;
+    for (auto _ : state) {
+        auto ado = readerOn(&control, connection);
+        if (!ado->SetADOFields() || ado->FieldCount() != 20)
+            state.SkipWithError("SetADOFields failed");
+    }
+}
+
+void BM_SetADOFields100kx20(benchmark::State &state)
+{
+    setADOFields(state, connectionString());
+}
+BENCHMARK(BM_SetADOFields100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 // ShowData alone (the columns already known), to separate the transfer from the first run.
 void BM_ShowDataOnly100kx20(benchmark::State &state)
@@ -80,5 +111,24 @@ void BM_IsqlToDevNull(benchmark::State &state)
     adobench::isqlToDevNull(state);
 }
 BENCHMARK(BM_IsqlToDevNull)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+// The same against PostgreSQL: the whole re-read, the columns alone, and isql on the same query.
+void BM_PostgresShowData100kx20(benchmark::State &state)
+{
+    showData(state, adobench::postgresConnectionString());
+}
+BENCHMARK(BM_PostgresShowData100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_PostgresSetADOFields100kx20(benchmark::State &state)
+{
+    setADOFields(state, adobench::postgresConnectionString());
+}
+BENCHMARK(BM_PostgresSetADOFields100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_PostgresIsqlToDevNull(benchmark::State &state)
+{
+    adobench::isqlToDevNull(state, adobench::postgresConnectionString());
+}
+BENCHMARK(BM_PostgresIsqlToDevNull)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 } // namespace
