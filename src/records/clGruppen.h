@@ -60,7 +60,6 @@ protected:
 
 private:
     bool rebuildFieldsFromTable();
-    void removeLeadingKennung();
     QVector<InfoZoomAttribute> columnAttributes() const;
     long beginTransfer();
     bool transferGroups(long n, const QVector<InfoZoomAttribute> &columns);

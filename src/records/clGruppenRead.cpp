@@ -54,7 +54,7 @@ void clGruppen::ShowData()
         return;
     guardedRead([&] {
         beginShow();
-        removeLeadingKennung();
+        removeLeadingDefault(QStringLiteral("Kennung"));
         setUpAttributes();
         const QVector<InfoZoomAttribute> columns = columnAttributes();
         bool complete = false;
@@ -65,15 +65,6 @@ void clGruppen::ShowData()
         }
         endShow(complete);
     });
-}
-
-// A "Kennung" at the head of the attribute list is left over from a table file of another origin;
-// the group table has no such column.
-void clGruppen::removeLeadingKennung()
-{
-    const InfoZoomAttributeList list = m_izTable->AttributeList();
-    if (list.Count() >= 1 && list.Item(0).Name() == QLatin1String("Kennung"))
-        m_izTable->DeleteAttribute(list.Item(0), true, true);
 }
 
 // The attribute of each field as setUpAttributes found or made it: the first attribute of the flat

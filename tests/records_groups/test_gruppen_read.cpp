@@ -261,6 +261,21 @@ TEST_F(GruppenRead, AReReadReusesRenamedAttributesAndDropsALeadingKennung)
     EXPECT_EQ(m_control.Table()->Objects().Count(), rows);
 }
 
+TEST_F(GruppenRead, AColumnTheUserRenamedKennungKeepsItsPlaceThroughAReRead)
+{
+    clGruppen first;
+    readGroups(first, {QStringLiteral("Gruppenname")});
+    m_control.Table()->AttributeItem(0).setName(QStringLiteral("Kennung"));
+
+    clGruppen second;
+    ASSERT_TRUE(init(second));
+    ASSERT_TRUE(second.SelectFields(false));
+    second.ShowData();
+    EXPECT_EQ(m_control.Table()->AttributeList().Count(), 5);
+    EXPECT_EQ(m_control.Table()->AttributeItem(0).Name(), QStringLiteral("Kennung"));
+    EXPECT_EQ(m_control.Table()->AttributeItem(0).ImportName(), QStringLiteral("ACTFieldID|1"));
+}
+
 TEST_F(GruppenRead, AStoredTableReloadsWithItsFieldsAndParentAttribute)
 {
     QTemporaryDir dir;
