@@ -102,11 +102,24 @@ void InfoZoomTable::contentTouched()
     QMetaObject::invokeMethod(
         this,
         [this] {
+            if (!m_updatePending)
+                return; // the view caught up already
             m_updatePending = false;
             if (m_displayEnabled)
                 emit contentChanged();
         },
         Qt::QueuedConnection);
+}
+
+void InfoZoomTable::catchUpView()
+{
+    if (!m_displayEnabled)
+        return;
+    m_updatePending = false;
+    if (!m_viewUpdated)
+        UpdateView();
+    else
+        emit contentChanged();
 }
 
 InfoZoomObjects InfoZoomTable::Objects() const

@@ -104,6 +104,10 @@ public:
     // False while the table changed without the view following (rows added while the control's
     // display was off); UpdateView brings the view up to date.
     bool ViewUpdated() const { return m_viewUpdated; }
+    // True while a change of the content has not reached the view yet (it travels through the event
+    // queue, or waits for the display to come back); catchUpView hands it over at once.
+    bool viewBehind() const { return m_updatePending || !m_viewUpdated; }
+    void catchUpView();
     void UpdateView();
 
     // --- rows ---

@@ -177,6 +177,47 @@ int TableView::viewRowAt(int y) const
     return row < int(m_table->data()->viewRows().size()) ? row : -1;
 }
 
+// The columns point into the table's attribute tree, and a change of the tree reaches the view through
+// the event queue. A paint forced in between (a status text repaints at once) or a click must not
+// use attributes that are gone: the view takes the change first. While the display is off the view
+// shows nothing current, so clicks and keys wait until it is back.
+bool TableView::catchUp(const QEvent *event)
+{
+    if (!m_table->viewBehind())
+        return true;
+    if (m_table->displayEnabled()) {
+        m_table->catchUpView();
+        return true;
+    }
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::KeyPress:
+    case QEvent::ContextMenu:
+    case QEvent::Wheel:
+    case QEvent::Paint:
+        return false;
+    default:
+        return true;
+    }
+}
+
+bool TableView::event(QEvent *event)
+{
+    if (!catchUp(event))
+        return true;
+    return QAbstractScrollArea::event(event);
+}
+
+bool TableView::viewportEvent(QEvent *event)
+{
+    if (!catchUp(event))
+        return true;
+    return QAbstractScrollArea::viewportEvent(event);
+}
+
 void TableView::paintEvent(QPaintEvent *)
 {
     QPainter p(viewport());

@@ -45,6 +45,8 @@ signals:
     void rowCountTextChanged(const QString &text);
 
 protected:
+    bool event(QEvent *event) override;
+    bool viewportEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -64,6 +66,7 @@ private:
     };
 
     void contentChanged();
+    bool catchUp(const QEvent *event);
     void rebuildColumns();
     int defaultWidth(AttributeNodeData *node);
     void updateScrollBars();

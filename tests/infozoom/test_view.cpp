@@ -383,6 +383,16 @@ TEST_F(InfoZoomViewTest, DisplayOptionAHidesTheValues)
     EXPECT_FALSE(table->data()->hasSelection());
 }
 
+// The view points into the attribute tree; a paint forced before the queued news of a new table
+// arrives (a status text repaints at once) must show the new tree, not the freed one.
+TEST_F(InfoZoomViewTest, APaintBeforeTheNewsOfANewTableShowsTheNewTable)
+{
+    ASSERT_GT(view()->columnCount(), 0);
+    table->NewTable();
+    view()->viewport()->repaint();
+    EXPECT_EQ(view()->columnCount(), 0);
+}
+
 // A thousand contacts with a zoom, a selection, marked rows and a flagged value: the picture a
 // user sees. With DATOLUX_SCREENSHOT_DIR set the control is saved there as a PNG.
 TEST(InfoZoomViewPicture, AThousandRowsWithZoomSelectionAndMarks)
