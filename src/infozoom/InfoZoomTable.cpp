@@ -51,6 +51,9 @@ void InfoZoomTable::Refresh()
 void InfoZoomTable::NewTable()
 {
     m_data->clearAll();
+    // The status of the table that was there (a load that failed, say) does not belong to the new one.
+    if (!m_statusText.isEmpty())
+        setStatusText(QString());
 }
 
 void InfoZoomTable::setDisplayOption(int index, bool on)

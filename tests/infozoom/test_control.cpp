@@ -15,6 +15,16 @@ TEST(InfoZoomControlStatus, StatusTextShowsInTheControlsOwnLineAtOnce)
     EXPECT_TRUE(control.statusLineText().isEmpty());
 }
 
+// A load that failed must not leave its "...wird geladen..." over the empty table that replaces it.
+TEST(InfoZoomControlStatus, ANewTableStartsWithAnEmptyStatusLine)
+{
+    InfoZoomControl control;
+    control.Table()->setStatusText(QStringLiteral("Kontakttabelle wird geladen..."));
+    control.Table()->NewTable();
+    EXPECT_TRUE(control.Table()->StatusText().isEmpty());
+    EXPECT_TRUE(control.statusLineText().isEmpty());
+}
+
 TEST(InfoZoomControlStatus, StatusLineFollowsDisplayOptionH)
 {
     InfoZoomControl control;
