@@ -1,6 +1,7 @@
 // Process starting for shell launching, and the program-wide launcher.
 #include "ShellLauncher.h"
 
+#include <QList>
 #include <QProcess>
 
 namespace project {
@@ -8,6 +9,15 @@ namespace project {
 namespace {
 ShellLauncher *g_launcher = nullptr;
 constexpr int kStartTimeoutMs = 5000;
+
+// The processes handed off while they ran, until each has finished. Deleting one would kill its
+// program; the list, never destroyed itself, keeps those still running at the end of the program
+// known as what they are, not lost.
+QList<QProcess *> &handedOff()
+{
+    static auto *processes = new QList<QProcess *>;
+    return *processes;
+}
 } // namespace
 
 std::unique_ptr<QProcess> ProcessShellLauncher::start(const QString &program, const QStringList &arguments,
@@ -46,7 +56,11 @@ void releaseProcess(std::unique_ptr<QProcess> process)
     if (process->state() == QProcess::NotRunning || process->waitForFinished(0))
         return; // finished: deleting it kills nothing
     QProcess *running = process.release();
-    QObject::connect(running, &QProcess::finished, running, &QObject::deleteLater);
+    handedOff().append(running);
+    QObject::connect(running, &QProcess::finished, running, [running] {
+        handedOff().removeOne(running);
+        running->deleteLater();
+    });
 }
 
 } // namespace project
