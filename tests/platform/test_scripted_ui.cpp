@@ -3,9 +3,9 @@
 #include "platform/ScriptedUi.h"
 #include "platform/VbError.h"
 
+#include <QCoreApplication>
 #include <QDialog>
-#include <QPushButton>
-#include <QTest>
+#include <QEvent>
 #include <gtest/gtest.h>
 
 using namespace platform;
@@ -97,22 +97,39 @@ TEST(ScriptedUi, DoEventsRunsTheHook)
     EXPECT_EQ(ui.doEventsCalls(), 2);
 }
 
+namespace {
+
+// An object whose own event handler fails, as a dialog's button or a timer of the program can.
+class FailingReceiver final : public QObject
+{
+public:
+    int events = 0;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() != QEvent::User)
+            return QObject::event(event);
+        if (++events == 1)
+            throw VbError(5, QStringLiteral("Ungültiger Prozeduraufruf"));
+        throw 5;
+    }
+};
+
+} // namespace
+
 TEST(GuardedApplication, AFailureEscapingAnEventHandlerIsReportedAndTheProgramGoesOn)
 {
     ScriptedUi ui;
     setUi(&ui);
-    QPushButton button(QStringLiteral("Testen"));
-    int clicks = 0;
-    QObject::connect(&button, &QPushButton::clicked, [&] {
-        if (++clicks == 1)
-            throw VbError(5, QStringLiteral("Ungültiger Prozeduraufruf"));
-        throw 5;
-    });
+    FailingReceiver receiver;
     ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Fehler 5: Ungültiger Prozeduraufruf"))
         .expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Fehler: Ein unerwarteter Fehler ist aufgetreten."));
-    QTest::mouseClick(&button, Qt::LeftButton);
-    QTest::mouseClick(&button, Qt::LeftButton);
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&receiver, &event);
+    QCoreApplication::postEvent(&receiver, new QEvent(QEvent::User));
+    QCoreApplication::processEvents();
     setUi(nullptr);
-    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(receiver.events, 2);
     EXPECT_TRUE(ui.verify().isEmpty());
 }
