@@ -277,6 +277,7 @@ TEST_F(OpenProject, ADamagedContactTableOnTheCommandLineIsReportedAndTheEmptyPro
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->windowTitle(), QStringLiteral("Datolux - Unbenannt"));
     EXPECT_EQ(main->InfoZoomKontakt()->Table()->Objects().Count(), 0);
+    EXPECT_EQ(main->InfoZoomKontakt()->Table()->StatusText(), QString());
     EXPECT_EQ(modHaupt::Kontakte, nullptr);
     EXPECT_FALSE(modHaupt::Projekt->IsSaved());
     EXPECT_FALSE(main->Menu(QStringLiteral("mnuSaveProject"))->isEnabled());
