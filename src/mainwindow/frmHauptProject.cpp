@@ -23,11 +23,6 @@ const QString kNoDatabase = QStringLiteral("<<<EMPTY>>>");
 
 QString quoted(const QString &text) { return QLatin1Char('"') + text + QLatin1Char('"'); }
 
-QString projectFilePath(const QString &folder, const QString &name)
-{
-    return folder + QLatin1Char('/') + name + QStringLiteral(".dlx");
-}
-
 } // namespace
 
 records::clKontakte *frmHaupt::Kontakte() const

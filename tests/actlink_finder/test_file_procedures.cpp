@@ -156,8 +156,9 @@ TEST(FileProcedures, CreationTimeIsTheBirthTimeOrZero)
     QTemporaryDir dir;
     const QString file = makeFile(dir, QStringLiteral("t.dbf"), 10);
     const QDateTime created = GetFileTime(file, CreationTime, true);
-    if (!IsNullDate(created))
+    if (!IsNullDate(created)) {
         EXPECT_LE(qAbs(created.secsTo(QDateTime::currentDateTime())), 120);
+    }
 }
 
 TEST(FileProcedures, FileTimesConvertToWholeSecondDates)

@@ -26,14 +26,6 @@ void fillRows(InfoZoomTable &table, int rows)
     }
 }
 
-int pdfPages(const QString &path)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    return int(f.readAll().count("/Type /Page\n") + 0);
-}
-
 // The text of a PDF file as poppler's pdftotext reads it, pages separated by form feeds.
 QString pdfText(const QString &path)
 {

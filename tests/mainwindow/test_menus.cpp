@@ -91,9 +91,11 @@ TEST_F(Menus, FifteenToolbarButtonsWithToolTipsAndThreeSeparators)
                                    "btnACTNotiz", "btnACTAuftrag", "btnACTAufgabe", "btnACTGruppen"}));
     EXPECT_EQ(window->ToolButton(QStringLiteral("btnOpen"))->toolTip(), QStringLiteral("Projekt öffnen"));
     EXPECT_EQ(window->ToolButton(QStringLiteral("btnACTSuche"))->toolTip(), QStringLiteral("Kontakte in ACT! anzeigen"));
-    for (const QAction *action : window->Toolbar()->actions())
-        if (!action->isSeparator())
+    for (const QAction *action : window->Toolbar()->actions()) {
+        if (!action->isSeparator()) {
             EXPECT_FALSE(action->icon().isNull()) << action->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(Menus, EachButtonRunsItsMenuCommandAndNothingElse)
