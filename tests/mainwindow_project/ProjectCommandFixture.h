@@ -81,6 +81,28 @@ protected:
         };
     }
 
+    // The multi-user database's login, answered as Anna Schäfer.
+    static std::function<int(QDialog *)> loginAsAnna()
+    {
+        return [](QDialog *d) {
+            auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
+            EXPECT_NE(login, nullptr);
+            if (!login)
+                return int(QDialog::Rejected);
+            login->txbBenutzername()->setText(QString::fromUtf8("Anna Schäfer"));
+            login->txbKennwort()->setText(QStringLiteral("Kontakt#1"));
+            login->cmdOk()->click();
+            return int(QDialog::Accepted);
+        };
+    }
+    // The answers of a new project over the multi-user database with the field Firma.
+    platform::ScriptedUi &expectNewMultiProject(const QString &name = QStringLiteral("Team"))
+    {
+        return ui.expectFileDialog(QStringList{multiDb()})
+            .expectModal(loginAsAnna())
+            .expectInputBox(QStringLiteral("Projektnamen"), name)
+            .expectModal(tick({QStringLiteral("Firma")}));
+    }
     // A new project over the single-user database named Kunden, with the fields Firma and Ort.
     void newProject(const QString &database = singleDb(), const QString &name = QStringLiteral("Kunden"))
     {

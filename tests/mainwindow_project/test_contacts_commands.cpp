@@ -33,16 +33,7 @@ TEST_F(ContactsCommands, AReReadKeepsRenamedAttributesAndDerivedOnesAndRecordsTh
 
 TEST_F(ContactsCommands, TheCancelPanelEndsTheReadAtTheNextProgressStep)
 {
-    ui.expectFileDialog(QStringList{multiDb()})
-        .expectModal([](QDialog *d) {
-            auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
-            login->txbBenutzername()->setText(QString::fromUtf8("Anna Schäfer"));
-            login->txbKennwort()->setText(QStringLiteral("Kontakt#1"));
-            login->cmdOk()->click();
-            return int(QDialog::Accepted);
-        })
-        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Team"))
-        .expectModal(tick({QStringLiteral("Firma")}));
+    expectNewMultiProject();
     run("mnuNewProject");
     ASSERT_EQ(upperRows(), 130);
 
@@ -62,16 +53,7 @@ TEST_F(ContactsCommands, TheCancelPanelEndsTheReadAtTheNextProgressStep)
 
 TEST_F(ContactsCommands, ClosingTheWindowDuringTheReadCancelsItAndClosesAfterIt)
 {
-    ui.expectFileDialog(QStringList{multiDb()})
-        .expectModal([](QDialog *d) {
-            auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
-            login->txbBenutzername()->setText(QString::fromUtf8("Anna Schäfer"));
-            login->txbKennwort()->setText(QStringLiteral("Kontakt#1"));
-            login->cmdOk()->click();
-            return int(QDialog::Accepted);
-        })
-        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Team"))
-        .expectModal(tick({QStringLiteral("Firma")}));
+    expectNewMultiProject();
     run("mnuNewProject");
 
     InfoZoomTable *table = window->InfoZoomKontakt()->Table();

@@ -70,19 +70,7 @@ TEST_F(DataOverview, TheCommandShowsTheLastSnapshotAndARefillReplacesTheWindow)
 
 TEST_F(DataOverview, TheUsersOfAMultiUserDatabaseAreListedWithTheirCount)
 {
-    ui.expectFileDialog(QStringList{multiDb()})
-        .expectModal([](QDialog *d) {
-            auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
-            EXPECT_NE(login, nullptr);
-            if (!login)
-                return int(QDialog::Rejected);
-            login->txbBenutzername()->setText(QString::fromUtf8("Anna Schäfer"));
-            login->txbKennwort()->setText(QStringLiteral("Kontakt#1"));
-            login->cmdOk()->click();
-            return int(QDialog::Accepted);
-        })
-        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Mehr"))
-        .expectModal(tick({QStringLiteral("Firma")}));
+    expectNewMultiProject(QStringLiteral("Mehr"));
     run("mnuNewProject");
     ASSERT_NE(overview(), nullptr);
     EXPECT_EQ(overview()->txbACTDBUser()->text(), QString::fromUtf8("Anna Schäfer"));

@@ -187,16 +187,7 @@ TEST_F(OpenProject, ASavedProjectReopensWithItsStoredContactTable)
 
 TEST_F(OpenProject, AnotherUserAtTheLoginIsStoredAndLeavesTheProjectChanged)
 {
-    ui.expectFileDialog(QStringList{multiDb()})
-        .expectModal([](QDialog *d) {
-            auto *login = dynamic_cast<actlink::frmACTLogin *>(d);
-            login->txbBenutzername()->setText(QString::fromUtf8("Anna Schäfer"));
-            login->txbKennwort()->setText(QStringLiteral("Kontakt#1"));
-            login->cmdOk()->click();
-            return int(QDialog::Accepted);
-        })
-        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Team"))
-        .expectModal(tick({QStringLiteral("Firma")}))
+    expectNewMultiProject()
         .expectFolder(folder(QStringLiteral("B")));
     run("mnuNewProject");
     run("mnuSaveProject");
