@@ -29,12 +29,10 @@ namespace {
 using platform::MsgAnswer;
 using platform::MsgIcon;
 
-
-
-// The IDs of the live records of a notes file, read by the independent dBase reader. Its memo
-// texts are not read: ACT! names the memo file of a notes table ".hdt", where dbfread would look
-// for a ".fpt" of the same name and find the contacts' one.
-QSet<QString> notesByDbfread(const QString &file)
+// One line per live record of a dBase file, printed by the independent dBase reader from the record
+// r. Its memo texts are not read: ACT! names the memo file of a notes table ".hdt", where dbfread
+// would look for a ".fpt" of the same name and find the contacts' one.
+QList<QByteArray> linesByDbfread(const QString &file, const QString &printed)
 {
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
@@ -44,34 +42,29 @@ QSet<QString> notesByDbfread(const QString &file)
                                  "    def parseM(self, field, data):\n"
                                  "        return None\n"
                                  "for r in dbfread.DBF(sys.argv[1], encoding='cp1252', parserclass=NoMemo):\n"
-                                 "    print(r['UNIQUE_ID'].strip())\n"),
+                                 "    print(%1)\n")
+                      .arg(printed),
                   file});
     EXPECT_TRUE(python.waitForFinished(60000));
     EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    return python.readAllStandardOutput().split('\n');
+}
+
+// The IDs of the live records of a notes file.
+QSet<QString> notesByDbfread(const QString &file)
+{
     QSet<QString> ids;
-    for (const QByteArray &line : python.readAllStandardOutput().split('\n'))
+    for (const QByteArray &line : linesByDbfread(file, QStringLiteral("r['UNIQUE_ID'].strip()")))
         if (!line.trimmed().isEmpty())
             ids.insert(QString::fromUtf8(line.trimmed()));
     return ids;
 }
 
-// The unique IDs of the contacts by their city, read from the contact file by the independent reader.
+// The unique IDs of the contacts by their city.
 QMultiHash<QString, QString> contactsByDbfread(const QString &file)
 {
-    QProcess python;
-    python.start(QStringLiteral("/usr/bin/python3"),
-                 {QStringLiteral("-c"),
-                  QStringLiteral("import sys, dbfread\n"
-                                 "class NoMemo(dbfread.FieldParser):\n"
-                                 "    def parseM(self, field, data):\n"
-                                 "        return None\n"
-                                 "for r in dbfread.DBF(sys.argv[1], encoding='cp1252', parserclass=NoMemo):\n"
-                                 "    print(r['CITY'].strip() + '\\t' + r['UNIQUE_ID'])\n"),
-                  file});
-    EXPECT_TRUE(python.waitForFinished(60000));
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
     QMultiHash<QString, QString> contacts;
-    for (const QByteArray &line : python.readAllStandardOutput().split('\n')) {
+    for (const QByteArray &line : linesByDbfread(file, QStringLiteral("r['CITY'].strip() + '\\t' + r['UNIQUE_ID']"))) {
         const QList<QByteArray> fields = line.split('\t');
         if (fields.size() == 2)
             contacts.insert(QString::fromUtf8(fields.at(0)), QString::fromUtf8(fields.at(1)));
