@@ -113,7 +113,15 @@ protected:
         ProjectCommandFixture::TearDown();
     }
     QString database() const { return m_base + QStringLiteral(".dbf"); }
-
+    // A new project over the database open in ACT!, with the fields Firma and Ort.
+    void newProjectOnTheRunningAct(const QString &name)
+    {
+        ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Soll die aktuelle ACT!-Datenbank verwendet werden?"),
+                        MsgAnswer::Yes)
+            .expectInputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"), name)
+            .expectModal(tick({QStringLiteral("Firma"), QStringLiteral("Ort")}));
+        run("mnuNewProject");
+    }
 
     QTemporaryDir m_dir;
     QString m_base;
@@ -124,11 +132,7 @@ TEST_F(LinkedTablesBesideACT, ZoomLookUpShowAndDeleteNotes)
 {
     const actlink::clUniqueIDConverter converter;
     // A new project takes the database open in ACT!.
-    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Soll die aktuelle ACT!-Datenbank verwendet werden?"),
-                    MsgAnswer::Yes)
-        .expectInputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"), QStringLiteral("Verknuepft"))
-        .expectModal(tick({QStringLiteral("Firma"), QStringLiteral("Ort")}));
-    run("mnuNewProject");
+    newProjectOnTheRunningAct(QStringLiteral("Verknuepft"));
     ASSERT_NE(window->Kontakte(), nullptr);
     ASSERT_TRUE(window->Kontakte()->IsDatabaseOpen());
     run("mnuUpdateNotes");
@@ -243,11 +247,7 @@ TEST_F(LinkedTablesBesideACT, AFrozenActCostsACommandOneWaitWhichTheCancelPanelE
 // The contacts of one city, selected by the city alone, become ACT!'s lookup: exactly those contacts.
 TEST_F(LinkedTablesBesideACT, ALookupOfTheContactsOfACity)
 {
-    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Soll die aktuelle ACT!-Datenbank verwendet werden?"),
-                    MsgAnswer::Yes)
-        .expectInputBox(QStringLiteral("Bitte geben Sie den Projektnamen ein:"), QStringLiteral("Stadt"))
-        .expectModal(tick({QStringLiteral("Firma"), QStringLiteral("Ort")}));
-    run("mnuNewProject");
+    newProjectOnTheRunningAct(QStringLiteral("Stadt"));
     ASSERT_NE(window->Kontakte(), nullptr);
 
     const QMultiHash<QString, QString> byCity = contactsByDbfread(database());
