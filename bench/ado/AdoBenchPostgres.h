@@ -6,7 +6,6 @@
 #include "BenchMain.h"
 #include "PostgresServer.h"
 
-#include <memory>
 
 namespace adobench {
 
@@ -14,12 +13,10 @@ namespace adobench {
 // use and stopped before the program ends; "" when no server binaries are installed.
 inline const QString &postgresConnectionString()
 {
-    static std::unique_ptr<adotest::PostgresServer> server;
     static const QString text = [] {
-        server = std::make_unique<adotest::PostgresServer>();
-        benchBeforeQuit([] { server.reset(); });
+        adotest::PostgresServer &server = benchShared<adotest::PostgresServer>();
         QString reason;
-        if (!server->start(&reason))
+        if (!server.start(&reason))
             return QString();
         const QString sql =
             QStringLiteral(
@@ -34,7 +31,7 @@ inline const QString &postgresConnectionString()
                 " timestamp '2000-01-01 12:34:56' + (n % 9000) * interval '1 day' AS geaendert,"
                 " n % 2 = 1 AS aktiv FROM generate_series(0, %1) AS n")
                 .arg(kRows - 1);
-        return server->execute(sql) ? server->connectionString() : QString();
+        return server.execute(sql) ? server.connectionString() : QString();
     }();
     return text;
 }

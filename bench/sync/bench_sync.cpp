@@ -64,16 +64,7 @@ struct Tables
     }
 };
 
-// Made on first use and ended before the application object, as the widgets must not outlive it.
-Tables &tables()
-{
-    static std::unique_ptr<Tables> t;
-    if (!t) {
-        t = std::make_unique<Tables>();
-        benchBeforeQuit([] { t.reset(); });
-    }
-    return *t;
-}
+Tables &tables() { return benchShared<Tables>(); }
 
 void progress(QLabel &status, const QString &text)
 {
@@ -192,12 +183,7 @@ struct AllContacts
 // One click on the country selects every contact; the lookup then hands ACT! all their IDs.
 void BM_LookupOfAllContactsSelectedByCountry(benchmark::State &state)
 {
-    static std::unique_ptr<AllContacts> made;
-    if (!made) {
-        made = std::make_unique<AllContacts>();
-        benchBeforeQuit([] { made.reset(); });
-    }
-    AllContacts &t = *made;
+    AllContacts &t = benchShared<AllContacts>();
     for (auto _ : state) {
         state.PauseTiming();
         t.control.Table()->ResetSelection();
