@@ -4,6 +4,7 @@
 
 #include "modAPIFilesAndPaths.h"
 
+#include "dbf/FileNames.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 
@@ -83,22 +84,15 @@ QString clACTFinder::KurznameVon(const QString &path)
 
 bool clACTFinder::FileExists(const QString &path, QString *realPath)
 {
-    const QString trimmed = path.trimmed();
-    if (trimmed.isEmpty())
+    const QFileInfo given(path.trimmed());
+    if (given.fileName().isEmpty())
         return false;
-    const QFileInfo exact(trimmed);
-    if (exact.isFile()) {
-        *realPath = exact.absoluteFilePath();
-        return true;
-    }
-    // The Windows original found the file whatever the case of the name; so do we, within its folder.
-    const QDir dir = exact.dir();
-    for (const QString &entry : dir.entryList(QDir::Files))
-        if (entry.compare(exact.fileName(), Qt::CaseInsensitive) == 0) {
-            *realPath = dir.absoluteFilePath(entry);
-            return true;
-        }
-    return false;
+    // The Windows original found the file whatever the case of the name; so does the dBase layer.
+    const QString found = dbf::findFileCaseless(given.path(), given.fileName());
+    if (found.isEmpty())
+        return false;
+    *realPath = QFileInfo(found).absoluteFilePath();
+    return true;
 }
 
 bool clACTFinder::ObjectCreatable(const QString &library, const QString &className)
