@@ -60,6 +60,16 @@ private:
     static constexpr int DateColumn = 3;
 };
 
+// Qt's own file dialog with sizes and dates under the program's regional settings: the desktop's own
+// dialog would speak the desktop's language, not the program's German.
+std::unique_ptr<QFileDialog> programFileDialog(QWidget *parent, const QString &title, const QString &dir)
+{
+    auto dialog = std::make_unique<QFileDialog>(parent, title, dir);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setProxyModel(new ProgramLocaleFiles(dialog.get()));
+    return dialog;
+}
+
 } // namespace
 
 MsgAnswer QtUiServices::msgBox(const QString &text, MsgIcon icon, MsgButtons buttons, const QString &title)
@@ -141,10 +151,7 @@ QStringList qtNameFilters(const QStringList &pairs)
 
 std::unique_ptr<QFileDialog> makeFileDialog(const FileDialogRequest &request, QWidget *parent)
 {
-    auto dialog = std::make_unique<QFileDialog>(parent, request.title, request.initialDir);
-    // The desktop's own dialog would speak the desktop's language, not the program's German.
-    dialog->setOption(QFileDialog::DontUseNativeDialog);
-    dialog->setProxyModel(new ProgramLocaleFiles(dialog.get()));
+    std::unique_ptr<QFileDialog> dialog = programFileDialog(parent, request.title, request.initialDir);
     dialog->setAcceptMode(request.open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     if (request.open)
         dialog->setFileMode(request.multiSelect     ? QFileDialog::ExistingFiles
@@ -182,13 +189,12 @@ bool QtUiServices::fileDialog(const FileDialogRequest &request, QStringList *cho
 
 QString QtUiServices::browseForFolder(const QString &title, const QString &startDir)
 {
-    QFileDialog dialog(QApplication::activeWindow(), title, startDir);
-    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
-    dialog.setProxyModel(new ProgramLocaleFiles(&dialog));
-    dialog.setFileMode(QFileDialog::Directory);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const std::unique_ptr<QFileDialog> dialog = programFileDialog(QApplication::activeWindow(), title, startDir);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
+    dialog->setFileMode(QFileDialog::Directory);
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return QString();
-    return dialog.selectedFiles().constFirst();
+    return dialog->selectedFiles().constFirst();
 }
 
 void QtUiServices::setClipboardText(const QString &text) { QGuiApplication::clipboard()->setText(text); }
