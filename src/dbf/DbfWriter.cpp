@@ -6,10 +6,8 @@
 #include "platform/FileTransaction.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 namespace dbf {

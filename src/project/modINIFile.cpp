@@ -4,10 +4,8 @@
 #include "IniDocument.h"
 #include "IniFileText.h"
 #include "ServiceError.h"
-#include "Windows1252.h"
 #include "platform/FileTransaction.h"
 #include "platform/UiServices.h"
-#include "platform/VbError.h"
 
 #include <QDir>
 #include <QFile>
