@@ -143,11 +143,6 @@ int IniDocument::findKey(const std::vector<QStringView> &lines, int headerIndex,
     return -1;
 }
 
-std::optional<QString> IniDocument::value(const QString &section, const QString &key) const
-{
-    return valueIn(lineViews(), section, key);
-}
-
 std::optional<QString> IniDocument::valueIn(const std::vector<QStringView> &lines, const QString &section,
                                             const QString &key)
 {

@@ -19,14 +19,11 @@ public:
     static IniDocument fromBytes(const QByteArray &bytes);
     QByteArray toBytes() const;
 
-    // The value of the first line of Key in the first section named Section (both compared without
-    // regard to case): blanks around it removed, and enclosing quotes too. No value when the
-    // section or the key is absent.
-    std::optional<QString> value(const QString &section, const QString &key) const;
-
     // The lines of a file's text, split as fromBytes splits them, as views without their ends.
     static std::vector<QStringView> splitLines(QStringView text);
-    // value() over such lines, for reading without building a document (and copying its lines).
+    // The value of the first line of Key in the first section named Section among such lines (both
+    // compared without regard to case): blanks around it removed, and enclosing quotes too. No value
+    // when the section or the key is absent. Reading needs no document (and no copy of the lines).
     static std::optional<QString> valueIn(const std::vector<QStringView> &lines, const QString &section,
                                           const QString &key);
 
