@@ -165,11 +165,7 @@ void RecordClassBase::showAfterFailure() noexcept
     if (!m_izControl || !m_izTable)
         return;
     try {
-        m_izControl->setDisplayEnabled(true);
-        m_izTable->setDisplayOptionA(true);
-        m_izTable->Refresh();
-        if (!m_izTable->ViewUpdated())
-            m_izControl->Table()->UpdateView();
+        showTable();
         m_izTable->setStatusText(m_kind.abortText);
     } catch (...) {
         // The table itself fails: the failure that broke off the read is the one to report.
@@ -287,12 +283,17 @@ bool RecordClassBase::continueAfterBadRecord(long code, long recordNumber)
 void RecordClassBase::endShow(bool complete)
 {
     SetStatus(QStringLiteral("Aktualisiere Tabellenansicht..."));
+    showTable();
+    SetStatus(complete ? QStringLiteral("Fertig.") : m_kind.abortText);
+}
+
+void RecordClassBase::showTable()
+{
     m_izControl->setDisplayEnabled(true);
     m_izTable->setDisplayOptionA(true);
     m_izTable->Refresh();
     if (!m_izTable->ViewUpdated())
         m_izControl->Table()->UpdateView();
-    SetStatus(complete ? QStringLiteral("Fertig.") : m_kind.abortText);
 }
 
 void RecordClassBase::finishLoad()

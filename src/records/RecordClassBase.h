@@ -94,6 +94,8 @@ protected:
     bool transfer(RecordSource &source);
     // Step 7, ending with "Fertig." or the kind's abort text.
     void endShow(bool complete);
+    // The display back on and the view brought up to date with the rows the table holds.
+    void showTable();
     // The attribute of each field as setUpAttributes found or made it, by field position.
     const QVector<InfoZoomAttribute> &attributeColumns() const { return m_columns; }
     // The LoadData frame; rebuildFields (may be empty) runs after the file is loaded and ends the

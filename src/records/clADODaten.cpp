@@ -199,11 +199,7 @@ bool clADODaten::transferRows()
 // opening or the release of the object.
 void clADODaten::endWithCancel()
 {
-    m_izControl->setDisplayEnabled(true);
-    m_izTable->setDisplayOptionA(true);
-    m_izTable->Refresh();
-    if (!m_izTable->ViewUpdated())
-        m_izControl->Table()->UpdateView();
+    showTable();
     SetStatus(kind().abortText);
 }
 
