@@ -577,10 +577,8 @@ void TableView::select(const std::function<void()> &change)
 
 void TableView::runAndAnnounce(const std::function<void()> &command)
 {
-    if (!m_commandsEnabled)
-        return;
-    run(command);
-    announce();
+    if (m_commandsEnabled)
+        selectAndAnnounce(command);
 }
 
 void TableView::selectAndAnnounce(const std::function<void()> &change)
