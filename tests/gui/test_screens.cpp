@@ -38,6 +38,7 @@ void keepScreen(QWidget *window, const char *name)
             .save(QDir(dir).filePath(QString::fromLatin1(name)));
 }
 
+// Lets what was just shown lay itself out and paint.
 void settle()
 {
     for (int i = 0; i < 5; ++i)
@@ -49,8 +50,7 @@ std::function<int(QDialog *)> showAndKeep(const char *name, std::function<void(Q
 {
     return [name, check](QDialog *dialog) {
         dialog->show();
-        for (int i = 0; i < 5; ++i)
-            QApplication::processEvents();
+        settle();
         check(dialog);
         keep(dialog, name);
         dialog->hide();
@@ -64,8 +64,7 @@ TEST_F(Screens, MainWindowWithContactsOverviewAndAboutBox)
 {
     window->resize(1200, 800);
     savedProject(QStringLiteral("A"));
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
+    settle();
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(upperRows(), 60);
     EXPECT_EQ(window->ACTDBPanel()->text(), QStringLiteral("Einzel.dbf"));
@@ -105,8 +104,7 @@ TEST_F(Screens, TheOpenProjectDialogSpeaksGerman)
     const std::unique_ptr<QFileDialog> dialog = platform::makeFileDialog(ui.records().at(0).fileRequest, window.get());
     dialog->resize(800, 480);
     dialog->show();
-    for (int i = 0; i < 5; ++i)
-        QApplication::processEvents();
+    settle();
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), QString::fromUtf8("Datolux-Projekt öffnen"));
     const auto *buttons = dialog->findChild<QDialogButtonBox *>();
