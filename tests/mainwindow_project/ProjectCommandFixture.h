@@ -119,6 +119,14 @@ protected:
         run("mnuSaveProject");
     }
 
+    // The attribute (not a folder) of that name anywhere in the table's tree; null when there is none.
+    static InfoZoomAttribute attributeNamed(InfoZoomTable *table, const QString &name)
+    {
+        for (int i = 0; i < table->AttributeList().Count(); ++i)
+            if (table->AttributeItem(i).Name() == name && table->AttributeItem(i).NodeType() == 1)
+                return InfoZoomAttribute(table->AttributeItem(i));
+        return {};
+    }
     int upperRows() const { return window->InfoZoomKontakt()->Table()->Objects().Count(); }
     QStringList upperAttributes() const
     {

@@ -63,13 +63,6 @@ protected:
 
     InfoZoomTable *upper() const { return window->InfoZoomKontakt()->Table(); }
     InfoZoomTable *lower() const { return window->InfoZoomExtra()->Table(); }
-    static InfoZoomAttribute attributeNamed(InfoZoomTable *table, const QString &name)
-    {
-        for (int i = 0; i < table->AttributeList().Count(); ++i)
-            if (table->AttributeItem(i).Name() == name && table->AttributeItem(i).NodeType() == 1)
-                return InfoZoomAttribute(table->AttributeItem(i));
-        return {};
-    }
 
     InfoZoomAttribute m_firma;
     InfoZoomAttribute m_kunde;

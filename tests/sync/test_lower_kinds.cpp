@@ -56,13 +56,6 @@ protected:
     InfoZoomTable *lower() const { return window->InfoZoomExtra()->Table(); }
     InfoZoomTable *upper() const { return window->InfoZoomKontakt()->Table(); }
     QString status() const { return window->StatusPanel()->text(); }
-    static InfoZoomAttribute named(InfoZoomTable *table, const QString &name)
-    {
-        for (int i = 0; i < table->AttributeList().Count(); ++i)
-            if (table->AttributeItem(i).Name() == name && table->AttributeItem(i).NodeType() == 1)
-                return InfoZoomAttribute(table->AttributeItem(i));
-        return {};
-    }
 
     // The rows of a table as (unique ID, sync value) pairs of a record object, in table order.
     static QList<QPair<QString, QString>> rowsOf(InfoZoomTable *table, const records::RecordClassBase &record)
@@ -353,7 +346,7 @@ TEST_P(SelectionLinks, TheOtherTableFollowsTheSelectedRows)
     InfoZoomTable *destination = fromContacts ? lower() : upper();
     const QString column =
         fromContacts ? QStringLiteral("Ort") : (notes ? QStringLiteral("Typ") : QString::fromUtf8("Aktivitätstyp"));
-    InfoZoomAttribute picked = named(fromContacts ? upper() : lower(), column);
+    InfoZoomAttribute picked = attributeNamed(fromContacts ? upper() : lower(), column);
     ASSERT_FALSE(picked.isNull());
     picked.SelectValue(QString::fromUtf8(c.value), true);
     run(c.command);
@@ -411,7 +404,7 @@ TEST_F(LowerKinds, TheACTLookupHoldsTheContactsOfTheSelectedRows)
         << "nothing selected: an empty lookup";
 
     act.state().calls.clear();
-    named(upper(), QStringLiteral("Ort")).SelectValue(QStringLiteral("Berlin"), true);
+    attributeNamed(upper(), QStringLiteral("Ort")).SelectValue(QStringLiteral("Berlin"), true);
     run("mnuACTSuche");
     ASSERT_EQ(act.state().calls.size(), 2);
     const QString ids = act.state().calls.first().mid(int(qstrlen("lookup:")));
@@ -442,7 +435,7 @@ TEST_F(LowerKinds, MenusFollowEveryClickInTheNotes)
         return -1;
     };
     const int idColumn = columnOf(notes.UniqueIDAttribute());
-    const int typeColumn = columnOf(named(lower(), QStringLiteral("Typ")));
+    const int typeColumn = columnOf(attributeNamed(lower(), QStringLiteral("Typ")));
     ASSERT_GE(idColumn, 0);
     ASSERT_GE(typeColumn, 0);
     const QString idName = notes.UniqueIDAttribute().Name();

@@ -259,9 +259,7 @@ TEST_F(LinkedTablesBesideACT, ALookupOfTheContactsOfACity)
     ASSERT_LT(byCity.count(city), byCity.size());
 
     InfoZoomTable *upper = window->InfoZoomKontakt()->Table();
-    for (int i = 0; i < upper->AttributeList().Count(); ++i)
-        if (upper->AttributeItem(i).Name() == QLatin1String("Ort"))
-            InfoZoomAttribute(upper->AttributeItem(i)).SelectValue(city, true);
+    attributeNamed(upper, QStringLiteral("Ort")).SelectValue(city, true);
     ASSERT_EQ(upper->SelectedObjects().Count(), byCity.count(city));
     run("mnuACTSuche");
     EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Es wurde eine Suche in ACT! gebildet."));
