@@ -289,10 +289,7 @@ void frmHaupt::RunHandler(const std::function<void()> &work)
     try {
         work();
     } catch (...) {
-        try {
-            platform::ReportFailure(std::current_exception());
-        } catch (...) {
-        }
+        platform::ReportFailure(std::current_exception());
     }
 }
 

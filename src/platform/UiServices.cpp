@@ -42,9 +42,13 @@ QString FailureText(const std::exception_ptr &failure)
     }
 }
 
-void ReportFailure(const std::exception_ptr &failure)
+void ReportFailure(const std::exception_ptr &failure) noexcept
 {
-    ui().msgBox(FailureText(failure), MsgIcon::Exclamation, MsgButtons::OK);
+    try {
+        ui().msgBox(FailureText(failure), MsgIcon::Exclamation, MsgButtons::OK);
+    } catch (...) {
+        std::fprintf(stderr, "Datolux: %s\n", qPrintable(FailureText(failure)));
+    }
 }
 
 } // namespace platform

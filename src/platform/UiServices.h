@@ -72,8 +72,9 @@ QString defaultTitle();
 // The text that reports a failure nobody trapped: "Fehler " with number and description of a VB
 // error, "Fehler: " with the description of any other one.
 QString FailureText(const std::exception_ptr &failure);
-// Shows FailureText in one exclamation box.
-void ReportFailure(const std::exception_ptr &failure);
+// Shows FailureText in one exclamation box. Never throws: it is the last word on a failure, so when
+// not even the box can be shown the text goes to the error output.
+void ReportFailure(const std::exception_ptr &failure) noexcept;
 
 // Runs wait-cursor on for the lifetime of the object.
 class WaitCursor
