@@ -206,10 +206,10 @@ void frmHaupt::mnuSaveAsProject_Click()
     const QString oldFolder = projekt.Ordner();
     projekt.InputName(oldName);
     projekt.setOrdner(QString());
+    // The one save wrote every file; a second one would only write them again.
     if (SaveAsSteps(oldFile, oldName, oldFolder)) {
         SetStatusBarText(QStringLiteral("Das Projekt %1 wurde gespeichert.").arg(quoted(projekt.Name())));
         SetProjectTitle();
-        mnuSaveProject_Click();
         UpdateDatenuebersicht();
         UpdateMenus();
         return;
