@@ -89,8 +89,8 @@ public:
     // Asks for the project folder; a cancelled dialog leaves Ordner as it was.
     void SelectOrdner();
     // Asks for the project name with sDefault proposed; the trimmed answer becomes Name unless empty.
-    // A name the project file could not give back as written is refused with a message naming the
-    // character, and asked for again.
+    // A name the project file could not give back as written, or that cannot name the project's
+    // files in their folder, is refused with a message naming the problem, and asked for again.
     void InputName(const QString &sDefault);
 
     // Reads a project file (the file dialog asks for one when file is ""). Every refusal is one

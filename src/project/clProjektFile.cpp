@@ -65,6 +65,9 @@ bool clProjekt::OpenProjekt(const QString &file)
     const QString name = ini.settingString(kSection, QStringLiteral("ProjectName"), QString());
     if (name.isEmpty())
         return refuse(invalidFileText(m_datei) + QStringLiteral("\r\nEs fehlt der Projektname."));
+    // The name names the table files: "../x" would read and write them outside the folder.
+    if (const QString problem = nameProblem(name, m_datei); !problem.isEmpty())
+        return refuse(invalidFileText(m_datei) + QStringLiteral("\r\n") + problem);
     m_name = name;
 
     const QString database = ini.settingString(kSection, QStringLiteral("ACTDatabaseName"), QString());
