@@ -94,7 +94,8 @@ public:
     void InputName(const QString &sDefault);
 
     // Reads a project file (the file dialog asks for one when file is ""). Every refusal is one
-    // exclamation box and false; fields set before a refusal keep their new values.
+    // exclamation box and false, and leaves the project as it was. An accepted file replaces all of
+    // it, the descriptors too: a kind without a table file in the new folder has none.
     bool OpenProjekt(const QString &file = QString());
     // Where a project lay before it is saved under another name or in another folder.
     struct Origin
@@ -137,6 +138,7 @@ private:
     using NewTableFiles = QList<std::pair<clFOX *, QString>>;
 
     bool refuse(const QString &message) const;
+    bool readProjectFile(const QString &file);
     bool chooseProjectFile();
     void readDescriptor(const QString &kind, clFOX &fox, const IniFileText &ini);
     QString nameProblem(const QString &name, const QString &file) const;
