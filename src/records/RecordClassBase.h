@@ -53,7 +53,13 @@ public:
 
     // How the last ShowData ended: it never read (no fields set up, no ShowData yet), its files
     // could not be read (the table untouched), it was broken off (rows so far kept), or complete.
-    enum class ReadEnd { None, SourceUnreadable, BrokenOff, Complete };
+    enum class ReadEnd
+    {
+        None,
+        SourceUnreadable,
+        BrokenOff,
+        Complete
+    };
     ReadEnd LastRead() const { return m_readEnd; }
     // For a read broken off, the status text that says how far it came:
     // "Das Einlesen der Notiztabelle wurde abgebrochen: 53 von 150 Datensätzen gelesen!"

@@ -8,18 +8,14 @@ namespace {
 constexpr std::array<int, 3> kColour4{195, 195, 195};
 constexpr std::array<int, 3> kColour5{172, 172, 172};
 
-RecordKind make(const char *kind, const char *table, const char *load, const char *transfer, const char *abort, int interval,
-                const char *emptyDate, std::array<int, 3> main, std::array<int, 3> c1, std::array<int, 3> c2,
-                std::array<int, 3> c3)
+RecordKind make(const char *kind, const char *table, const char *load, const char *transfer, const char *abort,
+                int interval, const char *emptyDate, std::array<int, 3> main, std::array<int, 3> c1,
+                std::array<int, 3> c2, std::array<int, 3> c3)
 {
-    return RecordKind{QString::fromUtf8(kind),
-                      QString::fromUtf8(table),
-                      QString::fromUtf8(load),
-                      QString::fromUtf8(transfer),
-                      QString::fromUtf8(abort),
-                      interval,
-                      QString::fromUtf8(emptyDate),
-                      {main, c1, c2, c3, kColour4, kColour5}};
+    return RecordKind{QString::fromUtf8(kind),      QString::fromUtf8(table),
+                      QString::fromUtf8(load),      QString::fromUtf8(transfer),
+                      QString::fromUtf8(abort),     interval,
+                      QString::fromUtf8(emptyDate), {main, c1, c2, c3, kColour4, kColour5}};
 }
 
 } // namespace

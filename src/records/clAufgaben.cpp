@@ -93,8 +93,9 @@ void clAufgaben::ShowData()
 
 bool clAufgaben::SourceFilesReadable()
 {
-    return SourceTablesReadable(m_database.get(), {actserver::ActTableKind::Activity, actserver::ActTableKind::Relation},
-                                m_fieldIDs, kind().tableName);
+    return SourceTablesReadable(m_database.get(),
+                                {actserver::ActTableKind::Activity, actserver::ActTableKind::Relation}, m_fieldIDs,
+                                kind().tableName);
 }
 
 void clAufgaben::LoadData(const QString &sFoxDatei)

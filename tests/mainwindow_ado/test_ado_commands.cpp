@@ -327,7 +327,8 @@ TEST_F(AdoCommands, TheCancelPanelEndsTheTransferAndTheReadIsStillRecorded)
     EXPECT_EQ(fox().Datum(), mainwindow::ADOCommands::ADODaten()->DateOfData());
     EXPECT_TRUE(window->Toolbar()->isEnabled());
     EXPECT_EQ(window->StatusPanel()->text(),
-              QStringLiteral("Das Einlesen der Tabelle der externen Daten wurde abgebrochen: 53 von 120 Datensätzen gelesen!"));
+              QStringLiteral(
+                  "Das Einlesen der Tabelle der externen Daten wurde abgebrochen: 53 von 120 Datensätzen gelesen!"));
 }
 
 } // namespace

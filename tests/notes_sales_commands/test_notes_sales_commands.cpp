@@ -189,7 +189,8 @@ TEST_F(NotesSalesCommands, ClosingTheWindowDuringARereadEndsTheProgramAfterIt)
     };
     ui.expectMsgBox(MsgIcon::Question,
                     kSaveQuestion + QStringLiteral("\r\nDie Notiztabelle ist unvollständig: nur 106 von %1 Datensätzen "
-                                                   "gelesen.").arg(notesInDatabase()),
+                                                   "gelesen.")
+                                        .arg(notesInDatabase()),
                     MsgAnswer::No);
     run("mnuUpdateNotes");
     ui.onDoEvents = nullptr;
@@ -299,17 +300,17 @@ TEST_P(NotesSalesCommandsMissingFile, IsOneMessageAndLeavesTableAndFilesAlone)
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, NotesSalesCommandsMissingFile,
-    ::testing::Values(
-        MissingSourceFile{"mnuUpdateNotes", "Sollen die Notizen neu", "mnuReadNotes", "Einzel.hdt",
-                          "Die Notizdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
-        MissingSourceFile{"mnuUpdateSales", "Sollen die Aufträge neu", "mnuReadSales", "Einzel.sdt",
-                          "Die Auftragsdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
-        MissingSourceFile{"mnuUpdateActivities", "Sollen die Aufgaben neu", "mnuReadActivities", "Einzel.adt",
-                          "Die Aufgabendaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
-        MissingSourceFile{"mnuUpdateGroups", "Sollen die Gruppen neu", "mnuReadGroups", "Einzel.gdt",
-                          "Die Gruppendaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
-        MissingSourceFile{"mnuUpdateContacts", nullptr, nullptr, "Einzel.fpt",
-                          "Die Kontaktdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"}));
+    ::testing::Values(MissingSourceFile{"mnuUpdateNotes", "Sollen die Notizen neu", "mnuReadNotes", "Einzel.hdt",
+                                        "Die Notizdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
+                      MissingSourceFile{"mnuUpdateSales", "Sollen die Aufträge neu", "mnuReadSales", "Einzel.sdt",
+                                        "Die Auftragsdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
+                      MissingSourceFile{"mnuUpdateActivities", "Sollen die Aufgaben neu", "mnuReadActivities",
+                                        "Einzel.adt",
+                                        "Die Aufgabendaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
+                      MissingSourceFile{"mnuUpdateGroups", "Sollen die Gruppen neu", "mnuReadGroups", "Einzel.gdt",
+                                        "Die Gruppendaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
+                      MissingSourceFile{"mnuUpdateContacts", nullptr, nullptr, "Einzel.fpt",
+                                        "Die Kontaktdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"}));
 
 TEST_F(NotesSalesCommands, ADamagedStoredTableLeavesNoLoadingTextBehind)
 {
