@@ -156,16 +156,7 @@ void GroupCommands::rereadChosenGroups(frmHaupt &window, records::clGruppen &gru
     }
     window.EnableControls(false, false);
     gruppen.ShowData();
-    if (ReadTookPlace(gruppen)) {
-        project::clFOX &fox = modHaupt::Projekt->FOXGruppen();
-        fox.setDatum(gruppen.DateOfData());
-        fox.setSyncFeldName(gruppen.SyncFieldName());
-        fox.setUniqueIDFeldName(gruppen.UniqueIDFieldName());
-        window.UpdateDatenuebersicht();
-        window.InfoZoomExtra()->SetFocus();
-    }
-    window.EnableControls(true, false);
-    window.SetStatusBarText(ReadEndText(gruppen, kRereadDone, kRereadFailed));
+    LowerTableCommands::RecordReread(window, Kind(window, false), gruppen);
 }
 
 void GroupCommands::mnuZoomMaingroups_Click(frmHaupt &window)

@@ -107,6 +107,12 @@ void LowerTableCommands::Reread(frmHaupt &window, const LowerKind &kind)
     }
     window.EnableControls(false, false);
     kind.showData(record);
+    RecordReread(window, kind, record);
+    window.UpdateMenus();
+}
+
+void LowerTableCommands::RecordReread(frmHaupt &window, const LowerKind &kind, const records::RecordClassBase &record)
+{
     if (ReadTookPlace(record)) {
         project::clFOX &fox = kind.descriptor();
         fox.setDatum(record.DateOfData());
@@ -117,7 +123,6 @@ void LowerTableCommands::Reread(frmHaupt &window, const LowerKind &kind)
     }
     window.EnableControls(true, false);
     window.SetStatusBarText(ReadEndText(record, kind.rereadDoneText, kind.rereadFailedText));
-    window.UpdateMenus();
 }
 
 } // namespace mainwindow
