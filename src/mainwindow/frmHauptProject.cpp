@@ -3,6 +3,7 @@
 #include "frmHaupt.h"
 #include "modHaupt.h"
 
+#include "ReadCommandStatus.h"
 #include "StatusBarPanel.h"
 #include "platform/UiServices.h"
 #include "project/clFileDialog.h"
@@ -49,8 +50,7 @@ void frmHaupt::AskToSaveChanges()
 {
     if (!modHaupt::Projekt->IsChanged())
         return;
-    const QString question = QStringLiteral("Sollen zuvor die Änderungen im Projekt %1 gespeichert werden?")
-                                 .arg(quoted(modHaupt::Projekt->Name()));
+    const QString question = SaveChangesQuestion();
     if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
         platform::MsgAnswer::Yes)
         RunNestedCommand(QStringLiteral("mnuSaveProject"));
