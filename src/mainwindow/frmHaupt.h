@@ -178,7 +178,8 @@ private:
     void mnuDataChoice_Click();
 
     // Menu state (frmHauptMenuState.cpp).
-    void UpdateLowerTableMenus();
+    // The items of the lower table's kind; n is the number of its selected rows.
+    void UpdateLowerTableMenus(int n);
     void CommandNotAvailable(const QString &name);
     void ReportCommandFailure(const std::exception_ptr &failure);
     // Busy state (frmHauptMenus.cpp).

@@ -132,7 +132,8 @@ protected:
     void keys(const QString &window, const QStringList &keys)
     {
         x(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-a"), window});
-        x(QStringLiteral("xdotool"), QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("200")} + keys);
+        x(QStringLiteral("xdotool"),
+          QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("200")} + keys);
     }
 };
 
