@@ -112,26 +112,23 @@ protected:
         process.waitForFinished(10000);
         return QString::fromUtf8(process.readAllStandardOutput());
     }
-    // The id of the managed window with exactly this title, "" while there is none.
-    QString windowTitled(const QString &title)
+    // The id of the managed window with exactly this title once it is there, "" when it is not within ms.
+    QString window(const QString &title, int ms = 30000)
     {
-        for (const QString &line : x(QStringLiteral("wmctrl"), {QStringLiteral("-l")}).split(QLatin1Char('\n'))) {
-            const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts); // id desktop host title
-            if (parts.size() > 3 && parts.mid(3).join(QLatin1Char(' ')) == title)
-                return parts.first();
+        for (QDeadlineTimer deadline(ms);; QThread::msleep(100)) {
+            for (const QString &line : x(QStringLiteral("wmctrl"), {QStringLiteral("-l")}).split(QLatin1Char('\n'))) {
+                const QStringList parts = line.split(QLatin1Char(' '), Qt::SkipEmptyParts); // id desktop host title
+                if (parts.size() > 3 && parts.mid(3).join(QLatin1Char(' ')) == title)
+                    return parts.first();
+            }
+            if (deadline.hasExpired())
+                return {};
         }
-        return {};
-    }
-    bool waitForWindow(const QString &title, QString *id)
-    {
-        for (QDeadlineTimer deadline(30000); !deadline.hasExpired(); QThread::msleep(100))
-            if (!(*id = windowTitled(title)).isEmpty())
-                return true;
-        return false;
     }
     void keys(const QString &window, const QStringList &keys)
     {
         x(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-a"), window});
+        QThread::msleep(300); // the window manager gives the focus on its own time
         x(QStringLiteral("xdotool"),
           QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("200")} + keys);
     }
@@ -144,8 +141,7 @@ TEST_F(ShutDownUnderAWindowManager, ASecondCloseWhileTheQuestionShowsWaitsForThe
     run("mnuSaveProject");
     // A stored user the login corrects: the opened project is changed from the start.
     const QString project = folder(QStringLiteral("A/Team.dlx"));
-    QByteArray file = read(project);
-    file.insert(file.indexOf('\n', file.indexOf("ACTDatabaseUser=")) - (file.contains("\r\n") ? 1 : 0), 'X');
+    QByteArray file = read(project).replace("ACTDatabaseUser=Anna", "ACTDatabaseUser=XAnna");
     QFile out(project);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(file) == file.size());
     out.close();
@@ -163,20 +159,21 @@ TEST_F(ShutDownUnderAWindowManager, ASecondCloseWhileTheQuestionShowsWaitsForThe
     m_datolux.setProcessChannelMode(QProcess::ForwardedChannels);
     m_datolux.start(QStringLiteral(DATOLUX_PATH), {project});
 
-    QString login, main, question;
-    ASSERT_TRUE(waitForWindow(QStringLiteral("ACT!-Datenbankanmeldung"), &login));
-    keys(login, {"alt+b", "End", "BackSpace", "alt+k", "K", "o", "n", "t", "a", "k", "t", "numbersign", "1", "Return"});
-    ASSERT_TRUE(waitForWindow(QStringLiteral("Datolux - Team"), &main));
+    const QString login = window(QStringLiteral("ACT!-Datenbankanmeldung"));
+    ASSERT_FALSE(login.isEmpty());
+    keys(login, {"alt+b", "Home", "Delete", "alt+k", "K", "o", "n", "t", "a", "k", "t", "numbersign", "1", "Return"});
+    const QString main = window(QStringLiteral("Datolux - Team"));
+    ASSERT_FALSE(main.isEmpty());
     keys(main, {"alt+d", "b"}); // "Beenden"
-    ASSERT_TRUE(waitForWindow(QStringLiteral("Datolux"), &question));
+    const QString question = window(QStringLiteral("Datolux"));
+    ASSERT_FALSE(question.isEmpty());
 
     x(QStringLiteral("wmctrl"), {QStringLiteral("-i"), QStringLiteral("-c"), main});
     ASSERT_FALSE(m_datolux.waitForFinished(1500)) << "the program ended without an answer";
-    EXPECT_EQ(windowTitled(QStringLiteral("Datolux")), question);
+    EXPECT_EQ(window(QStringLiteral("Datolux"), 0), question);
     keys(question, {"Return"}); // "Ja", the default answer
     ASSERT_TRUE(m_datolux.waitForFinished(30000));
     EXPECT_EQ(m_datolux.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(m_datolux.exitCode(), 0);
-    EXPECT_TRUE(read(project).contains("ACTDatabaseUser=Anna Sch")) << "the save wrote the corrected user";
-    EXPECT_FALSE(read(project).contains("ferX"));
+    EXPECT_TRUE(read(project).contains("ACTDatabaseUser=Anna")) << "the save wrote the corrected user";
 }
