@@ -56,8 +56,13 @@ InfoZoomObject ActionCommands::ChosenRow(InfoZoomTable *table)
     return onlyObject(table->CurrentObjects());
 }
 
-void ActionCommands::RunLookup(const Texts &texts, const std::function<bool()> &createSearch)
+void ActionCommands::RunLookup(const Texts &texts, bool anySelected, const std::function<bool()> &createSearch)
 {
+    // ACT! would get an empty lookup, and the status would announce it as made.
+    if (!anySelected) {
+        m_window.SetStatusBarText(texts.nothing);
+        return;
+    }
     m_window.SetStatusBarText(texts.start);
     m_window.EnableControls(false, false);
     const bool ok = createSearch();
@@ -93,6 +98,8 @@ void ActionCommands::RunDisplay(const records::RecordClassBase *record, const Te
         if (!uniqueId.isNull())
             ok = show(valueText(row, uniqueId), valueText(row, record->SyncFieldAttribute()));
         m_window.SetStatusBarText(ok ? texts.success : texts.failure);
+    } else {
+        m_window.SetStatusBarText(texts.nothing);
     }
     m_window.EnableControls(true, false);
     m_window.UpdateMenus();
@@ -102,8 +109,9 @@ void ActionCommands::mnuACTSuche_Click()
 {
     RunLookup({QStringLiteral("Es wird eine Suche in ACT! gebildet..."),
                QStringLiteral("Es wurde eine Suche in ACT! gebildet."),
-               QStringLiteral("Es konnte keine Suche in ACT! erstellt werden.")},
-              [this] {
+               QStringLiteral("Es konnte keine Suche in ACT! erstellt werden."),
+               QStringLiteral("Es ist kein Kontakt ausgewählt: In ACT! wurde keine Suche gebildet.")},
+              m_window.InfoZoomKontakt()->Table()->SelectedObjects().Count() > 0, [this] {
                   records::clKontakte *kontakte = m_window.Kontakte();
                   return kontakte && kontakte->CreateACTSearch();
               });
@@ -115,7 +123,8 @@ void ActionCommands::mnuShowNote_Click()
     RunDisplay(notizen,
                {QStringLiteral("Es wird die ausgewählte Notiz in ACT! angezeigt..."),
                 QStringLiteral("Die Notiz wurde in ACT! angezeigt."),
-                QStringLiteral("Die Notiz konnte nicht in ACT! angezeigt werden.")},
+                QStringLiteral("Die Notiz konnte nicht in ACT! angezeigt werden."),
+                QStringLiteral("Es ist keine einzelne Notiz ausgewählt: In ACT! wurde nichts angezeigt.")},
                [notizen](const QString &id, const QString &relationId) { return notizen->ShowNote(id, relationId); });
 }
 
@@ -126,7 +135,8 @@ void ActionCommands::mnuShowSale_Click()
         auftraege,
         {QStringLiteral("Es wird der ausgewählte Auftrag in ACT! angezeigt..."),
          QStringLiteral("Der Auftrag wurde in ACT! angezeigt."),
-         QStringLiteral("Der Auftrag konnte nicht in ACT! angezeigt werden.")},
+         QStringLiteral("Der Auftrag konnte nicht in ACT! angezeigt werden."),
+         QStringLiteral("Es ist kein einzelner Auftrag ausgewählt: In ACT! wurde nichts angezeigt.")},
         [auftraege](const QString &id, const QString &relationId) { return auftraege->ShowSale(id, relationId); });
 }
 
@@ -139,20 +149,22 @@ void ActionCommands::mnuShowActivity_Click()
         aufgaben,
         {QStringLiteral("Es wird die ausgewählte Aufgabe in ACT! angezeigt..."),
          QStringLiteral("Die Aufgabe wurde in ACT! angezeigt."),
-         QStringLiteral("Die Aufgabe konnte nicht in ACT! angezeigt werden.")},
+         QStringLiteral("Die Aufgabe konnte nicht in ACT! angezeigt werden."),
+         QStringLiteral("Es ist keine einzelne Aufgabe ausgewählt: In ACT! wurde nichts angezeigt.")},
         [aufgaben](const QString &id, const QString &relationId) { return aufgaben->ShowActivity(id, relationId); },
         true);
 }
 
 void ActionCommands::mnuShowGroup_Click()
 {
+    records::clGruppen *gruppen = dynamic_cast<records::clGruppen *>(modHaupt::Gruppen.get());
+    const InfoZoomAttribute uniqueId = gruppen ? gruppen->UniqueIDAttribute() : InfoZoomAttribute();
     RunLookup({QStringLiteral("Die ausgewählte Gruppe wird in ACT! angezeigt..."),
                QStringLiteral("Die Gruppe wurde in ACT! angezeigt."),
-               QStringLiteral("Die Gruppe konnte nicht in ACT! angezeigt werden.")},
-              [] {
-                  records::clGruppen *gruppen = dynamic_cast<records::clGruppen *>(modHaupt::Gruppen.get());
-                  return gruppen && gruppen->CreateACTSearch();
-              });
+               QStringLiteral("Die Gruppe konnte nicht in ACT! angezeigt werden."),
+               QStringLiteral("Es ist keine Gruppe ausgewählt: In ACT! wurde nichts angezeigt.")},
+              !uniqueId.isNull() && uniqueId.SelectedValues().Count() > 0,
+              [gruppen] { return gruppen->CreateACTSearch(); });
 }
 
 } // namespace mainwindow

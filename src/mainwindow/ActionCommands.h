@@ -31,6 +31,8 @@ public:
         QString start;
         QString success;
         QString failure;
+        // The command was reached with nothing to act on.
+        QString nothing;
     };
 
     // Registers mnuACTSuche, mnuShowNote, mnuShowSale, mnuShowActivity and mnuShowGroup with the
@@ -46,11 +48,11 @@ public:
     static InfoZoomObject ChosenRecordRow(InfoZoomTable *table, const InfoZoomAttribute &uniqueId);
 
     // The lookup frame: start text, controls off, createSearch, its success or failure text,
-    // controls on.
-    void RunLookup(const Texts &texts, const std::function<bool()> &createSearch);
+    // controls on. Without anything selected only the text that nothing was done.
+    void RunLookup(const Texts &texts, bool anySelected, const std::function<bool()> &createSearch);
     // The display frame over the lower table's chosen row: show gets the texts of the row's values
-    // in the record object's unique-ID and sync attributes. Without a row nothing but the enabling
-    // of the controls happens. oneIdValueSuffices chooses the row by ChosenRecordRow.
+    // in the record object's unique-ID and sync attributes. Without a row only the text that nothing
+    // was done. oneIdValueSuffices chooses the row by ChosenRecordRow.
     void RunDisplay(const records::RecordClassBase *record, const Texts &texts,
                     const std::function<bool(const QString &id, const QString &relationId)> &show,
                     bool oneIdValueSuffices = false);

@@ -39,21 +39,18 @@ bool initGroups(frmHaupt &window, records::clGruppen &gruppen)
                         modHaupt::Projekt->ACTDatenbank());
 }
 
-// The one group row the zoom starts from, as the selection names it; found is false when the
-// selection names no single group.
-InfoZoomObject selectedGroupRow(InfoZoomTable *table, const InfoZoomAttribute &key, bool &found)
+// The one group row the zoom starts from, as the selection names it; the empty handle when the
+// selection names no single group in the view.
+InfoZoomObject selectedGroupRow(InfoZoomTable *table, const InfoZoomAttribute &key)
 {
-    found = true;
     InfoZoomObjects selected = table->SelectedObjects();
     if (selected.Count() == 1) {
         selected.Reset();
         return selected.NextObject();
     }
     InfoZoomValues values = key.SelectedValues();
-    if (values.Count() != 1) {
-        found = false;
+    if (values.Count() != 1)
         return {};
-    }
     // The first row of the view that holds the selected value: the first row of the view alone may
     // belong to another group when the view is not narrowed to the selection.
     values.Reset();
@@ -172,19 +169,15 @@ void GroupCommands::mnuZoomSubgroups_Click(frmHaupt &window)
 void GroupCommands::zoom(frmHaupt &window, bool toMainGroup)
 {
     records::clGruppen *gruppen = Gruppen();
-    if (!gruppen)
-        return;
     InfoZoomTable *table = window.InfoZoomExtra()->Table();
-    const InfoZoomAttribute uniqueId = gruppen->UniqueIDAttribute();
-    const InfoZoomAttribute parent = gruppen->ParentGroupAttribute();
-    bool found = false;
-    const InfoZoomObject row = selectedGroupRow(table, toMainGroup ? parent : uniqueId, found);
-    if (!found) {
+    const InfoZoomAttribute uniqueId = gruppen ? gruppen->UniqueIDAttribute() : InfoZoomAttribute();
+    const InfoZoomAttribute parent = gruppen ? gruppen->ParentGroupAttribute() : InfoZoomAttribute();
+    const InfoZoomObject row = gruppen ? selectedGroupRow(table, toMainGroup ? parent : uniqueId) : InfoZoomObject();
+    // Without one group to start from the command does nothing, and says so.
+    if (row.isNull()) {
         window.SetStatusBarText(QStringLiteral("Es ist keine eindeutige Gruppe ausgewählt."));
         return;
     }
-    if (row.isNull())
-        return;
     const QString group = row.Value(uniqueId).toString();
     const QString parentGroup = row.Value(parent).toString();
     if (toMainGroup) {

@@ -56,8 +56,10 @@ void NoteDeletion::DeleteSelectedNotes(const InfoZoomAttribute &uniqueIdAttribut
         return;
     InfoZoomTable *table = m_window.InfoZoomExtra()->Table();
     const QList<quint32> chosen = selectedRows(table);
-    if (chosen.isEmpty())
+    if (chosen.isEmpty()) {
+        m_window.SetStatusBarText(QStringLiteral("Es ist keine Notiz ausgewählt: Es wurde nichts gelöscht."));
         return;
+    }
     if (uniqueIdAttribute.isNull())
         throw platform::VbError(91, QStringLiteral("Das Attribut der Notiz-IDs wurde in der Tabelle nicht gefunden."));
     const QString question = QStringLiteral("Sind Sie sicher das ") + QString::number(chosen.size()) +

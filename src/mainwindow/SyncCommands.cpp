@@ -31,6 +31,18 @@ QString sourceAttributeMissing(const QString &name)
 
 const QString kNoLowerData = QStringLiteral("Es gibt keine Bezugsdaten in der unteren Tabelle.");
 
+// The synchronisation would act on nothing, or found nothing to act on: its done text would claim
+// a zoom, exclusion or mark that did not happen.
+QString nothingSelected(const QString &source, const QString &dest)
+{
+    return QStringLiteral("Die %1-Auswahl ist leer: Die %2 bleiben unverändert.").arg(source, dest);
+}
+
+QString noneFound(const QString &source, const QString &dest)
+{
+    return QStringLiteral("Zur %1-Auswahl wurden keine %2 gefunden.").arg(source, dest);
+}
+
 } // namespace
 
 SyncCommands::SyncCommands(frmHaupt &window) : QObject(&window), m_window(window) {}
@@ -151,10 +163,12 @@ bool SyncCommands::SyncContactsFromExtraData(bool mark, bool zoom)
     const InfoZoomAttributeNode source = FindAttribute(m_window.InfoZoomExtra()->Table()->Attributes(), sourceName);
     if (!source)
         return Fail(sourceAttributeMissing(sourceName));
+    if (m_window.InfoZoomExtra()->Table()->SelectedObjects().Count() == 0)
+        return Fail(nothingSelected(LowerTag(), QStringLiteral("Kontakte")));
     const SyncDisplayPause pause(m_window.InfoZoomKontakt(), m_window.InfoZoomExtra());
-    SyncTable(upper, InfoZoomAttribute(source), InfoZoomAttribute(dest), mark, zoom,
-              [this](const QString &text) { m_window.SetStatusBarText(text); });
-    return true;
+    const SyncCounts counts = SyncTable(upper, InfoZoomAttribute(source), InfoZoomAttribute(dest), mark, zoom,
+                                        [this](const QString &text) { m_window.SetStatusBarText(text); });
+    return counts.found > 0 || Fail(noneFound(LowerTag(), QStringLiteral("Kontakte")));
 }
 
 bool SyncCommands::SyncExtraDataFromContacts(bool mark, bool zoom)
@@ -177,10 +191,12 @@ bool SyncCommands::SyncExtraDataFromContacts(bool mark, bool zoom)
     const InfoZoomAttributeNode source = FindAttribute(m_window.InfoZoomKontakt()->Table()->Attributes(), sourceName);
     if (!source)
         return Fail(sourceAttributeMissing(sourceName));
+    if (m_window.InfoZoomKontakt()->Table()->SelectedObjects().Count() == 0)
+        return Fail(nothingSelected(UpperTag(), LowerTag()));
     const SyncDisplayPause pause(m_window.InfoZoomKontakt(), m_window.InfoZoomExtra());
-    SyncTable(extra, InfoZoomAttribute(source), InfoZoomAttribute(dest), mark, zoom,
-              [this](const QString &text) { m_window.SetStatusBarText(text); });
-    return true;
+    const SyncCounts counts = SyncTable(extra, InfoZoomAttribute(source), InfoZoomAttribute(dest), mark, zoom,
+                                        [this](const QString &text) { m_window.SetStatusBarText(text); });
+    return counts.found > 0 || Fail(noneFound(UpperTag(), LowerTag()));
 }
 
 InfoZoomAttributeNode SyncCommands::FindAttribute(const InfoZoomAttributes &attributes, const QString &importName)

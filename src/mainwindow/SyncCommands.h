@@ -29,7 +29,7 @@ public:
     static SyncCommands *Register(frmHaupt &window);
 
     // Contacts from the lower table's selection; false (with the reason in the status panel) when
-    // the synchronisation could not run.
+    // the synchronisation could not run, had no selection to start from or found nothing.
     bool SyncContactsFromExtraData(bool mark, bool zoom);
     // The lower table's data from the contacts' selection.
     bool SyncExtraDataFromContacts(bool mark, bool zoom);

@@ -14,6 +14,7 @@
 #include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -145,24 +146,46 @@ void frmHaupt::StoreGeometry()
 
 void frmHaupt::closeEvent(QCloseEvent *event)
 {
-    // A second close while the first one lets events run would unload twice; the first one
-    // closes the window anyway.
+    // The shut-down has run: this is its own close.
+    if (m_unloaded) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    RequestShutDown(true);
+}
+
+void frmHaupt::RequestShutDown(bool fromCloseEvent)
+{
+    // A further request while the shut-down asks its question: the answer decides, and the question
+    // comes to the front so that the user sees what the program waits for.
     if (m_unloading) {
-        event->ignore();
+        if (QWidget *question = QApplication::activeModalWidget()) {
+            question->raise();
+            question->activateWindow();
+        }
         return;
     }
     // The running command still uses the project, the record objects and the tables: it is
     // cancelled as by the "Abbruch" panel, and the window closes once it has returned.
     if (IsBusy()) {
-        event->ignore();
         m_closeRequested = true;
         StatusBar_PanelClick(QStringLiteral("Abbruch"));
         return;
     }
     m_unloading = true;
     BusyChanged();
+    if (fromCloseEvent)
+        QMetaObject::invokeMethod(this, &frmHaupt::ShutDown, Qt::QueuedConnection);
+    else
+        ShutDown();
+}
+
+void frmHaupt::ShutDown()
+{
     RunHandler([this] { Form_Unload(); });
-    event->accept();
+    m_unloaded = true;
+    close();
 }
 
 void frmHaupt::Form_Unload()
@@ -197,6 +220,9 @@ void frmHaupt::SetStatusBarText(const QString &text)
 
 void frmHaupt::EnableControls(bool enable, bool setPointer)
 {
+    // A command run inside another (the save offered first) must not end the outer one's busy state.
+    if (enable && m_disabledAtDepth >= 0 && m_commandDepth > m_disabledAtDepth)
+        return;
     if (setPointer) {
         if (enable) {
             unsetCursor();
@@ -206,24 +232,22 @@ void frmHaupt::EnableControls(bool enable, bool setPointer)
             m_toolbar->setCursor(Qt::WaitCursor);
         }
     }
-    m_controlsDisabled = !enable;
-    for (const char *name : {"mnuDatei", "mnuHelp"})
-        Menu(QString::fromLatin1(name))->setEnabled(enable);
-    ApplyProjectMenus();
-    m_toolbar->setEnabled(enable);
-    m_abbruchPanel->setVisible(!enable);
+    if (enable)
+        m_disabledAtDepth = -1;
+    else if (m_disabledAtDepth < 0)
+        m_disabledAtDepth = m_commandDepth;
     m_abbruchPanel->setBevel(StatusBarPanel::Bevel::Raised);
     BusyChanged();
     update();
     platform::DoEvents();
 }
 
-// Enabled means enabled by UpdateMenus and the window not disabled by EnableControls: a table that
-// takes the focus during a command recomputes the menus, and must not open them for a second one.
+// Enabled means enabled by UpdateMenus and the window not busy: a table that takes the focus during a
+// command recomputes the menus, and must not open them for a second one.
 void frmHaupt::ApplyProjectMenus()
 {
     for (const char *name : {"mnuEdit", "mnuData", "mnuAktionen"})
-        Menu(QString::fromLatin1(name))->setEnabled(m_projectMenusEnabled && !m_controlsDisabled);
+        Menu(QString::fromLatin1(name))->setEnabled(m_projectMenusEnabled && !IsBusy());
 }
 
 void frmHaupt::ResetInfoZoom(InfoZoomControl *control)

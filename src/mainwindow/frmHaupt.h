@@ -50,6 +50,8 @@ public:
     void SetStatusBarText(const QString &text);
     // Enable False: menus and toolbar disabled, "Abbruch" shown; True: the reverse. With
     // setPointer the window's pointer becomes the hourglass (False) or the default (True).
+    // It nests: a command run inside another cannot enable what the outer one disabled, and menus and
+    // toolbar stay disabled until the outermost command has returned.
     void EnableControls(bool enable, bool setPointer);
     // Empties one table control and gives it the standard display options.
     void ResetInfoZoom(InfoZoomControl *control);
@@ -65,12 +67,13 @@ public:
     // A step of the running command that runs another command (the save offered first, the re-read
     // after a Yes): never refused; its failure is reported as above, and the running command goes on.
     void RunNestedCommand(const QString &name);
-    // Runs work the way a command runs: the window counts as busy meanwhile, and whatever it throws
-    // is reported as above. A close requested meanwhile is carried out once the outermost returned.
+    // Runs work the way a command runs: the window counts as busy meanwhile (menus and toolbar
+    // disabled), and whatever it throws is reported as above. The outermost command ends with menus
+    // and toolbar as UpdateMenus computes them; a close requested meanwhile is carried out then.
     void RunAsCommand(const std::function<void()> &work);
     // True from the start of a command until it returned, while EnableControls has disabled the
     // window, and during the shut-down: no further command can start then, a close request waits.
-    bool IsBusy() const { return m_commandDepth > 0 || m_controlsDisabled || m_unloading; }
+    bool IsBusy() const { return m_commandDepth > 0 || m_disabledAtDepth >= 0 || m_unloading; }
     // Commands register here under their menu item's name; an item without one reports that its
     // command is not available.
     void AddCommand(const QString &name, std::function<void()> command);
@@ -133,7 +136,12 @@ private:
     void RestoreGeometry();
     void StoreGeometry();
 
-    // Shut-down: the unload event.
+    // Shut-down. A close request (close box, "Beenden", a close waiting for a command) never runs
+    // the shut-down inside a close event: Qt grants a second request that arrives while one is being
+    // handled without asking, and would end the program under the save question.
+    void RequestShutDown(bool fromCloseEvent);
+    void ShutDown();
+    // The unload event.
     void Form_Unload();
 
     // Table and status-bar events.
@@ -170,11 +178,14 @@ private:
     void mnuDataChoice_Click();
 
     // Menu state (frmHauptMenuState.cpp).
-    void UpdateLowerTableMenus();
+    // The items of the lower table's kind; n is the number of its selected rows.
+    void UpdateLowerTableMenus(int n);
     void CommandNotAvailable(const QString &name);
     void ReportCommandFailure(const std::exception_ptr &failure);
     // Busy state (frmHauptMenus.cpp).
     void DispatchCommand(const QString &name);
+    void EndOfCommand();
+    // Menus, toolbar, "Abbruch" and the tables' own commands as the busy state has them.
     void BusyChanged();
     void ApplyProjectMenus();
     // Runs the work of a window or table event; a failure is reported and the event is over.
@@ -207,8 +218,10 @@ private:
     bool m_barDragged = false;
     bool m_loaded = false;
     bool m_unloading = false;
+    bool m_unloaded = false;
     int m_commandDepth = 0;
-    bool m_controlsDisabled = false;
+    // The command depth at which EnableControls disabled the window (0: outside any command), or -1.
+    int m_disabledAtDepth = -1;
     bool m_closeRequested = false;
     // The state UpdateMenus gave "&Bearbeiten", "D&aten" and "&Aktionen"; they show it while the
     // window is not busy.

@@ -35,6 +35,11 @@ bool oneUniqueIdSelected(const records::RecordClassBase *record)
     return !attribute.isNull() && attribute.SelectedValues().Count() == 1;
 }
 
+int selectedRows(const InfoZoomControl *control)
+{
+    return control->Table()->SelectedObjects().Count();
+}
+
 } // namespace
 
 void frmHaupt::UpdateMenus()
@@ -62,7 +67,17 @@ void frmHaupt::UpdateMenus()
     Menu(QStringLiteral("mnuPrint"))
         ->setText(activeKind.isEmpty() ? QStringLiteral("Drucken...") : QStringLiteral("Drucken... (%1)").arg(activeKind));
 
-    UpdateLowerTableMenus();
+    // A command that acts on the selection of a table is offered only while there is one to act on
+    // (the toolbar buttons follow these items, not their top menu).
+    const int lowerSelected = selectedRows(m_infoZoomExtra);
+    const bool upperSelected = m_projectMenusEnabled && selectedRows(m_infoZoomKontakt) > 0;
+    const bool lowerShown = m_projectMenusEnabled && !m_infoZoomExtra->Tag().isEmpty();
+    for (const char *name : {"mnuZoomContacts", "mnuZoomOutContacts", "mnuMarkContacts"})
+        enable(name, lowerShown && lowerSelected > 0);
+    for (const char *name : {"mnuZoomExtraData", "mnuZoomOutExtraData", "mnuMarkExtraData"})
+        enable(name, lowerShown && upperSelected);
+    enable("mnuACTSuche", upperSelected);
+    UpdateLowerTableMenus(lowerSelected);
 
     const auto like = [this](const char *button, const char *menu) {
         ToolButton(QString::fromLatin1(button))->setEnabled(Menu(QString::fromLatin1(menu))->isEnabled());
@@ -70,11 +85,13 @@ void frmHaupt::UpdateMenus()
     like("btnNew", "mnuNewProject");
     like("btnOpen", "mnuOpenProject");
     like("btnSave", "mnuSaveProject");
-    // Like their top menus as UpdateMenus leaves them; while the window is busy the toolbar as a
-    // whole is disabled.
-    for (const char *button : {"btnNotiz", "btnAuftrag", "btnAufgabe", "btnADODaten", "btnGruppen", "btnSyncOben",
-                               "btnSyncUnten", "btnACTSuche"})
+    // Like their top menu as UpdateMenus leaves it; while the window is busy the toolbar as a whole
+    // is disabled.
+    for (const char *button : {"btnNotiz", "btnAuftrag", "btnAufgabe", "btnADODaten", "btnGruppen"})
         ToolButton(QString::fromLatin1(button))->setEnabled(m_projectMenusEnabled);
+    like("btnSyncOben", "mnuZoomContacts");
+    like("btnSyncUnten", "mnuZoomExtraData");
+    like("btnACTSuche", "mnuACTSuche");
     like("btnACTNotiz", "mnuShowNote");
     like("btnACTAuftrag", "mnuShowSale");
     like("btnACTAufgabe", "mnuShowActivity");
@@ -94,18 +111,17 @@ void frmHaupt::UpdateMenus()
     ColorBarLikeActiveTable();
 }
 
-void frmHaupt::UpdateLowerTableMenus()
+void frmHaupt::UpdateLowerTableMenus(int n)
 {
     const auto enable = [this](const char *name, bool on = true) { Menu(QString::fromLatin1(name))->setEnabled(on); };
     const QString kind = m_infoZoomExtra->Tag();
     if (kind == QLatin1String("Notizen")) {
         enable("mnuUpdateNotes");
-        const int n = m_infoZoomExtra->Table()->SelectedObjects().Count();
         enable("mnuDeleteNotes", n >= 1);
         enable("mnuShowNote", n == 1);
     } else if (kind == QString::fromUtf8("Aufträge")) {
         enable("mnuUpdateSales");
-        enable("mnuShowSale", m_infoZoomExtra->Table()->SelectedObjects().Count() == 1);
+        enable("mnuShowSale", n == 1);
     } else if (kind == QLatin1String("Aufgaben")) {
         enable("mnuUpdateActivities");
         enable("mnuShowActivity", oneUniqueIdSelected(modHaupt::Aufgaben.get()));
@@ -117,8 +133,8 @@ void frmHaupt::UpdateLowerTableMenus()
         enable("mnuUpdateGroups");
         enable("mnuChangeGroupFields");
         enable("mnuShowGroup", oneUniqueIdSelected(modHaupt::Gruppen.get()));
-        enable("mnuZoomMaingroups");
-        enable("mnuZoomSubgroups");
+        enable("mnuZoomMaingroups", n >= 1);
+        enable("mnuZoomSubgroups", n >= 1);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "NoteDeletion.h"
 #include "NotesSalesCommands.h"
 #include "PrintCommands.h"
+#include "StatusBarPanel.h"
 #include "SyncCommands.h"
 #include "ToolbarIcons.h"
 #include "frmHaupt.h"
@@ -261,16 +262,27 @@ void frmHaupt::RunAsCommand(const std::function<void()> &work)
     }
     if (--m_commandDepth > 0)
         return;
-    if (m_controlsDisabled && !m_unloading) {
-        // Whatever path the command took, it is over: the window must not stay disabled.
-        EnableControls(true, true);
-        UpdateMenus();
+    if (m_unloading) {
+        BusyChanged();
+        return;
     }
-    BusyChanged();
+    EndOfCommand();
     if (m_closeRequested && !IsBusy()) {
         m_closeRequested = false;
-        close();
+        RequestShutDown(false);
     }
+}
+
+// Whatever path the outermost command took, it is over: the window must not stay disabled, and the
+// menus show what the command left on screen (a zoom that changed the selection computes nothing itself).
+void frmHaupt::EndOfCommand()
+{
+    m_disabledAtDepth = -1;
+    unsetCursor();
+    m_toolbar->unsetCursor();
+    m_abbruchPanel->setBevel(StatusBarPanel::Bevel::Raised);
+    BusyChanged();
+    RunHandler([this] { UpdateMenus(); });
 }
 
 void frmHaupt::ReportCommandFailure(const std::exception_ptr &failure)
@@ -278,7 +290,6 @@ void frmHaupt::ReportCommandFailure(const std::exception_ptr &failure)
     try {
         EnableControls(true, true);
         platform::ReportFailure(failure);
-        UpdateMenus();
     } catch (...) {
         // The report itself failed (the window is going down with the failure): nothing to add.
     }
@@ -296,6 +307,11 @@ void frmHaupt::RunHandler(const std::function<void()> &work)
 void frmHaupt::BusyChanged()
 {
     const bool idle = !IsBusy();
+    for (const char *name : {"mnuDatei", "mnuHelp"})
+        Menu(QString::fromLatin1(name))->setEnabled(idle);
+    ApplyProjectMenus();
+    m_toolbar->setEnabled(idle);
+    m_abbruchPanel->setVisible(m_disabledAtDepth >= 0);
     m_infoZoomKontakt->setCommandsEnabled(idle);
     m_infoZoomExtra->setCommandsEnabled(idle);
 }
@@ -314,6 +330,6 @@ void frmHaupt::Toolbar_ButtonClick(const QString &key)
         RunMenuCommand(menu);
 }
 
-void frmHaupt::mnuBeenden_Click() { close(); }
+void frmHaupt::mnuBeenden_Click() { RequestShutDown(false); }
 
 } // namespace mainwindow

@@ -67,6 +67,13 @@ protected:
         return *window;
     }
 
+    // A close request as the close box makes it; the shut-down it starts runs from the event loop.
+    void closeWindow()
+    {
+        window->close();
+        QApplication::processEvents();
+    }
+
     // The values of an attribute over a set of rows, in the set's order.
     static QStringList column(InfoZoomObjects set, const InfoZoomAttribute &attribute)
     {

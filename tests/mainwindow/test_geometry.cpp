@@ -101,7 +101,7 @@ TEST_F(Geometry, ClosingStoresPositionSizeAndRatioInTwips)
     main.move(120, 90);
     main.resize(900, 700);
     QApplication::processEvents();
-    main.close();
+    closeWindow();
     EXPECT_EQ(options.value(QStringLiteral("WindowLeft")).toInt(), 1800);
     EXPECT_EQ(options.value(QStringLiteral("WindowTop")).toInt(), 1350);
     EXPECT_EQ(options.value(QStringLiteral("WindowWidth")).toInt(), 13500);
@@ -119,7 +119,7 @@ TEST_F(Geometry, ClosingAMaximisedWindowStoresTheNormalGeometry)
     main.showMaximized();
     QApplication::processEvents();
     ASSERT_NE(main.size(), QSize(800, 600)) << "the platform did not maximise the window";
-    main.close();
+    closeWindow();
     EXPECT_EQ(options.value(QStringLiteral("WindowLeft")).toInt(), 1500);
     EXPECT_EQ(options.value(QStringLiteral("WindowTop")).toInt(), 3000);
     EXPECT_EQ(options.value(QStringLiteral("WindowWidth")).toInt(), 12000);

@@ -205,6 +205,53 @@ TEST_F(Menus, ATableTakingTheFocusDuringACommandLeavesTheMenusClosed)
     EXPECT_TRUE(buttonEnabled("btnNotiz"));
 }
 
+TEST_F(Menus, ANestedCommandThatEndsOrFailsLeavesTheOuterOneBusy)
+{
+    for (const bool nestedFails : {false, true}) {
+        window->AddCommand(QStringLiteral("mnuSaveProject"), [this, nestedFails] {
+            window->EnableControls(false, true);
+            if (nestedFails)
+                throw platform::VbError(61, QStringLiteral("Datenträger voll"));
+            window->EnableControls(true, true);
+        });
+        bool busyAfterSave = false;
+        window->AddCommand(QStringLiteral("mnuReadNotes"), [&] {
+            window->EnableControls(false, false);
+            window->RunNestedCommand(QStringLiteral("mnuSaveProject"));
+            busyAfterSave =
+                !enabled("mnuDatei") && !window->Toolbar()->isEnabled() && window->AbbruchPanel()->isVisible();
+            window->EnableControls(true, false);
+        });
+        if (nestedFails)
+            ui.expectMsgBox(platform::MsgIcon::Exclamation, QStringLiteral("Datenträger voll"));
+        window->RunMenuCommand(QStringLiteral("mnuReadNotes"));
+        EXPECT_TRUE(busyAfterSave) << nestedFails;
+        EXPECT_TRUE(enabled("mnuDatei"));
+        EXPECT_FALSE(window->AbbruchPanel()->isVisible());
+    }
+}
+
+TEST_F(Menus, EveryCommandLooksBusyWhileItRunsAndEndsWithTheMenusOfWhatItLeft)
+{
+    modHaupt::Projekt->DataChanged();
+    window->UpdateMenus();
+    QStringList openDuringCommand;
+    window->AddCommand(QStringLiteral("mnuDataChoice"), [&] {
+        for (const char *name : {"mnuDatei", "mnuEdit", "mnuData", "mnuAktionen", "mnuHelp"})
+            if (enabled(name))
+                openDuringCommand << QString::fromLatin1(name);
+        if (window->Toolbar()->isEnabled())
+            openDuringCommand << QStringLiteral("Toolbar");
+        if (window->AbbruchPanel()->isVisible())
+            openDuringCommand << QStringLiteral("Abbruch"); // nothing to cancel here
+        window->InfoZoomExtra()->setTag(QStringLiteral("Gruppen"));
+    });
+    window->RunMenuCommand(QStringLiteral("mnuDataChoice"));
+    EXPECT_TRUE(openDuringCommand.isEmpty()) << openDuringCommand.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(enabled("mnuData"));
+    EXPECT_TRUE(enabled("mnuUpdateGroups"));
+}
+
 TEST_F(Menus, WithoutAProjectOnlyFileAndHelpCanBeUsed)
 {
     EXPECT_TRUE(enabled("mnuDatei"));
@@ -237,7 +284,7 @@ TEST_F(Menus, AnAttributeChangeInATableMarksTheProjectChanged)
     EXPECT_TRUE(enabled("mnuData"));
     EXPECT_TRUE(buttonEnabled("btnSave"));
     EXPECT_TRUE(buttonEnabled("btnNotiz"));
-    EXPECT_TRUE(buttonEnabled("btnSyncOben"));
+    EXPECT_FALSE(buttonEnabled("btnSyncOben")) << "the lower table holds nothing to synchronise with";
     EXPECT_FALSE(buttonEnabled("btnACTNotiz"));
     EXPECT_FALSE(enabled("mnuUpdateNotes"));
 }

@@ -57,7 +57,7 @@ TEST_F(SettingsRoundTrip, AFirstStartUsesTheDefaultsAndWritesTwipsAndAGermanRati
     QApplication::processEvents();
     dragBarTo(200);
     const double ratio = first.BarRatio();
-    first.close();
+    closeWindow();
 
     EXPECT_EQ(stored("WindowLeft"), QStringLiteral("600"));
     EXPECT_EQ(stored("WindowTop"), QStringLiteral("900"));

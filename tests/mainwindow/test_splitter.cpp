@@ -108,7 +108,7 @@ TEST_F(Splitter, ClosingCollapsedStoresTheSavedRatio)
     const double beforeCollapse = window->BarRatio();
     doubleClickBar();
     ASSERT_EQ(window->BarRatio(), 0.0);
-    window->close();
+    closeWindow();
     EXPECT_DOUBLE_EQ(options.value(QStringLiteral("BarTop")).toDouble(), beforeCollapse);
 }
 
@@ -128,7 +128,7 @@ TEST_F(Splitter, ARatioWrittenAtCloseIsReadBackToTheSameSplit)
 {
     dragBarTo(140);
     const int split = bar()->y();
-    window->close();
+    closeWindow();
     window.reset();
     modHaupt::Projekt = std::make_unique<project::clProjekt>();
     load();

@@ -24,7 +24,7 @@ TEST_F(GroupReadCommands, WithoutAStoredTableTheGroupsAreReadAnewAfterTheFieldDi
     EXPECT_EQ(fox.UniqueIDFeldName(), QStringLiteral("ACTFieldID|1"));
     EXPECT_EQ(fox.Datum(), gruppen()->DateOfData());
     EXPECT_EQ(window->ActiveTable(), window->InfoZoomExtra());
-    for (const char *menu : {"mnuUpdateGroups", "mnuChangeGroupFields", "mnuZoomMaingroups", "mnuZoomSubgroups"})
+    for (const char *menu : {"mnuUpdateGroups", "mnuChangeGroupFields"})
         EXPECT_TRUE(enabled(menu)) << menu;
     EXPECT_TRUE(window->Toolbar()->isEnabled());
 }

@@ -23,6 +23,17 @@ TEST_F(GroupZoom, FromOneRowOfASubgroupToItsMainGroup)
               column(lower()->Objects(), nameAttribute()).count(QStringLiteral("Kunden")));
 }
 
+TEST_F(GroupZoom, TheMenusFollowTheSelectionTheZoomLeaves)
+{
+    selectOneRow(QStringLiteral("Kunden"));
+    window->UpdateMenus();
+    ASSERT_TRUE(window->Menu(QStringLiteral("mnuShowGroup"))->isEnabled());
+    run("mnuZoomSubgroups");
+    ASSERT_EQ(lower()->SelectedObjects().Count(), 0);
+    EXPECT_FALSE(window->Menu(QStringLiteral("mnuShowGroup"))->isEnabled());
+    EXPECT_FALSE(window->ToolButton(QStringLiteral("btnACTGruppen"))->isEnabled());
+}
+
 TEST_F(GroupZoom, AMainGroupHasNoMainGroupToZoomTo)
 {
     selectOneRow(QStringLiteral("Kunden"));

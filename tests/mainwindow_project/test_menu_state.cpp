@@ -64,7 +64,7 @@ TEST_F(MenuState, AChangedUnsavedProjectOffersEverythingOfTheProjectState)
                            "mnuAktionen", "mnuPrint"})
         EXPECT_TRUE(enabled(on)) << on;
     EXPECT_EQ(window->Menu(QStringLiteral("mnuPrint"))->text(), QStringLiteral("Drucken... (Kontakte)"));
-    EXPECT_TRUE(window->ToolButton(QStringLiteral("btnSyncUnten"))->isEnabled());
+    EXPECT_FALSE(window->ToolButton(QStringLiteral("btnSyncUnten"))->isEnabled()) << "no lower data";
     EXPECT_TRUE(enabledOf(m_lowerItems).isEmpty());
 }
 
@@ -111,13 +111,39 @@ TEST_F(MenuState, ThreeRowsOfOneActivityOfferShowingIt)
     EXPECT_FALSE(enabled("mnuShowActivity"));
 }
 
-TEST_F(MenuState, GroupsOfferTheirZoomsWhateverIsSelected)
+TEST_F(MenuState, GroupsOfferTheirZoomsForASelectedRow)
 {
     newProject();
-    fillLower(QStringLiteral("Gruppen"), {"G1", "G2"});
+    InfoZoomAttribute id = fillLower(QStringLiteral("Gruppen"), {"G1", "G2"});
+    window->UpdateMenus();
+    EXPECT_EQ(enabledOf(m_lowerItems), (QStringList{"mnuUpdateGroups", "mnuChangeGroupFields"}));
+    id.SelectValue(QStringLiteral("G2"), false);
     window->UpdateMenus();
     EXPECT_EQ(enabledOf(m_lowerItems),
               (QStringList{"mnuUpdateGroups", "mnuChangeGroupFields", "mnuZoomMaingroups", "mnuZoomSubgroups"}));
+}
+
+TEST_F(MenuState, ACommandWithNothingToActOnIsNotOfferedAndSaysSoWhenReached)
+{
+    newProject();
+    fillLower(QStringLiteral("Notizen"), {"N1", "N2"});
+    const QList<std::tuple<const char *, const char *, const char *>> cases{
+        {"mnuACTSuche", "Notizen", "Es ist kein Kontakt ausgewählt: In ACT! wurde keine Suche gebildet."},
+        {"mnuShowNote", "Notizen", "Es ist keine einzelne Notiz ausgewählt: In ACT! wurde nichts angezeigt."},
+        {"mnuShowSale", "Aufträge", "Es ist kein einzelner Auftrag ausgewählt: In ACT! wurde nichts angezeigt."},
+        {"mnuShowActivity", "Aufgaben", "Es ist keine einzelne Aufgabe ausgewählt: In ACT! wurde nichts angezeigt."},
+        {"mnuShowGroup", "Gruppen", "Es ist keine Gruppe ausgewählt: In ACT! wurde nichts angezeigt."},
+        {"mnuZoomSubgroups", "Gruppen", "Es ist keine eindeutige Gruppe ausgewählt."},
+        {"mnuDeleteNotes", "Notizen", "Es ist keine Notiz ausgewählt: Es wurde nichts gelöscht."}};
+    for (const auto &[command, kind, text] : cases) {
+        window->InfoZoomExtra()->setTag(QString::fromUtf8(kind));
+        window->UpdateMenus();
+        EXPECT_FALSE(enabled(command)) << command;
+        EXPECT_FALSE(enabled("mnuZoomContacts") || enabled("mnuMarkExtraData") || enabled("mnuZoomSubgroups"));
+        window->SetStatusBarText(QStringLiteral("vorher"));
+        run(command);
+        EXPECT_EQ(window->StatusPanel()->text(), QString::fromUtf8(text)) << command;
+    }
 }
 
 TEST_F(MenuState, ExternalDataOfferItsReReadSourceAndLink)

@@ -20,7 +20,8 @@ public:
 
 const ActionCommands::Texts kTexts{QStringLiteral("Es wird die ausgewählte Notiz in ACT! angezeigt..."),
                                    QStringLiteral("Die Notiz wurde in ACT! angezeigt."),
-                                   QStringLiteral("Die Notiz konnte nicht in ACT! angezeigt werden.")};
+                                   QStringLiteral("Die Notiz konnte nicht in ACT! angezeigt werden."),
+                                   QStringLiteral("Es ist keine einzelne Notiz ausgewählt.")};
 
 class DisplayCommands : public SyncFixture
 {
@@ -84,13 +85,12 @@ TEST_F(DisplayCommands, WithoutASelectionTheOneRowOfTheViewIsTaken)
     EXPECT_EQ(m_shown, QStringList{noteId(4) + QLatin1Char('/') + contactId(8)});
 }
 
-TEST_F(DisplayCommands, TwoSelectedRowsInALargerViewDoNothing)
+TEST_F(DisplayCommands, TwoSelectedRowsInALargerViewDoNothingAndSaySo)
 {
     select(m_sync, {contactId(4)});
-    window->SetStatusBarText(QStringLiteral("vorher"));
     display();
     EXPECT_TRUE(m_shown.isEmpty());
-    EXPECT_EQ(status(), QStringLiteral("vorher"));
+    EXPECT_EQ(status(), kTexts.nothing);
     EXPECT_TRUE(controlsEnabled());
 }
 
@@ -155,6 +155,7 @@ TEST_F(DisplayCommands, ARowWithoutItsIdAttributeNamesNoRecord)
 TEST_F(DisplayCommands, ALookupWithoutContactsObjectFails)
 {
     modHaupt::Kontakte.reset();
+    select(m_name, {QStringLiteral("Firma 4")});
     window->RunMenuCommand(QStringLiteral("mnuACTSuche"));
     EXPECT_EQ(status(), QStringLiteral("Es konnte keine Suche in ACT! erstellt werden."));
     EXPECT_TRUE(controlsEnabled());

@@ -10,8 +10,6 @@ namespace {
 using sync_test::contactId;
 using sync_test::kIdKey;
 
-const QString kSummaryNone = QStringLiteral("0 gefundene(s) Objekt(e) wurden markiert");
-
 class SyncCommandsTest : public SyncFixture
 {
 };
@@ -126,16 +124,23 @@ TEST_F(SyncCommandsTest, AnEmptyLowerTableChangesNeitherTable)
     }
 }
 
-TEST_F(SyncCommandsTest, NothingSelectedResetsTheDestinationAndReportsNoneFound)
+TEST_F(SyncCommandsTest, NothingSelectedOrFoundLeavesTheDestinationAsItWasAndSaysSo)
 {
-    fillLower(QStringLiteral("Notizen"), {1, 2, 3});
+    fillLower(QStringLiteral("Notizen"), {1, 2, 11});
     select(m_name, {QStringLiteral("Firma 4")});
+    window->UpdateMenus();
+    EXPECT_FALSE(window->Menu(QStringLiteral("mnuZoomContacts"))->isEnabled());
+    EXPECT_FALSE(window->ToolButton(QStringLiteral("btnSyncOben"))->isEnabled());
     run("mnuZoomContacts");
-    EXPECT_EQ(upper()->SelectedObjects().Count(), 0);
-    EXPECT_FALSE(upper()->CanZoomBack());
+    EXPECT_EQ(upper()->SelectedObjects().Count(), 1);
     EXPECT_EQ(upper()->CurrentObjects().Count(), 10);
-    EXPECT_EQ(upper()->StatusText(), kSummaryNone);
-    EXPECT_EQ(status(), QStringLiteral("Es wurde auf die Kontakte in Abhängigkeit der Notizen-Auswahl gezoomt."));
+    EXPECT_EQ(upper()->StatusText(), QString());
+    EXPECT_EQ(status(), QStringLiteral("Die Notizen-Auswahl ist leer: Die Kontakte bleiben unverändert."));
+
+    select(m_sync, {contactId(11)}); // a contact the upper table does not hold
+    run("mnuZoomContacts");
+    EXPECT_EQ(upper()->CurrentObjects().Count(), 10);
+    EXPECT_EQ(status(), QStringLiteral("Zur Notizen-Auswahl wurden keine Kontakte gefunden."));
 }
 
 TEST_F(SyncCommandsTest, ThreeAbsentValuesAreFlaggedAndNothingIsZoomed)
