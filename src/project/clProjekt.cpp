@@ -187,6 +187,8 @@ void clProjekt::clearFlags()
 {
     m_isSaved = false;
     m_projektChanged = false;
+    // Opened, saved or closed: no file is left for a save to start empty.
+    m_freshFile.clear();
     for (auto &fox : m_fox)
         if (fox)
             fox->setIsChanged(false);

@@ -17,6 +17,7 @@
 class InfoZoomControl;
 
 namespace platform {
+class FileLock;
 class FileTransaction;
 }
 
@@ -109,11 +110,14 @@ public:
         std::function<bool(const QString &source, const QString &dest, platform::FileTransaction &save)>;
 
     // Writes the project file and the two displayed tables as table files, every one beside its old
-    // file first: the old files are replaced only when all new ones were written, and any failure
-    // leaves every old file as it was. A refusal or failure is one box and false; so is a value the
-    // project file cannot hold (nothing is written then). With an origin (save as), the project file
-    // starts from the origin's, so the keys of the kinds not on screen come along, and their table
-    // files are copied with copyTable.
+    // file first: the old files are replaced only when all new ones were written, and any failure,
+    // or a crash at any point (finished at the next open or save), leaves the old files or the new ones, never a mix.
+    // A save holds the project's lock and refuses while another program holds it. A refusal or
+    // failure is one box and false; so is a value the project file cannot hold (nothing is written
+    // then). With an origin (save as), the project file starts from the origin's, so the keys of the
+    // kinds not on screen come along, and their table files are copied with copyTable. A save over
+    // another project replaces it whole: that project's table files that this save does not write
+    // are removed with it.
     bool SaveProjekt(const Origin *origin = nullptr, const CopyTableFile &copyTable = {});
 
     // Why a value cannot go into the project file: "das Zeichen "Ł" <where> kann in der Projektdatei
@@ -139,16 +143,19 @@ private:
 
     bool refuse(const QString &message) const;
     bool readProjectFile(const QString &file);
+    bool lockAndRecover(const QString &file, const QString &name, platform::FileLock &lock) const;
+    static void removeStaged(const QString &file, const QString &name, const platform::FileLock &lock);
     bool chooseProjectFile();
     void readDescriptor(const QString &kind, clFOX &fox, const IniFileText &ini);
     QString nameProblem(const QString &name, const QString &file) const;
-    bool prepareTarget(bool *fresh);
+    bool prepareTarget();
     QList<ShownTable> shownTables() const;
     bool checkStorable(const QList<ShownTable> &shown) const;
     bool readBase(const Origin *origin, bool fresh, QByteArray *bytes) const;
     bool stageCopies(const Origin &origin, const QList<ShownTable> &shown, const CopyTableFile &copyTable,
                      platform::FileTransaction &save, NewTableFiles *newFiles) const;
     bool stageTable(const ShownTable &table, platform::FileTransaction &save) const;
+    void stageRemovals(const NewTableFiles &newFiles, platform::FileTransaction &save) const;
     static void writeKeys(IniDocument &file, const ShownTable &table);
     QDateTime sideFileDate(const QString &extension) const;
 
@@ -157,6 +164,9 @@ private:
     QString m_ordner;
     QString m_actDatenbank;
     QString m_actBenutzername;
+    // The project file that a save starts empty (a first save, or one over another project after
+    // the user's Yes) until a save into it succeeds, so that a retry does not take the keys over.
+    QString m_freshFile;
     bool m_isSaved = false;
     bool m_projektChanged = false;
     std::array<std::unique_ptr<clFOX>, 6> m_fox;

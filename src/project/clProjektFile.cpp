@@ -1,6 +1,6 @@
 // The project file of clProjekt: opening (checks, keys, table files found) and saving (folder choice,
 // overwrite question, keys in their order, the two displayed tables as table files, all replaced
-// together).
+// together under the project's lock, with a journal that the next open or save finishes).
 #include "clProjekt.h"
 
 #include "IniDocument.h"
@@ -11,6 +11,7 @@
 #include "modINIFile.h"
 #include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
+#include "platform/FileLock.h"
 #include "platform/FileTransaction.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
@@ -38,6 +39,14 @@ QPointer<InfoZoomControl> g_upperTable;
 QPointer<InfoZoomControl> g_lowerTable;
 
 InfoZoomControl *displayedTable(bool upper) { return upper ? g_upperTable.data() : g_lowerTable.data(); }
+
+// A hidden file beside the project file, named after it: ".Kunden.dlx.jnl" for the journal of a
+// save, ".Kunden.dlx.lck" for the lock.
+QString besideProjectFile(const QString &file, const char *suffix)
+{
+    const QFileInfo info(file);
+    return info.path() + QStringLiteral("/.") + info.fileName() + QLatin1String(suffix);
+}
 
 } // namespace
 
@@ -78,6 +87,9 @@ bool clProjekt::readProjectFile(const QString &file)
         return false;
     }
 
+    platform::FileLock lock;
+    if (!lockAndRecover(m_datei, QString(), lock))
+        return false;
     // Read once for every key: a project file may be large, and its keys are many.
     const IniFileText ini(m_datei);
     const QString name = ini.settingString(kSection, QStringLiteral("ProjectName"), QString());
@@ -86,6 +98,7 @@ bool clProjekt::readProjectFile(const QString &file)
     // The name names the table files: "../x" would read and write them outside the folder.
     if (const QString problem = nameProblem(name, m_datei); !problem.isEmpty())
         return refuse(invalidFileText(m_datei) + QStringLiteral("\r\n") + problem);
+    removeStaged(m_datei, name, lock);
     m_name = name;
 
     const QString database = ini.settingString(kSection, QStringLiteral("ACTDatabaseName"), QString());
@@ -145,18 +158,24 @@ void clProjekt::readDescriptor(const QString &kind, clFOX &fox, const IniFileTex
 
 bool clProjekt::SaveProjekt(const Origin *origin, const CopyTableFile &copyTable)
 {
-    bool fresh = false;
-    if (!prepareTarget(&fresh))
+    if (!prepareTarget())
         return false;
     const QList<ShownTable> shown = shownTables();
     if (!checkStorable(shown))
         return false;
+    platform::FileLock lock;
+    if (!lockAndRecover(m_datei, m_name, lock))
+        return false;
+    removeStaged(m_datei, m_name, lock);
+    const bool fresh = m_freshFile == m_datei;
+    // Over another project, after the user's Yes, or again after such a save failed.
+    const bool replacing = fresh && QFileInfo::exists(m_datei);
     QByteArray base;
     if (!readBase(origin, fresh, &base))
         return false;
 
     // Every file goes beside its old one first; none replaces anything before all were written.
-    platform::FileTransaction transaction;
+    platform::FileTransaction transaction(besideProjectFile(m_datei, ".jnl"));
     NewTableFiles newFiles;
     if (origin && !stageCopies(*origin, shown, copyTable, transaction, &newFiles))
         return false;
@@ -170,12 +189,18 @@ bool clProjekt::SaveProjekt(const Origin *origin, const CopyTableFile &copyTable
         newFiles.append({table.fox, TableFilePath(m_ordner, m_name, table.kind)});
         writeKeys(file, table);
     }
+    if (replacing)
+        stageRemovals(newFiles, transaction);
     if (!transaction.write(m_datei, file.toBytes()))
         return refuse(QStringLiteral("Es ist ein Fehler beim Schreiben in die Projektdatei ") + quoted(m_datei) +
                       QStringLiteral(" aufgetreten.\r\n") + transaction.errorString());
     if (!transaction.commit())
         return refuse(QStringLiteral("Beim Überschreiben der Projektdatei ") + quoted(m_datei) +
                       QStringLiteral(" ist ein Fehler aufgetreten.\r\n") + transaction.errorString());
+    // Saved whole; what could not be cleaned up yet goes at the next open or save.
+    if (!transaction.errorString().isEmpty())
+        refuse(QStringLiteral("Das Projekt ") + quoted(m_name) + QStringLiteral(" wurde gespeichert.\r\n") +
+               transaction.errorString());
     for (const auto &[fox, path] : newFiles)
         fox->setDatei(path);
     clearFlags();
@@ -183,9 +208,9 @@ bool clProjekt::SaveProjekt(const Origin *origin, const CopyTableFile &copyTable
     return true;
 }
 
-// The folder choice and the overwrite question of a first save. *fresh tells that the project file
-// starts empty (a first save, or one that overwrites another project's file).
-bool clProjekt::prepareTarget(bool *fresh)
+// The folder choice and the overwrite question of a first save; the chosen project file starts
+// empty (m_freshFile).
+bool clProjekt::prepareTarget()
 {
     if (!m_ordner.isEmpty())
         return true;
@@ -193,16 +218,60 @@ bool clProjekt::prepareTarget(bool *fresh)
     if (m_ordner.isEmpty())
         return false;
     m_datei = m_ordner + QLatin1Char('/') + m_name + QStringLiteral(".dlx");
-    *fresh = true;
-    if (!QFileInfo::exists(m_datei))
-        return true;
-    if (platform::ui().msgBox(QStringLiteral("Soll das vorhandene Projekt ") + quoted(m_datei) +
+    if (QFileInfo::exists(m_datei) &&
+        platform::ui().msgBox(QStringLiteral("Soll das vorhandene Projekt ") + quoted(m_datei) +
                                   QStringLiteral(" überschrieben werden?"),
                               platform::MsgIcon::Question, platform::MsgButtons::YesNo) != platform::MsgAnswer::Yes) {
         m_ordner.clear();
         return false;
     }
+    m_freshFile = m_datei;
     return true;
+}
+
+// Takes the project's lock and finishes or undoes a save of this project file that a crash cut
+// off; under the lock, a save that another program is running is never taken for an interrupted
+// one. name is the project's for a save, "" for an open. False after its own box.
+bool clProjekt::lockAndRecover(const QString &file, const QString &name, platform::FileLock &lock) const
+{
+    const QString journal = besideProjectFile(file, ".jnl");
+    const QString lockFile = besideProjectFile(file, ".lck");
+    // "Das Projekt "Kunden" kann nicht gespeichert werden", or for an open the file's name.
+    const auto cannot = [&](const QString &when) {
+        return (name.isEmpty() ? QStringLiteral("Die Projektdatei %1 kann %2 geöffnet werden")
+                               : QStringLiteral("Das Projekt %1 kann %2 gespeichert werden"))
+            .arg(quoted(name.isEmpty() ? file : name), when);
+    };
+    if (!lock.acquire(lockFile)) {
+        if (lock.busy())
+            return refuse(cannot(QStringLiteral("jetzt nicht")) +
+                          QStringLiteral(", denn ein anderes Datolux speichert dieses Projekt gerade. Bitte versuchen "
+                                         "Sie es gleich noch einmal."));
+        // A folder that takes no lock file (read-only) has nothing to recover unless a journal lies there.
+        if (name.isEmpty() && !QFileInfo::exists(journal))
+            return true;
+        const QString why =
+            QStringLiteral(": die Sperrdatei %1 kann nicht angelegt werden: %2").arg(quoted(lockFile), lock.reason());
+        return refuse(cannot(QStringLiteral("nicht")) + why);
+    }
+    QString error;
+    if (!platform::FileTransaction::recover(journal, &error))
+        return refuse(cannot(QStringLiteral("nicht")) +
+                      QStringLiteral(": ein unterbrochenes Speichern lässt sich weder abschließen noch "
+                                     "zurücknehmen.\r\n") +
+                      error);
+    return true;
+}
+
+// The new files of the project named name that a crash left before a save recorded them.
+void clProjekt::removeStaged(const QString &file, const QString &name, const platform::FileLock &lock)
+{
+    if (!lock.held())
+        return;
+    QStringList targets{file};
+    for (const QString &kind : TableKinds())
+        targets << TableFilePath(QFileInfo(file).path(), name, kind);
+    platform::FileTransaction::removeStaged(targets);
 }
 
 // The upper table always with the contacts descriptor; a table that shows nothing read for this
@@ -299,6 +368,18 @@ bool clProjekt::stageTable(const ShownTable &table, platform::FileTransaction &t
         return refuse(error.description().replace(QDir::toNativeSeparators(staged), QDir::toNativeSeparators(target)));
     }
     return true;
+}
+
+// The table files of the project being replaced that this save does not write go with it, so that
+// no later open takes them for this project's.
+void clProjekt::stageRemovals(const NewTableFiles &newFiles, platform::FileTransaction &transaction) const
+{
+    for (const QString &kind : TableKinds()) {
+        const QString path = TableFilePath(m_ordner, m_name, kind);
+        if (std::none_of(newFiles.begin(), newFiles.end(), [&](const auto &file) { return file.second == path; }) &&
+            QFileInfo(path).isFile())
+            transaction.remove(path);
+    }
 }
 
 void clProjekt::writeKeys(IniDocument &file, const ShownTable &table)

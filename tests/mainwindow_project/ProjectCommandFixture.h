@@ -10,6 +10,7 @@
 #include "records/clKontakte.h"
 #include "records/frmFelder.h"
 #include "infozoom/InfoZoomTable.h"
+#include "platform/FileTransaction.h"
 
 #include <QAction>
 #include <QFile>
@@ -48,6 +49,7 @@ protected:
     void TearDown() override
     {
         MainWindowFixture::TearDown();
+        platform::FileTransaction::setTestHook({});
         records::frmFelder::Unload();
         project::setOptionsFile(QString());
     }

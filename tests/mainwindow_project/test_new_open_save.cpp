@@ -4,8 +4,13 @@
 
 #include "project/modINIFile.h"
 
+#include <QMap>
+#include <QProcess>
+#include <csignal>
+
 using platform::MsgAnswer;
 using platform::MsgIcon;
+using Step = platform::FileTransaction::Step;
 
 namespace {
 
@@ -109,7 +114,43 @@ TEST_F(NewProject, ADatabaseThatDoesNotOpenEndsInTheEmptyProjectAndNoSaveReaches
         EXPECT_TRUE(read(folder(QStringLiteral("A/")) + files[i]) == before[i]) << files[i].toStdString();
 }
 
-using SaveProject = ProjectCommandFixture;
+class SaveProject : public ProjectCommandFixture
+{
+protected:
+    // The saved project Kunden in folder A with its contacts and its notes read anew.
+    void savedWithNotes()
+    {
+        savedProject(QStringLiteral("A"));
+        ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Notizen neu"), MsgAnswer::Yes);
+        run("mnuReadNotes");
+        run("mnuSaveProject");
+    }
+    // Opens the project in dir, changes both tables and a key, and saves it with hook in place.
+    void changeAndSave(const QString &dir, std::function<bool(Step, int)> hook = {})
+    {
+        window->OpenProject(dir + QStringLiteral("/Kunden.dlx"));
+        run("mnuReadNotes");
+        window->InfoZoomKontakt()->Table()->AttributeItem(1).setName(QStringLiteral("Unternehmen"));
+        window->InfoZoomExtra()->Table()->AttributeItem(1).setName(QStringLiteral("Inhalt"));
+        modHaupt::Projekt->FOXNotiz().setSyncFeldName(QStringLiteral("ACTFieldID|6"));
+        platform::FileTransaction::setTestHook(std::move(hook));
+        run("mnuSaveProject");
+    }
+    void copyFolder(const QString &from, const QString &to)
+    {
+        QDir(m_work.path()).mkpath(to);
+        for (const QString &name : QDir(folder(from)).entryList(QDir::Files))
+            QFile::copy(folder(from + QLatin1Char('/') + name), folder(to + QLatin1Char('/') + name));
+    }
+    // Every file in dir, hidden ones too, with its bytes.
+    QMap<QString, QByteArray> files(const QString &dir)
+    {
+        QMap<QString, QByteArray> result;
+        for (const QString &name : QDir(folder(dir)).entryList(QDir::Files | QDir::Hidden))
+            result.insert(name, read(folder(dir + QLatin1Char('/') + name)));
+        return result;
+    }
+};
 
 TEST_F(SaveProject, AFirstSaveAsksForTheFolderAndWritesProjectAndContactsFile)
 {
@@ -145,6 +186,92 @@ TEST_F(SaveProject, TheOverwriteQuestionNoKeepsTheOldProjectAndYesReplacesIt)
     run("mnuSaveProject");
     EXPECT_EQ(window->StatusPanel()->text(), QStringLiteral("Das Projekt \"Kunden\" wurde gespeichert."));
     EXPECT_FALSE(read(file).contains("DataDateNotizen"));
+}
+
+TEST_F(SaveProject, ANewProjectOverAnotherReplacesItWholeAndAFailedTryLeavesItAsItWas)
+{
+    savedWithNotes();
+    const QMap<QString, QByteArray> old = files(QStringLiteral("A"));
+    ASSERT_EQ(old.size(), 3);
+    newProject();
+    // The project file's rename, after the contacts were replaced and the notes file removed, fails.
+    platform::FileTransaction::setTestHook([](Step step, int index) { return step != Step::Rename || index != 2; });
+    ui.expectFolder(folder(QStringLiteral("A")))
+        .expectMsgBox(MsgIcon::Question, QStringLiteral("überschrieben werden?"), MsgAnswer::Yes)
+        .expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Beim Überschreiben der Projektdatei"));
+    run("mnuSaveProject");
+    EXPECT_TRUE(files(QStringLiteral("A")) == old);
+
+    platform::FileTransaction::setTestHook({});
+    run("mnuSaveProject");
+    EXPECT_EQ(files(QStringLiteral("A")).keys(), (QStringList{"Kunden.dlx", "Kunden_Kontakte.fox"}));
+    EXPECT_FALSE(read(folder(QStringLiteral("A/Kunden.dlx"))).contains("Notizen"));
+    run("mnuCloseProject");
+    window->OpenProject(folder(QStringLiteral("A/Kunden.dlx")));
+    EXPECT_EQ(modHaupt::Projekt->FOXNotiz().Datei(), QString());
+    EXPECT_EQ(modHaupt::Projekt->FOXNotiz().SyncFeldName(), QString());
+}
+
+TEST_F(SaveProject, AKillAtAnyStepOfASaveOpensAsTheWholeOldOrTheWholeNewProject)
+{
+    if (const QByteArray steps = qgetenv("DATOLUX_KILL_AT"); !steps.isEmpty()) {
+        // The child: killed at one step, after another step failed.
+        const QList<QByteArray> at = steps.split(' ');
+        changeAndSave(qEnvironmentVariable("DATOLUX_KILL_DIR"), [at](Step step, int index) {
+            if (int(step) == at[0].toInt() && index == at[1].toInt())
+                ::raise(SIGKILL);
+            return int(step) != at[2].toInt() || index != at[3].toInt();
+        });
+        ADD_FAILURE() << "the save ended without the kill";
+        return;
+    }
+    savedWithNotes();
+    const QMap<QString, QByteArray> old = files(QStringLiteral("A"));
+    copyFolder(QStringLiteral("A"), QStringLiteral("Neu"));
+    changeAndSave(folder(QStringLiteral("Neu")));
+    const QMap<QString, QByteArray> saved = files(QStringLiteral("Neu"));
+    ASSERT_EQ(saved.keys(), old.keys());
+    for (const QString &name : old.keys())
+        ASSERT_NE(saved[name], old[name]) << name.toStdString();
+
+    struct Kill
+    {
+        Step step;
+        int index;
+        Step failing;
+        int failingIndex;
+        bool isNew;
+    };
+    const Step none = Step::Journal;
+    int row = 0;
+    for (const Kill &kill : {Kill{Step::Journal, 0, none, -1, false}, Kill{Step::Rename, 0, none, -1, true},
+                             Kill{Step::Rename, 1, none, -1, true}, Kill{Step::Rename, 2, none, -1, true},
+                             Kill{Step::Sync, 1, none, -1, true}, Kill{Step::RemoveBackup, 1, none, -1, true},
+                             Kill{Step::Undo, 0, Step::Rename, 2, false}}) {
+        const QString dir = QStringLiteral("Kill%1").arg(++row);
+        copyFolder(QStringLiteral("A"), dir);
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("DATOLUX_KILL_AT"), QStringLiteral("%1 %2 %3 %4")
+                                                                  .arg(int(kill.step))
+                                                                  .arg(kill.index)
+                                                                  .arg(int(kill.failing))
+                                                                  .arg(kill.failingIndex));
+        environment.insert(QStringLiteral("DATOLUX_KILL_DIR"), folder(dir));
+        child.setProcessEnvironment(environment);
+        child.setStandardOutputFile(QProcess::nullDevice());
+        const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--gtest_filter=%1.%2").arg(test->test_suite_name(), test->name())});
+        ASSERT_TRUE(child.waitForFinished(120000));
+        EXPECT_EQ(child.exitStatus(), QProcess::CrashExit) << row;
+        EXPECT_EQ(child.exitCode(), SIGKILL) << row;
+
+        window->OpenProject(folder(dir + QStringLiteral("/Kunden.dlx")));
+        EXPECT_EQ(window->StatusPanel()->text(), QString::fromUtf8("Das Projekt \"Kunden\" wurde geöffnet.")) << row;
+        const QMap<QString, QByteArray> after = files(dir);
+        EXPECT_TRUE(after == (kill.isNew ? saved : old)) << row << ": " << after.keys().join(' ').toStdString();
+    }
 }
 
 TEST_F(SaveProject, ATableFileThatCannotBeWrittenIsReportedAndLeavesTheWindowUsable)

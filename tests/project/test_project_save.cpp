@@ -6,6 +6,10 @@
 
 #include <QMap>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 using namespace project;
 using platform::MsgAnswer;
 using platform::MsgIcon;
@@ -141,6 +145,29 @@ TEST_F(ProjectSave, ASaveThatFailsHalfWayLeavesEveryOldFileAsItWas)
     EXPECT_EQ(after.keys(), before.keys());
     for (auto it = before.begin(); it != before.end(); ++it)
         EXPECT_TRUE(after.value(it.key()) == it.value()) << it.key().toStdString() << " changed";
+    EXPECT_TRUE(projekt.IsChanged());
+}
+
+TEST_F(ProjectSave, ASaveWhileAnotherProgramHoldsTheProjectsLockIsRefusedAndWritesNothing)
+{
+    GTestScriptedUi ui;
+    ui.expectFolder(folder());
+    clProjekt projekt;
+    prepare(projekt);
+    ASSERT_TRUE(projekt.SaveProjekt());
+    const QMap<QString, QByteArray> before = files();
+    const QString lockFile = folder() + QStringLiteral("/.Kunden.dlx.lck");
+    const int held = ::open(QFile::encodeName(lockFile).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    m_upper->Table()->Objects().Add().setValue(m_upper->Table()->AttributeItem(0), QStringLiteral("Neu"));
+    projekt.DataChanged();
+    ui.expectMsgBox(MsgIcon::Exclamation,
+                    QStringLiteral("Das Projekt \"Kunden\" kann jetzt nicht gespeichert werden, denn ein anderes "
+                                   "Datolux speichert dieses Projekt gerade."));
+    EXPECT_FALSE(projekt.SaveProjekt());
+    ::close(held);
+    QFile::remove(lockFile);
+    EXPECT_TRUE(files() == before);
     EXPECT_TRUE(projekt.IsChanged());
 }
 

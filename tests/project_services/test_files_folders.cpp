@@ -10,9 +10,12 @@ using namespace project;
 
 namespace {
 
+using platform::FileTransaction;
+
 class FilesFolders : public IniFileTest
 {
 protected:
+    void TearDown() override { FileTransaction::setTestHook({}); }
     GTestScriptedUi m_ui;
 };
 
@@ -77,11 +80,11 @@ TEST_F(FilesFolders, AReplacementThatFailsHalfWayPutsBackEveryFileAlreadyReplace
     const QString third = write("alt 3", "drei.txt");
     platform::FileTransaction transaction;
     ASSERT_TRUE(transaction.write(first, "neu 1"));
-    // The second new file vanishes before the commit, so its rename fails after the first one was done.
-    const QString second = transaction.stage(path("zwei.txt"));
-    ASSERT_FALSE(second.isEmpty());
+    ASSERT_FALSE(transaction.stage(path("zwei.txt")).isEmpty());
     ASSERT_TRUE(transaction.write(third, "neu 3"));
-    ASSERT_TRUE(QFile::remove(second));
+    // The second rename fails after the first one was done.
+    FileTransaction::setTestHook(
+        [](FileTransaction::Step step, int index) { return step != FileTransaction::Step::Rename || index != 1; });
     EXPECT_FALSE(transaction.commit());
     EXPECT_TRUE(transaction.errorString().contains(QStringLiteral("zwei.txt\" kann nicht ersetzt werden")))
         << transaction.errorString().toStdString();
@@ -89,6 +92,30 @@ TEST_F(FilesFolders, AReplacementThatFailsHalfWayPutsBackEveryFileAlreadyReplace
     EXPECT_EQ(readBytes(first), "alt 1");
     EXPECT_EQ(readBytes(third), "alt 3");
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"drei.txt", "eins.txt"}));
+}
+
+TEST_F(FilesFolders, AFailedFolderSyncFailsTheCommitAndAnOldFileLeftIsReportedAndGoesAtRecovery)
+{
+    using Step = FileTransaction::Step;
+    for (const auto &[failing, committed, message] :
+         {std::tuple{Step::Sync, false, "Der Ordner"},
+          std::tuple{Step::RemoveBackup, true, "kann nicht gelöscht werden"}}) {
+        const QString first = write("alt 1", "eins.txt");
+        const QString second = write("alt 2", "zwei.txt");
+        const QString journal = path(".eins.txt.jnl");
+        FileTransaction::setTestHook([step = failing](Step s, int index) { return s != step || index != 1; });
+        FileTransaction transaction(journal);
+        ASSERT_TRUE(transaction.write(first, "neu 1") && transaction.write(second, "neu 2"));
+        EXPECT_EQ(transaction.commit(), committed);
+        EXPECT_TRUE(transaction.errorString().contains(QString::fromUtf8(message)))
+            << transaction.errorString().toStdString();
+        FileTransaction::setTestHook({});
+        QString error;
+        EXPECT_TRUE(FileTransaction::recover(journal, &error)) << error.toStdString();
+        EXPECT_EQ(readBytes(first), committed ? "neu 1" : "alt 1");
+        EXPECT_EQ(readBytes(second), committed ? "neu 2" : "alt 2");
+        EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"eins.txt", "zwei.txt"}));
+    }
 }
 
 } // namespace
