@@ -1,12 +1,9 @@
 // Opening a 200,000-contact demo database in the ACT! stand-in: the actserver program started on it
 // until its window is shown and answers on the bus (target: 2 s), with its peak resident memory
-// (target: 300 MB); and, in process, the indexes of the open and what the window's first picture reads.
+// (target: 300 MB).
 #include "BenchDemoDatabase.h"
 #include "BenchSize.h"
-#include "actserver/app/ACTView.h"
-#include "actserver/app/ActAppState.h"
 #include "actserver/app/ActBusNames.h"
-#include "actserver/app/ActDatabaseStore.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -82,25 +79,5 @@ void BM_ActServerWindowShown(benchmark::State &state)
     state.counters["peak_resident_MB"] = peak;
 }
 BENCHMARK(BM_ActServerWindowShown)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
-
-// The same open in process: the record indexes, and the tabs of the first contact as the window
-// lists them.
-void BM_OpenDatabaseAndFirstTabs(benchmark::State &state)
-{
-    const QString path = contactFile();
-    long rows = 0;
-    for (auto _ : state) {
-        actserver::ActAppState app(
-            [](const QString &file) { return std::make_unique<actserver::ActDatabaseStore>(file); });
-        if (app.openDatabase(path) != 0) {
-            state.SkipWithError("database not opened");
-            break;
-        }
-        for (actserver::ActTab tab : actserver::ActAppState::tabs())
-            rows += app.tabRecordIds(actserver::ActViewType::Contact, tab).size();
-    }
-    benchmark::DoNotOptimize(rows);
-}
-BENCHMARK(BM_OpenDatabaseAndFirstTabs)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
