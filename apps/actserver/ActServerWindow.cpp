@@ -1,6 +1,7 @@
 // Main window of the ACT! stand-in.
 #include "ActServerWindow.h"
 
+#include "ActLookupModel.h"
 #include "actserver/ActSchema.h"
 #include "actserver/app/ACTView.h"
 
@@ -8,7 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QSplitter>
@@ -109,8 +110,13 @@ void ActServerWindow::buildCentral()
     auto *leftLayout = new QVBoxLayout(left);
     leftLayout->setContentsMargins(0, 0, 0, 0);
     m_lookupLabel = new QLabel;
-    m_lookup = new QListWidget;
-    connect(m_lookup, &QListWidget::currentRowChanged, this, &ActServerWindow::chooseRecord);
+    m_lookupModel = new ActLookupModel(m_state, this);
+    m_lookup = new QListView;
+    m_lookup->setUniformItemSizes(true); // rows are laid out without reading them all
+    m_lookup->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_lookup->setModel(m_lookupModel);
+    connect(m_lookup->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex &current) { chooseRecord(current.row()); });
     leftLayout->addWidget(m_lookupLabel);
     leftLayout->addWidget(m_lookup);
     split->addWidget(left);
@@ -183,7 +189,7 @@ void ActServerWindow::refresh()
         setWindowTitle(QStringLiteral("ACT! - keine Datenbank geöffnet"));
         m_viewLabel->setText(QStringLiteral("Keine Datenbank geöffnet"));
         m_lookupLabel->clear();
-        m_lookup->clear();
+        m_lookupModel->follow(0);
         m_recordLabel->clear();
         m_record->setRowCount(0);
         for (QTableWidget *t : m_tabTables)
@@ -201,30 +207,20 @@ void ActServerWindow::refresh()
     refreshTabs(viewType);
 }
 
-QString ActServerWindow::recordCaption(int viewType, const QString &id)
-{
-    ActAppStore *store = m_state.store();
-    if (viewType == ActViewType::Group)
-        return store->field(ActRecordKind::Group, id, 25);
-    const QString company = store->field(ActRecordKind::Contact, id, 2);
-    const QString contact = store->field(ActRecordKind::Contact, id, 3);
-    return company.isEmpty() ? contact : contact.isEmpty() ? company : company + QStringLiteral(" – ") + contact;
-}
-
 void ActServerWindow::refreshLookup(int viewType)
 {
     const ActAppState::Side &side = m_state.side(viewType);
     const bool group = viewType == ActViewType::Group;
-    const int total = int(m_state.store()->recordIds(ActAppState::recordKind(viewType)).size());
     m_lookupLabel->setText(QStringLiteral("Suche: %1 von %2 %3")
                                .arg(side.ids.size())
-                               .arg(total)
+                               .arg(m_state.store()->recordCount(ActAppState::recordKind(viewType)))
                                .arg(group ? QStringLiteral("Gruppen") : QStringLiteral("Kontakten")));
-    const QSignalBlocker blocker(m_lookup);
-    m_lookup->clear();
-    for (const QString &id : side.ids)
-        m_lookup->addItem(recordCaption(viewType, id));
-    m_lookup->setCurrentRow(side.current);
+    const QSignalBlocker blocker(m_lookup->selectionModel());
+    m_lookupModel->follow(viewType);
+    const QModelIndex current = m_lookupModel->index(side.current);
+    m_lookup->setCurrentIndex(current);
+    if (current.isValid())
+        m_lookup->scrollTo(current);
 }
 
 void ActServerWindow::refreshRecord(int viewType)
@@ -236,7 +232,8 @@ void ActServerWindow::refreshRecord(int viewType)
         return;
     }
     const ActRecordKind kind = ActAppState::recordKind(viewType);
-    m_recordLabel->setText(QStringLiteral("Aktueller Datensatz: %1 (ID %2)").arg(recordCaption(viewType, id), id));
+    m_recordLabel->setText(QStringLiteral("Aktueller Datensatz: %1 (ID %2)")
+                               .arg(ActLookupModel::caption(*m_state.store(), viewType, id), id));
     const ActTableDef &def = ActSchema::table(kind == ActRecordKind::Group ? ActTableKind::Group : ActTableKind::Contact);
     for (const ActFieldDef &f : def.fields) {
         if (!m_state.store()->hasField(kind, f.id))

@@ -8,11 +8,13 @@
 #include <QMainWindow>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QTabWidget;
 class QTableWidget;
 
 namespace actserver {
+
+class ActLookupModel;
 
 class ActServerWindow final : public QMainWindow
 {
@@ -36,14 +38,14 @@ private:
     void refreshTabs(int viewType);
     void fillTab(int viewType, ActTab tab);
     void chooseRecord(int row);
-    QString recordCaption(int viewType, const QString &id);
     static QString viewName(int viewType);
 
     ActAppState &m_state;
     bool m_refreshPending = false;
     QLabel *m_viewLabel = nullptr;
     QLabel *m_lookupLabel = nullptr;
-    QListWidget *m_lookup = nullptr;
+    ActLookupModel *m_lookupModel = nullptr;
+    QListView *m_lookup = nullptr;
     QLabel *m_recordLabel = nullptr;
     QTableWidget *m_record = nullptr;
     QTabWidget *m_tabs = nullptr;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
+#include <csignal>
 
 namespace {
 
@@ -66,6 +67,9 @@ int createDemo(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    // A write to a peer that has gone (a client of the bus, the X server) then fails with an error
+    // its caller handles, instead of ending the program.
+    std::signal(SIGPIPE, SIG_IGN);
     for (int i = 1; i < argc; ++i)
         if (qstrcmp(argv[i], "--create-demo") == 0)
             return createDemo(argc, argv);

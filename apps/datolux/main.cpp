@@ -5,8 +5,13 @@
 #include "platform/ProgramLanguage.h"
 #include "platform/QtUiServices.h"
 
+#include <csignal>
+
 int main(int argc, char **argv)
 {
+    // A write to a peer that has gone (a launched program, the bus, the X server) then fails with an
+    // error its caller handles, instead of ending the program.
+    std::signal(SIGPIPE, SIG_IGN);
     platform::GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Datolux"));
     QApplication::setOrganizationName(QStringLiteral("Datolux"));

@@ -70,6 +70,15 @@ void clACTApplication::classMessage(const QString &member, const QString &second
     platform::ui().msgBox(text, platform::MsgIcon::Exclamation);
 }
 
+// An ACT! that does not answer is no fault of one operation: it ends the user's command with the one
+// message that says so, where a trapped error would report it and then let the caller go on as if
+// ACT! had no database open.
+void clACTApplication::passOnUnanswered(const platform::VbError &error)
+{
+    if (error.number() == actserver::kServerUnavailable)
+        throw error;
+}
+
 // ---- connection steps ----
 
 bool clACTApplication::ACTgestartet()
@@ -96,6 +105,7 @@ bool clACTApplication::setOBJViews()
     try {
         objViews = objApp->Views();
     } catch (const platform::VbError &e) {
+        passOnUnanswered(e);
         if (e.number() != actserver::kServerFault)
             classMessage(QStringLiteral(" - setOBJViews"), QStringLiteral("Fehlernummer:") + QString::number(e.number()),
                          e.description());
@@ -153,6 +163,7 @@ QString clACTApplication::ACTDatenbank()
             return QString();
         return objApp->GetOpenDBName();
     } catch (const platform::VbError &e) {
+        passOnUnanswered(e);
         if (e.number() != actserver::kServerFault)
             classMessage(QStringLiteral(" Eigenschaft ACTDatenbank"),
                          QStringLiteral("Fehlernummer: ") + QString::number(e.number()),
@@ -224,6 +235,7 @@ void clACTApplication::ExecuteMenuCommand(int CommandID)
         if (ConnectApp())
             objApp->Command(CommandID);
     } catch (const platform::VbError &e) {
+        passOnUnanswered(e);
         classMessage(QStringLiteral(" - ExecuteMenuCommand"),
                      QStringLiteral("Fehlernummer: ") + QString::number(e.number()),
                      QStringLiteral("Fehlerbeschreibung: ") + e.description());

@@ -7,6 +7,7 @@
 #include "ActGroupTable.h"
 #include "actserver/app/ACTAppObject.h"
 #include "actserver/app/ActBusChannel.h"
+#include "platform/VbError.h"
 #include "platform/WindowList.h"
 
 #include <QString>
@@ -90,6 +91,7 @@ private:
     bool lookupGroups(const QString &UniqueIDs);
     static QString padded(const QString &id);
     static void classMessage(const QString &member, const QString &secondLine, const QString &thirdLine = QString());
+    static void passOnUnanswered(const platform::VbError &error);
 
     AppFactory m_appFactory;
     ActGroupTableFactory m_groupTableFactory;

@@ -17,10 +17,12 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -28,7 +30,41 @@ using namespace actserver;
 
 namespace {
 
+// Whether the process ignores SIGPIPE, from the mask of ignored signals the kernel shows.
+bool ignoresSigpipe(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("SigIgn:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGPIPE - 1)) & 1;
+    return false;
+}
 
+// A write into a pipe or socket whose reader has gone (a launched program, the bus, the X server)
+// fails with an error the program handles, instead of ending it: both programs ignore SIGPIPE from
+// the start (the processes a test starts get the default back, whatever the test does itself).
+TEST(Programs, IgnoreSigpipeFromTheStart)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "needs a session bus";
+    QTemporaryDir home;
+    for (const char *program : {ACTSERVER_PATH, DATOLUX_PATH}) {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        env.insert(QStringLiteral("DATOLUX_ACT_SERVICE"),
+                   QStringLiteral("org.datolux.ACT.sigpipe%1").arg(QCoreApplication::applicationPid()));
+        process.setProcessEnvironment(env);
+        process.start(QString::fromUtf8(program), QStringList());
+        ASSERT_TRUE(process.waitForStarted()) << program;
+        EXPECT_TRUE(waitFor([&] { return ignoresSigpipe(process.processId()); }, 10000)) << program;
+        process.kill();
+        process.waitForFinished();
+    }
+}
 
 // Reads what the test needs of the database through Datolux's own database object.
 struct DemoFacts

@@ -5,19 +5,11 @@
 #include "ActAutomationError.h"
 #include "platform/VbError.h"
 
-#include <QSet>
-
 namespace actserver {
 
 namespace {
 
 constexpr int kIdLength = 12;
-// Fields that tie a note, sale or activity to its contact or group.
-constexpr int kNoteContactField = 29;
-constexpr int kNoteGroupField = 30;
-constexpr int kSaleContactField = 25;
-constexpr int kActivityGroupField = 39;
-constexpr int kActivityContactField = 40;
 
 } // namespace
 
@@ -45,8 +37,10 @@ int ActAppState::openDatabase(const QString &path)
     }
     // A freshly opened database shows all contacts, the first one current.
     m_activeView = ActViewType::Contact;
-    for (const QString &id : m_store->recordIds(ActRecordKind::Contact))
-        m_contacts.ids.append(paddedId(id));
+    m_contacts.ids = m_store->recordIds(ActRecordKind::Contact);
+    for (QString &id : m_contacts.ids)
+        if (id.size() < kIdLength)
+            id = paddedId(id);
     m_contacts.current = m_contacts.ids.isEmpty() ? -1 : 0;
     m_contacts.activeTab = tabCaption(ActTab::Notes);
     m_groups.activeTab = tabCaption(ActTab::Notes);
@@ -102,18 +96,10 @@ QString ActAppState::tabCaption(ActTab tab)
 
 QStringList ActAppState::relatedActivities(const QString &contactId)
 {
-    QSet<QString> scheduled;
-    for (const auto &row : m_store->relations(kRelationScheduledWith))
-        if (paddedId(row.first) == contactId)
-            scheduled.insert(paddedId(row.second));
-    QStringList result;
-    for (const QString &raw : m_store->recordIds(ActRecordKind::Activity)) {
-        const QString id = paddedId(raw);
-        if (scheduled.contains(id) ||
-            paddedId(m_store->field(ActRecordKind::Activity, raw, kActivityContactField)) == contactId)
-            result.append(id);
-    }
-    return result;
+    QStringList ids = m_store->linkedRecords(ActRecordKind::Activity, ActLinkField::ActivityContact, contactId);
+    for (const auto &row : m_store->relationsOf(kRelationScheduledWith, contactId, QString()))
+        ids.append(row.second);
+    return m_store->inFileOrder(ActRecordKind::Activity, ids);
 }
 
 QStringList ActAppState::tabRecordIds(int viewType, ActTab tab)
@@ -125,21 +111,17 @@ QStringList ActAppState::tabRecordIds(int viewType, ActTab tab)
     if (tab == ActTab::Activities && !group)
         return relatedActivities(owner);
     ActRecordKind kind = ActRecordKind::Notes;
-    int linkField = group ? kNoteGroupField : kNoteContactField;
+    int linkField = group ? ActLinkField::NoteGroup : ActLinkField::NoteContact;
     if (tab == ActTab::Sales) {
         if (group)
             return QStringList(); // sales belong to contacts only
         kind = ActRecordKind::Sales;
-        linkField = kSaleContactField;
+        linkField = ActLinkField::SaleContact;
     } else if (tab == ActTab::Activities) {
         kind = ActRecordKind::Activity;
-        linkField = kActivityGroupField;
+        linkField = ActLinkField::ActivityGroup;
     }
-    QStringList result;
-    for (const QString &raw : m_store->recordIds(kind))
-        if (paddedId(m_store->field(kind, raw, linkField)) == owner)
-            result.append(paddedId(raw));
-    return result;
+    return m_store->linkedRecords(kind, linkField, owner);
 }
 
 void ActAppState::setCurrentFieldId(int fieldId)

@@ -13,10 +13,9 @@ public:
     explicit ActBusAppObject(std::shared_ptr<ActBusChannel> channel);
 
     // The application object of the ACT! serving the session bus; throws platform::VbError
-    // kCannotCreateObject when none does.
-    static std::shared_ptr<ACTAppObject> create(int timeoutMs = ActBusChannel::kDefaultTimeoutMs);
-    static std::shared_ptr<ACTAppObject> create(const QDBusConnection &connection,
-                                                int timeoutMs = ActBusChannel::kDefaultTimeoutMs);
+    // kCannotCreateObject when none does. A negative timeoutMs waits the channels' default.
+    static std::shared_ptr<ACTAppObject> create(int timeoutMs = -1);
+    static std::shared_ptr<ACTAppObject> create(const QDBusConnection &connection, int timeoutMs = -1);
 
     QString GetOpenDBName() override;
     QString GetUserId() override;

@@ -12,6 +12,7 @@
 #include <QDBusPendingCallWatcher>
 #include <QEventLoop>
 #include <QThread>
+#include <atomic>
 
 namespace actserver {
 
@@ -41,10 +42,15 @@ bool onUserInterfaceThread()
     return app && QThread::currentThread() == app->thread();
 }
 
-platform::VbError unavailable(const QString &reason)
+std::atomic<int> &defaultWait()
 {
-    return platform::VbError(kServerUnavailable, QStringLiteral("Der RPC-Server ist nicht verfügbar. (%1)").arg(reason),
-                             QStringLiteral("ACTOLE.APPOBJECT"));
+    static std::atomic<int> ms{ActBusChannel::kDefaultTimeoutMs};
+    return ms;
+}
+
+platform::VbError unavailable(const QString &description)
+{
+    return platform::VbError(kServerUnavailable, description, QStringLiteral("ACTOLE.APPOBJECT"));
 }
 
 } // namespace
@@ -66,8 +72,18 @@ void ActBusChannel::cancelWait()
     state.waiting->quit();
 }
 
+int ActBusChannel::defaultTimeoutMs()
+{
+    return defaultWait();
+}
+
+void ActBusChannel::setDefaultTimeoutMs(int ms)
+{
+    defaultWait() = ms;
+}
+
 ActBusChannel::ActBusChannel(const QDBusConnection &connection, const QString &service, int timeoutMs)
-    : m_connection(connection), m_service(service), m_timeoutMs(timeoutMs)
+    : m_connection(connection), m_service(service), m_timeoutMs(timeoutMs < 0 ? defaultTimeoutMs() : timeoutMs)
 {
 }
 
@@ -91,7 +107,7 @@ QVariant ActBusChannel::call(const QString &path, const char *interface, const Q
     if (!reply)
         giveUp(unavailable(QStringLiteral("Das Warten auf die Antwort wurde abgebrochen.")));
     if (reply->type() != QDBusMessage::ReplyMessage)
-        raise(*reply);
+        raise(*reply, method);
     return reply->arguments().value(0);
 }
 
@@ -125,7 +141,7 @@ void ActBusChannel::giveUp(const platform::VbError &error)
     throw error;
 }
 
-void ActBusChannel::raise(const QDBusMessage &reply)
+void ActBusChannel::raise(const QDBusMessage &reply, const QString &method)
 {
     const QString name = reply.errorName();
     if (name == bus::serverFaultError())
@@ -139,8 +155,11 @@ void ActBusChannel::raise(const QDBusMessage &reply)
         throw platform::VbError(kMemberNotSupported,
                                 QStringLiteral("Objekt unterstützt diese Eigenschaft oder Methode nicht."),
                                 QStringLiteral("ACTOLE.APPOBJECT"));
-    // Gone, killed mid-call, not answering in time, or the object no longer served.
-    giveUp(unavailable(name));
+    // Gone, killed mid-call, not answering in time, or the object no longer served: the user is told
+    // that ACT! does not answer, the bus's own words go to the error output.
+    qWarning("ACT! did not answer %s: %s (%s)", qPrintable(method), qPrintable(name), qPrintable(reply.errorMessage()));
+    giveUp(unavailable(QStringLiteral("ACT! antwortet nicht. Bitte prüfen Sie, ob ACT! noch arbeitet oder auf eine "
+                                      "Eingabe wartet, und versuchen Sie es dann erneut.")));
 }
 
 void ActBusChannel::release(const QString &path, const char *interface) noexcept

@@ -17,12 +17,17 @@ class ActBusChannel
 public:
     // How long one call may take before the server counts as gone.
     static constexpr int kDefaultTimeoutMs = 15000;
+    // The wait of channels made without one of their own (tests shorten it).
+    static int defaultTimeoutMs();
+    static void setDefaultTimeoutMs(int ms);
 
-    ActBusChannel(const QDBusConnection &connection, const QString &service, int timeoutMs = kDefaultTimeoutMs);
+    // A negative timeoutMs waits defaultTimeoutMs().
+    ActBusChannel(const QDBusConnection &connection, const QString &service, int timeoutMs = -1);
 
     // Calls the method and returns its reply's first argument (invalid for none). Throws
     // platform::VbError: kServerFault for a fault inside the server, kServerUnavailable when the
-    // server is gone or does not answer in time, 438 for a member the object does not have.
+    // server is gone or does not answer in time (a German sentence saying that ACT! does not
+    // answer; the bus error goes to the error output), 438 for a member the object does not have.
     QVariant call(const QString &path, const char *interface, const QString &method, const QVariantList &args = {});
     // Tells the server the object is no longer used; never waits and never throws.
     void release(const QString &path, const char *interface) noexcept;
@@ -52,7 +57,7 @@ private:
     // window events run, so that the cancel panel can be clicked; the busy window keeps every
     // other command out meanwhile.
     std::optional<QDBusMessage> awaitReply(const QDBusMessage &message);
-    [[noreturn]] static void raise(const QDBusMessage &reply);
+    [[noreturn]] static void raise(const QDBusMessage &reply, const QString &method);
     // Throws Error, and makes the rest of the running command fail with it at once.
     [[noreturn]] static void giveUp(const platform::VbError &error);
 

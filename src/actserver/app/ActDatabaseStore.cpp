@@ -1,9 +1,11 @@
-// Tables of the open database held in memory, changes written through the dBase writer.
+// Indexes of the open database's records, values read from the files, changes written through the
+// dBase writer.
 #include "ActDatabaseStore.h"
 
 #include "ActAutomationError.h"
 #include "actserver/ActDatabaseFiles.h"
 #include "actserver/ActUserFile.h"
+#include "dbf/Cp1252.h"
 #include "dbf/DbfError.h"
 #include "dbf/DbfRecord.h"
 #include "dbf/DbfTable.h"
@@ -15,6 +17,11 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QTime>
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <system_error>
+#include <thread>
 
 namespace actserver {
 
@@ -43,6 +50,50 @@ ActTableKind tableKind(ActRecordKind kind)
 }
 
 QString padded(const QString &id) { return id.size() < kIdLength ? id.leftJustified(kIdLength, QLatin1Char(' ')) : id; }
+
+// Width of the keys of a field: its column's, at least an ID's.
+int keyWidth(const dbf::DbfTable &file, const ActFieldReader::Binding *b)
+{
+    if (b && b->column >= 0 && b->columnType == 'C')
+        return qMax(kIdLength, file.fields().at(b->column).length);
+    return kIdLength;
+}
+
+// Appends the key of the field of record (none: an empty one) to keys. A text column gives its
+// bytes as they are stored, so that indexing decodes nothing.
+void appendKey(ActKeyIndex &keys, const dbf::DbfTable &file, const dbf::DbfRecord &record,
+               const ActFieldReader::Binding *b, QString &text)
+{
+    if (b && b->column >= 0 && b->columnType == 'C') {
+        keys.append(record.raw(b->column));
+        return;
+    }
+    text.clear();
+    if (b)
+        ActFieldReader::read(file, record, *b, text);
+    keys.append(keys.keyOf(padded(text)));
+}
+
+// The window lists the notes, sales and activities of the contact it shows from the start: their
+// links to the contact are indexed in the same pass as the IDs, other links when first asked for.
+QList<int> contactLinkFields(ActTableKind kind)
+{
+    switch (kind) {
+    case ActTableKind::Notes:
+        return {ActLinkField::NoteContact};
+    case ActTableKind::Sales:
+        return {ActLinkField::SaleContact};
+    case ActTableKind::Activity:
+        return {ActLinkField::ActivityContact};
+    default:
+        return {};
+    }
+}
+
+QString decoded(QByteArrayView key)
+{
+    return dbf::Cp1252::decode(key.data(), int(key.size()));
+}
 
 // A text as the value of a dBase column; throws platform::VbError for a text the column cannot hold.
 QVariant columnValue(const dbf::DbfField &column, const QString &text, QTime *time)
@@ -111,21 +162,18 @@ ActDatabaseStore::ActDatabaseStore(const QString &contactFilePath, const QString
     }
     for (ActRecordKind kind : {ActRecordKind::Contact, ActRecordKind::Group, ActRecordKind::Notes, ActRecordKind::Sales,
                                ActRecordKind::Activity}) {
-        Table t;
+        Table &t = m_tables.emplace_back();
         t.kind = tableKind(kind);
         t.path = files.tableFile(t.kind);
-        m_tables.append(t);
     }
     m_relationPath = files.tableFile(ActTableKind::Relation);
     try {
-        for (Table &t : m_tables)
-            load(t);
-        loadRelations();
+        indexAll();
     } catch (const dbf::DbfError &e) {
         throw platform::VbError(kDBOpenFailed, QStringLiteral("Die ACT!-Datenbank \"%1\" kann nicht gelesen werden: %2")
                                                    .arg(contactFilePath, QString::fromLocal8Bit(e.what())));
     }
-    if (!m_tables.first().exists)
+    if (!m_tables.front().exists)
         throw platform::VbError(kDBOpenFailed,
                                 QStringLiteral("Die ACT!-Datenbank \"%1\" kann nicht gelesen werden.").arg(contactFilePath));
 }
@@ -136,55 +184,142 @@ ActDatabaseStore::Table &ActDatabaseStore::table(ActRecordKind kind) { return m_
 
 const ActDatabaseStore::Table &ActDatabaseStore::table(ActRecordKind kind) const { return m_tables[int(kind)]; }
 
-void ActDatabaseStore::load(Table &t)
+// Each table reads a file of its own, so they are indexed side by side.
+void ActDatabaseStore::indexAll()
 {
-    t.ids.clear();
-    t.rowOf.clear();
-    t.recordIndex.clear();
-    t.values.clear();
+    std::vector<std::function<void()>> jobs;
+    for (Table &t : m_tables)
+        jobs.emplace_back([this, &t] { index(t); });
+    jobs.emplace_back([this] { indexRelations(); });
+    std::vector<std::exception_ptr> failures(jobs.size());
+    const auto run = [&](size_t i) {
+        try {
+            jobs[i]();
+        } catch (...) {
+            failures[i] = std::current_exception();
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (size_t i = 1; i < jobs.size(); ++i) {
+        try {
+            helpers.emplace_back(run, i);
+        } catch (const std::system_error &) {
+            run(i); // without a thread it is done here
+        }
+    }
+    run(0);
+    for (std::thread &helper : helpers)
+        helper.join();
+    for (const std::exception_ptr &failure : failures)
+        if (failure)
+            std::rethrow_exception(failure);
+}
+
+void ActDatabaseStore::index(Table &t)
+{
+    t.records.clear();
+    t.links.clear();
+    t.file.reset();
+    t.ids = ActKeyIndex(kIdLength);
     t.exists = QFileInfo(t.path).isFile();
     if (!t.exists)
         return;
-    dbf::DbfTable file(t.path);
-    const ActTableDef &def = ActSchema::table(t.kind);
-    t.bindings = ActFieldReader::bind(def, file, &t.available);
+    t.file = std::make_unique<dbf::DbfTable>(t.path);
+    dbf::DbfTable &file = *t.file;
+    t.bindings = ActFieldReader::bind(ActSchema::table(t.kind), file, &t.available);
     const int idBinding = bindingOf(t, 1);
+    const ActFieldReader::Binding *id = idBinding >= 0 ? &t.bindings.at(idBinding) : nullptr;
+    t.ids = ActKeyIndex(keyWidth(file, id));
+    t.ids.reserve(file.recordCount());
+    QList<QPair<const ActFieldReader::Binding *, ActKeyIndex *>> links;
+    for (int fieldId : contactLinkFields(t.kind)) {
+        const int b = bindingOf(t, fieldId);
+        if (b < 0)
+            continue;
+        ActKeyIndex &keys = t.links.emplace(fieldId, ActKeyIndex(keyWidth(file, &t.bindings.at(b)))).first->second;
+        keys.reserve(file.recordCount());
+        links.append({&t.bindings.at(b), &keys});
+    }
+    t.records.reserve(size_t(file.recordCount()));
+    file.setReadAhead(true);
     QString text;
     for (qint64 i = 0; i < file.recordCount(); ++i) {
         const dbf::DbfRecord record = file.record(i);
         if (record.isDeleted())
             continue;
-        QStringList row;
-        row.reserve(t.bindings.size());
-        for (const ActFieldReader::Binding &b : t.bindings) {
-            ActFieldReader::read(file, record, b, text);
-            row.append(text);
-        }
-        const QString id = idBinding >= 0 ? row.at(idBinding) : QString();
-        t.rowOf.insert(padded(id), int(t.ids.size()));
-        t.ids.append(id);
-        t.recordIndex.append(i);
-        t.values.append(row);
+        t.records.push_back(quint32(i));
+        appendKey(t.ids, file, record, id, text);
+        for (const auto &[binding, keys] : links)
+            appendKey(*keys, file, record, binding, text);
     }
+    file.setReadAhead(false);
+    // Hashed here, where the tables are indexed side by side, rather than at the first lookup.
+    t.ids.build();
+    for (auto &[fieldId, keys] : t.links)
+        keys.build();
 }
 
-void ActDatabaseStore::loadRelations()
+const ActKeyIndex &ActDatabaseStore::linkIndex(Table &t, int binding)
 {
-    m_relations.clear();
-    if (!QFileInfo(m_relationPath).isFile())
-        return;
-    dbf::DbfTable file(m_relationPath);
-    const int f1 = file.fieldIndex(u"FIELD1");
-    const int f2 = file.fieldIndex(u"FIELD2");
-    const int type = file.fieldIndex(u"TYPE");
-    if (f1 < 0 || f2 < 0 || type < 0)
-        return;
-    for (qint64 i = 0; i < file.recordCount(); ++i) {
-        const dbf::DbfRecord record = file.record(i);
-        if (record.isDeleted())
-            continue;
-        const QString t = record.text(type).trimmed();
-        m_relations.append({record.text(f1), record.text(f2), t.isEmpty() ? ' ' : char(t.at(0).toLatin1()), i});
+    const ActFieldReader::Binding &b = t.bindings.at(binding);
+    const auto known = t.links.find(b.def->id);
+    if (known != t.links.end())
+        return known->second;
+    ActKeyIndex keys(keyWidth(*t.file, &b));
+    keys.reserve(qsizetype(t.records.size()));
+    t.file->setReadAhead(true);
+    try {
+        QString text;
+        for (quint32 record : t.records)
+            appendKey(keys, *t.file, t.file->record(record), &b, text);
+    } catch (const dbf::DbfError &e) {
+        // The file was damaged after the database opened: no record links to anything.
+        qWarning("ACT!: %s", e.what());
+        keys = ActKeyIndex(keys.width());
+    }
+    t.file->setReadAhead(false);
+    keys.build();
+    return t.links.emplace(b.def->id, std::move(keys)).first->second;
+}
+
+void ActDatabaseStore::indexRelations()
+{
+    Relations &r = m_relations;
+    r = Relations();
+    r.byContact = ActKeyIndex(1 + kIdLength);
+    r.byOther = ActKeyIndex(1 + kIdLength);
+    if (QFileInfo(m_relationPath).isFile()) {
+        r.file = std::make_unique<dbf::DbfTable>(m_relationPath);
+        dbf::DbfTable &file = *r.file;
+        r.contactColumn = file.fieldIndex(u"FIELD1");
+        r.otherColumn = file.fieldIndex(u"FIELD2");
+        r.typeColumn = file.fieldIndex(u"TYPE");
+    }
+    if (r.contactColumn >= 0 && r.otherColumn >= 0 && r.typeColumn >= 0) {
+        dbf::DbfTable &file = *r.file;
+        r.byContact = ActKeyIndex(1 + qMax(kIdLength, file.fields().at(r.contactColumn).length));
+        r.byOther = ActKeyIndex(1 + qMax(kIdLength, file.fields().at(r.otherColumn).length));
+        file.setReadAhead(true);
+        r.records.reserve(size_t(file.recordCount()));
+        r.byContact.reserve(file.recordCount());
+        r.byOther.reserve(file.recordCount());
+        QByteArray key(qMax(r.byContact.width(), r.byOther.width()), ' ');
+        for (qint64 i = 0; i < file.recordCount(); ++i) {
+            const dbf::DbfRecord record = file.record(i);
+            if (record.isDeleted())
+                continue;
+            const QByteArrayView type = record.raw(r.typeColumn).trimmed();
+            r.records.push_back(quint32(i));
+            for (const auto &[keys, column] :
+                 {std::pair(&r.byContact, r.contactColumn), std::pair(&r.byOther, r.otherColumn)}) {
+                const QByteArrayView id = record.raw(column);
+                key[0] = type.isEmpty() ? ' ' : type.at(0);
+                std::memcpy(key.data() + 1, id.data(), size_t(id.size()));
+                keys->append(QByteArrayView(key).first(1 + id.size()));
+            }
+        }
+        file.setReadAhead(false);
+        r.byContact.build(); // the window asks by contact at once, by group only for changes
     }
 }
 
@@ -196,9 +331,79 @@ int ActDatabaseStore::bindingOf(const Table &t, int fieldId) const
     return -1;
 }
 
-int ActDatabaseStore::rowOf(const Table &t, const QString &id) const { return t.rowOf.value(padded(id), -1); }
+int ActDatabaseStore::rowOf(const Table &t, const QString &id) const
+{
+    const std::vector<quint32> rows = t.ids.rowsOf(t.ids.keyOf(padded(id)));
+    return rows.empty() ? -1 : int(rows.front());
+}
 
-QStringList ActDatabaseStore::recordIds(ActRecordKind kind) { return table(kind).ids; }
+QString ActDatabaseStore::read(const Table &t, int row, int binding) const
+{
+    QString text;
+    try {
+        ActFieldReader::read(*t.file, t.file->record(t.records.at(size_t(row))), t.bindings.at(binding), text);
+    } catch (const dbf::DbfError &e) {
+        qWarning("ACT!: %s", e.what());
+        text.clear();
+    }
+    return text;
+}
+
+QString ActDatabaseStore::idAt(const Table &t, qsizetype row) const
+{
+    return decoded(t.ids.key(row));
+}
+
+QStringList ActDatabaseStore::idsOfRows(const Table &t, std::vector<quint32> rows) const
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QStringList ids;
+    ids.reserve(qsizetype(rows.size()));
+    for (quint32 row : rows)
+        ids.append(padded(idAt(t, row)));
+    return ids;
+}
+
+QStringList ActDatabaseStore::recordIds(ActRecordKind kind)
+{
+    const Table &t = table(kind);
+    QStringList ids;
+    ids.reserve(t.ids.size());
+    for (qsizetype row = 0; row < t.ids.size(); ++row)
+        ids.append(idAt(t, row));
+    return ids;
+}
+
+int ActDatabaseStore::recordCount(ActRecordKind kind)
+{
+    return int(table(kind).records.size());
+}
+
+bool ActDatabaseStore::contains(ActRecordKind kind, const QString &id)
+{
+    return rowOf(table(kind), id) >= 0;
+}
+
+QStringList ActDatabaseStore::linkedRecords(ActRecordKind kind, int fieldId, const QString &ownerId)
+{
+    Table &t = table(kind);
+    const int b = bindingOf(t, fieldId);
+    if (!t.exists || b < 0)
+        return QStringList();
+    const ActKeyIndex &keys = linkIndex(t, b);
+    return idsOfRows(t, keys.rowsOf(keys.keyOf(padded(ownerId))));
+}
+
+QStringList ActDatabaseStore::inFileOrder(ActRecordKind kind, const QStringList &ids)
+{
+    const Table &t = table(kind);
+    std::vector<quint32> rows;
+    for (const QString &id : ids)
+        if (const int row = rowOf(t, id); row >= 0)
+            rows.push_back(quint32(row));
+    return idsOfRows(t, std::move(rows));
+}
 
 bool ActDatabaseStore::hasField(ActRecordKind kind, int fieldId) const
 {
@@ -213,7 +418,7 @@ QString ActDatabaseStore::field(ActRecordKind kind, const QString &id, int field
     const Table &t = table(kind);
     const int row = rowOf(t, id);
     const int b = bindingOf(t, fieldId);
-    return row >= 0 && b >= 0 ? t.values.at(row).at(b) : QString();
+    return row >= 0 && b >= 0 ? read(t, row, b) : QString();
 }
 
 void ActDatabaseStore::writeFailed(const QString &path, const QString &why) const
@@ -235,14 +440,20 @@ void ActDatabaseStore::setField(ActRecordKind kind, const QString &id, int field
         QTime time;
         const QVariant v = columnValue(writer.fields().at(binding.column), value, binding.timeColumn >= 0 ? &time : nullptr);
         dbf::DbfWriter::Batch batch(writer);
-        writer.setValue(t.recordIndex.at(row), binding.column, v);
+        writer.setValue(t.records.at(size_t(row)), binding.column, v);
         if (binding.timeColumn >= 0)
-            writer.setValue(t.recordIndex.at(row), binding.timeColumn,
+            writer.setValue(t.records.at(size_t(row)), binding.timeColumn,
                             time.isValid() ? time.toString(QStringLiteral("hh:mm:ss")) : QString());
     } catch (const dbf::DbfError &e) {
         writeFailed(t.path, QString::fromLocal8Bit(e.what()));
     }
-    load(t);
+    // What was read of the file before is stale now; an index of the field is rebuilt when asked for.
+    if (fieldId == 1) {
+        index(t);
+    } else {
+        t.links.erase(fieldId);
+        t.file->refresh();
+    }
 }
 
 QString ActDatabaseStore::newId()
@@ -261,7 +472,7 @@ QString ActDatabaseStore::addRecord(ActRecordKind kind)
     QString id;
     do {
         id = newId();
-    } while (t.rowOf.contains(padded(id)));
+    } while (rowOf(t, id) >= 0);
     try {
         dbf::DbfWriter writer(t.path);
         QVariantList values(writer.fields().size());
@@ -275,7 +486,7 @@ QString ActDatabaseStore::addRecord(ActRecordKind kind)
     } catch (const dbf::DbfError &e) {
         writeFailed(t.path, QString::fromLocal8Bit(e.what()));
     }
-    load(t);
+    index(t);
     return id;
 }
 
@@ -287,20 +498,48 @@ void ActDatabaseStore::deleteRecord(ActRecordKind kind, const QString &id)
         return;
     try {
         dbf::DbfWriter writer(t.path);
-        writer.setDeleted(t.recordIndex.at(row));
+        writer.setDeleted(t.records.at(size_t(row)));
     } catch (const dbf::DbfError &e) {
         writeFailed(t.path, QString::fromLocal8Bit(e.what()));
     }
-    load(t);
+    index(t);
+}
+
+QByteArray ActDatabaseStore::relationKey(const ActKeyIndex &index, char type, const QString &id) const
+{
+    return index.keyOf(QString(QLatin1Char(type)) + padded(id));
+}
+
+QPair<QString, QString> ActDatabaseStore::relationAt(qsizetype row) const
+{
+    return {decoded(m_relations.byContact.key(row).sliced(1)), decoded(m_relations.byOther.key(row).sliced(1))};
 }
 
 QList<QPair<QString, QString>> ActDatabaseStore::relations(char type)
 {
-    QList<QPair<QString, QString>> rows;
-    for (const Relation &r : m_relations)
-        if (r.type == type)
-            rows.append({r.contact, r.other});
-    return rows;
+    return relationsOf(type, QString(), QString());
+}
+
+QList<QPair<QString, QString>> ActDatabaseStore::relationsOf(char type, const QString &contactId,
+                                                             const QString &otherId)
+{
+    const Relations &r = m_relations;
+    const QByteArray otherKey = otherId.isEmpty() ? QByteArray() : relationKey(r.byOther, type, otherId);
+    std::vector<quint32> rows;
+    if (!contactId.isEmpty()) {
+        rows = r.byContact.rowsOf(relationKey(r.byContact, type, contactId));
+    } else if (!otherId.isEmpty()) {
+        rows = r.byOther.rowsOf(otherKey);
+    } else {
+        for (qsizetype row = 0; row < r.byContact.size(); ++row)
+            if (r.byContact.key(row).at(0) == type)
+                rows.push_back(quint32(row));
+    }
+    QList<QPair<QString, QString>> result;
+    for (quint32 row : rows)
+        if (otherId.isEmpty() || r.byOther.key(row) == otherKey)
+            result.append(relationAt(row));
+    return result;
 }
 
 void ActDatabaseStore::addRelation(const QString &contactId, const QString &otherId, char type)
@@ -321,21 +560,22 @@ void ActDatabaseStore::addRelation(const QString &contactId, const QString &othe
     } catch (const dbf::DbfError &e) {
         writeFailed(m_relationPath, QString::fromLocal8Bit(e.what()));
     }
-    loadRelations();
+    indexRelations();
 }
 
 void ActDatabaseStore::removeRelations(const QString &otherId, char type)
 {
+    const Relations &r = m_relations;
+    const std::vector<quint32> rows = r.byOther.rowsOf(relationKey(r.byOther, type, otherId));
     try {
         dbf::DbfWriter writer(m_relationPath);
         dbf::DbfWriter::Batch batch(writer);
-        for (const Relation &r : m_relations)
-            if (r.type == type && padded(r.other) == padded(otherId))
-                writer.setDeleted(r.recordIndex);
+        for (quint32 row : rows)
+            writer.setDeleted(r.records.at(row));
     } catch (const dbf::DbfError &e) {
         writeFailed(m_relationPath, QString::fromLocal8Bit(e.what()));
     }
-    loadRelations();
+    indexRelations();
 }
 
 } // namespace actserver

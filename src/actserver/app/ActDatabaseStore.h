@@ -1,14 +1,21 @@
-// The open ACT! database of the running application, over its dBase files: every table is read
-// into memory when the database opens and read again after each change, and every change is
-// written to the file at once.
+// The open ACT! database of the running application, over its dBase files: when the database opens
+// only the IDs of each table's records are indexed with their record numbers; values are read from
+// the files when asked for, and every change is written to the file at once.
 #pragma once
 
 #include "ActAppStore.h"
+#include "ActKeyIndex.h"
 #include "actserver/ActFieldReader.h"
 #include "actserver/ActSchema.h"
 
-#include <QHash>
 #include <QList>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace dbf {
+class DbfTable;
+} // namespace dbf
 
 namespace actserver {
 
@@ -26,12 +33,17 @@ public:
     QString userId() const override { return m_userId; }
     QString userName() const override { return m_userName; }
     QStringList recordIds(ActRecordKind kind) override;
+    int recordCount(ActRecordKind kind) override;
+    bool contains(ActRecordKind kind, const QString &id) override;
+    QStringList linkedRecords(ActRecordKind kind, int fieldId, const QString &ownerId) override;
+    QStringList inFileOrder(ActRecordKind kind, const QStringList &ids) override;
     bool hasField(ActRecordKind kind, int fieldId) const override;
     QString field(ActRecordKind kind, const QString &id, int fieldId) override;
     void setField(ActRecordKind kind, const QString &id, int fieldId, const QString &value) override;
     QString addRecord(ActRecordKind kind) override;
     void deleteRecord(ActRecordKind kind, const QString &id) override;
     QList<QPair<QString, QString>> relations(char type) override;
+    QList<QPair<QString, QString>> relationsOf(char type, const QString &contactId, const QString &otherId) override;
     void addRelation(const QString &contactId, const QString &otherId, char type) override;
     void removeRelations(const QString &otherId, char type) override;
 
@@ -41,27 +53,38 @@ private:
         ActTableKind kind = ActTableKind::Contact;
         QString path;
         bool exists = false;
+        std::unique_ptr<dbf::DbfTable> file;
         QList<ActFieldReader::Binding> bindings;
         QList<bool> available;
-        QStringList ids;                 // as stored
-        QHash<QString, int> rowOf;       // padded ID -> row
-        QList<qint64> recordIndex;       // row -> record in the file
-        QList<QStringList> values;       // row -> one text per binding
+        std::vector<quint32> records;     // row -> record in the file, deleted records left out
+        ActKeyIndex ids;                  // row -> unique ID
+        std::map<int, ActKeyIndex> links; // field id -> the IDs that field holds, by row; made when first asked
     };
-    struct Relation
+    // Relation rows; their keys are the row's type followed by the contact ID or the other ID.
+    struct Relations
     {
-        QString contact;
-        QString other;
-        char type;
-        qint64 recordIndex;
+        std::unique_ptr<dbf::DbfTable> file;
+        int contactColumn = -1;
+        int otherColumn = -1;
+        int typeColumn = -1;
+        std::vector<quint32> records;
+        ActKeyIndex byContact;
+        ActKeyIndex byOther;
     };
 
     Table &table(ActRecordKind kind);
     const Table &table(ActRecordKind kind) const;
-    void load(Table &t);
-    void loadRelations();
+    void indexAll();
+    void index(Table &t);
+    void indexRelations();
+    const ActKeyIndex &linkIndex(Table &t, int binding);
     int bindingOf(const Table &t, int fieldId) const;
     int rowOf(const Table &t, const QString &id) const;
+    QString read(const Table &t, int row, int binding) const;
+    QString idAt(const Table &t, qsizetype row) const;
+    QStringList idsOfRows(const Table &t, std::vector<quint32> rows) const;
+    QByteArray relationKey(const ActKeyIndex &index, char type, const QString &id) const;
+    QPair<QString, QString> relationAt(qsizetype row) const;
     QString newId();
     [[noreturn]] void writeFailed(const QString &path, const QString &why) const;
 
@@ -70,8 +93,8 @@ private:
     QString m_userId;
     QString m_userName;
     QString m_relationPath;
-    QList<Table> m_tables; // indexed by ActRecordKind
-    QList<Relation> m_relations;
+    std::vector<Table> m_tables; // indexed by ActRecordKind
+    Relations m_relations;
     int m_idCounter = 0;
 };
 

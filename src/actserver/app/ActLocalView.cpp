@@ -56,15 +56,6 @@ void ActLocalView::setLookup(const QStringList &ids)
     m_state.notifyChanged();
 }
 
-bool ActLocalView::exists(ActRecordKind recordKind, const QString &id)
-{
-    const QString wanted = ActAppState::paddedId(id);
-    for (const QString &raw : m_state.store()->recordIds(recordKind))
-        if (ActAppState::paddedId(raw) == wanted)
-            return true;
-    return false;
-}
-
 QString ActLocalView::GetCurrentID() { return m_state.isOpen() ? m_state.currentId(m_type) : QString(); }
 
 int ActLocalView::CurrentFieldId() { return m_state.isOpen() ? m_state.currentFieldId() : 0; }
@@ -84,17 +75,17 @@ int ActLocalView::CreateLookup(const QString &uniqueIds)
 {
     if (!m_state.isOpen())
         return result(ActError::DBNotOpen);
-    QSet<QString> known;
-    for (const QString &raw : m_state.store()->recordIds(kind()))
-        known.insert(ActAppState::paddedId(raw));
     QStringList ids;
+    QSet<QString> taken;
     bool allFound = true;
     for (int i = 0; i + kIdLength <= uniqueIds.size(); i += kIdLength) {
         const QString id = uniqueIds.mid(i, kIdLength);
-        if (!known.contains(id))
+        if (!m_state.store()->contains(kind(), id))
             allFound = false;
-        else if (!ids.contains(id))
+        else if (!taken.contains(id)) {
+            taken.insert(id);
             ids.append(id);
+        }
     }
     setLookup(ids);
     return result(allFound ? ActError::Success : ActError::InvalidId);
@@ -122,12 +113,16 @@ int ActLocalView::LookupFieldEx(int fieldId, const QString &value, int mode)
     QStringList ids;
     if (mode == 0) {
         ids = side().ids;
+        QSet<QString> taken(ids.begin(), ids.end());
         for (const QString &id : found)
-            if (!ids.contains(id))
+            if (!taken.contains(id)) {
+                taken.insert(id);
                 ids.append(id);
+            }
     } else if (mode == 1) {
+        const QSet<QString> hits(found.begin(), found.end());
         for (const QString &id : side().ids)
-            if (found.contains(id))
+            if (hits.contains(id))
                 ids.append(id);
     } else {
         ids = found;
@@ -234,15 +229,17 @@ int ActLocalView::AddNew()
     return addRecord(kind());
 }
 
+bool ActLocalView::isMember(const QString &contactId, const QString &groupId)
+{
+    return !m_state.store()->relationsOf(kRelationGroupMember, contactId, groupId).isEmpty();
+}
+
 void ActLocalView::updateMemberCount(const QString &groupId)
 {
     ActAppStore *store = m_state.store();
     if (!store->hasField(ActRecordKind::Group, kGroupMemberCountField))
         return;
-    int members = 0;
-    for (const auto &row : store->relations(kRelationGroupMember))
-        if (ActAppState::paddedId(row.second) == groupId)
-            ++members;
+    const int members = int(store->relationsOf(kRelationGroupMember, QString(), groupId).size());
     store->setField(ActRecordKind::Group, groupId, kGroupMemberCountField, QString::number(members));
 }
 
@@ -254,11 +251,10 @@ int ActLocalView::AddContactToGroup(const QString &groupId)
     const QString group = ActAppState::paddedId(groupId);
     if (contact.isEmpty())
         return result(ActError::NoData);
-    if (!exists(ActRecordKind::Group, group))
+    if (!m_state.store()->contains(ActRecordKind::Group, group))
         return result(ActError::InvalidId);
-    for (const auto &row : m_state.store()->relations(kRelationGroupMember))
-        if (ActAppState::paddedId(row.first) == contact && ActAppState::paddedId(row.second) == group)
-            return result(ActError::Success); // already a member
+    if (isMember(contact, group))
+        return result(ActError::Success);
     m_state.store()->addRelation(contact, group, kRelationGroupMember);
     updateMemberCount(group);
     m_state.notifyChanged();
@@ -273,11 +269,10 @@ int ActLocalView::AddMemberToGroup(const QString &contactId)
     const QString contact = ActAppState::paddedId(contactId);
     if (group.isEmpty())
         return result(ActError::NoData);
-    if (!exists(ActRecordKind::Contact, contact))
+    if (!m_state.store()->contains(ActRecordKind::Contact, contact))
         return result(ActError::InvalidId);
-    for (const auto &row : m_state.store()->relations(kRelationGroupMember))
-        if (ActAppState::paddedId(row.first) == contact && ActAppState::paddedId(row.second) == group)
-            return result(ActError::Success);
+    if (isMember(contact, group))
+        return result(ActError::Success);
     m_state.store()->addRelation(contact, group, kRelationGroupMember);
     updateMemberCount(group);
     m_state.notifyChanged();

@@ -46,7 +46,7 @@ private:
     void setLookup(const QStringList &ids);
     void setCurrent(int index);
     QStringList matching(int fieldId, const QString &value);
-    bool exists(ActRecordKind kind, const QString &id);
+    bool isMember(const QString &contactId, const QString &groupId);
     void updateMemberCount(const QString &groupId);
     int addRecord(ActRecordKind kind);
     std::shared_ptr<ACTViewTab> tab(ActTab which);
