@@ -185,6 +185,7 @@ private:
     // Busy state (frmHauptMenus.cpp).
     void DispatchCommand(const QString &name);
     void EndOfCommand();
+    void ClearRunningTexts();
     // Menus, toolbar, "Abbruch" and the tables' own commands as the busy state has them.
     void BusyChanged();
     void ApplyProjectMenus();

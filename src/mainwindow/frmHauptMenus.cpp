@@ -17,6 +17,7 @@
 #include "platform/UiServices.h"
 #include "project/clProjekt.h"
 #include "infozoom/InfoZoomControl.h"
+#include "infozoom/InfoZoomTable.h"
 
 #include <QMenuBar>
 #include <QToolBar>
@@ -282,7 +283,22 @@ void frmHaupt::EndOfCommand()
     m_toolbar->unsetCursor();
     m_abbruchPanel->setBevel(StatusBarPanel::Bevel::Raised);
     BusyChanged();
-    RunHandler([this] { UpdateMenus(); });
+    RunHandler([this] {
+        ClearRunningTexts();
+        UpdateMenus();
+    });
+}
+
+// A status text that ends in "..." says that work is running; once the outermost command is over,
+// whichever way it ended (a failure passed out of it, a frozen ACT!), none is.
+void frmHaupt::ClearRunningTexts()
+{
+    const auto running = [](const QString &text) { return text.endsWith(QLatin1String("...")); };
+    if (running(m_statusPanel->text()))
+        m_statusPanel->setText(QString());
+    for (InfoZoomControl *control : {m_infoZoomKontakt, m_infoZoomExtra})
+        if (running(control->Table()->StatusText()))
+            control->Table()->setStatusText(QString());
 }
 
 void frmHaupt::ReportCommandFailure(const std::exception_ptr &failure)

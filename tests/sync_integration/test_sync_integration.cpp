@@ -226,6 +226,9 @@ TEST_F(LinkedTablesBesideACT, AFrozenActIsOneMessageAfterOneWaitWhichTheCancelPa
     run("mnuACTSuche");
     EXPECT_LT(timer.elapsed(), 2 * kTimeoutMs);
     EXPECT_FALSE(ui.records().last().text.contains(QStringLiteral("org.freedesktop")));
+    // Nothing runs any more, so no running text stays.
+    EXPECT_EQ(window->StatusPanel()->text(), QString());
+    EXPECT_EQ(window->InfoZoomKontakt()->Table()->StatusText(), QString());
 
     QTimer::singleShot(300, window.get(), [this] { window->StatusBar_PanelClick(QStringLiteral("Abbruch")); });
     ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Das Warten auf die Antwort wurde abgebrochen."));
