@@ -7,7 +7,6 @@
 
 #include <benchmark/benchmark.h>
 
-
 namespace {
 
 using adobench::connectionString;

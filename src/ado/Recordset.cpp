@@ -41,6 +41,45 @@ SQLUINTEGER getDataExtensions(SQLHDBC dbc)
     return extensions;
 }
 
+// SQLite gives a column of an expression no type of its own: its driver describes such a column by
+// the value in the current row, so a prepared statement's description would call it text.
+bool typesColumnsByValue(SQLHDBC dbc)
+{
+    SQLWCHAR name[64] = {};
+    SQLSMALLINT length = 0;
+    if (!odbcSucceeded(SQLGetInfoW(dbc, SQL_DBMS_NAME, name, sizeof name, &length)))
+        return false;
+    return fromOdbcText(name, qMin<qsizetype>(length / qsizetype(sizeof(SQLWCHAR)), 63)) == QLatin1String("SQLite");
+}
+
+void execute(SQLHSTMT statement, const QString &source)
+{
+    const SQLRETURN rc = SQLExecDirectW(statement, odbcText(source), SQLINTEGER(source.size()));
+    if (!odbcSucceeded(rc) && rc != SQL_NO_DATA)
+        raiseOdbcError(SQL_HANDLE_STMT, statement);
+}
+
+// The columns of source without its rows. Most drivers describe a prepared statement as the server
+// will answer it, so nothing runs; SQL_ATTR_MAX_ROWS cannot stand in, as drivers that take the whole
+// result at once (PostgreSQL's) ignore it. Where the columns take their types from the rows (SQLite,
+// whose driver steps one row at a time and so stops after the first), where the driver describes
+// nothing before the statement runs, and for a command, the statement runs with one row at most.
+std::vector<ColumnInfo> describeColumns(SQLHDBC dbc, SQLHSTMT statement, const QString &source)
+{
+    OdbcResultReader reader(statement, getDataExtensions(dbc));
+    if (!typesColumnsByValue(dbc)) {
+        if (!odbcSucceeded(SQLPrepareW(statement, odbcText(source), SQLINTEGER(source.size()))))
+            raiseOdbcError(SQL_HANDLE_STMT, statement);
+        SQLSMALLINT count = 0;
+        if (odbcSucceeded(SQLNumResultCols(statement, &count)) && count > 0)
+            return reader.describe();
+        SQLFreeStmt(statement, SQL_CLOSE);
+    }
+    SQLSetStmtAttr(statement, SQL_ATTR_MAX_ROWS, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
+    execute(statement, source);
+    return reader.describe();
+}
+
 } // namespace
 
 Recordset::Recordset() = default;
@@ -69,25 +108,16 @@ void Recordset::open(const QString &source, Connection *activeConnection, bool f
     }
     auto dbc = static_cast<SQLHDBC>(m_connection->handle());
     StatementHandle statement(dbc);
-    // Drivers that read the whole result when the statement runs (SQLite's, PostgreSQL's) then
-    // read one row; the columns are described as for the full result. A driver that cannot limit
-    // the rows runs the statement as it is.
-    if (!fetchRows)
-        SQLSetStmtAttr(statement.get(), SQL_ATTR_MAX_ROWS, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
-    const SQLRETURN rc = SQLExecDirectW(statement.get(), odbcText(source), SQLINTEGER(source.size()));
-    if (!odbcSucceeded(rc) && rc != SQL_NO_DATA)
-        raiseOdbcError(SQL_HANDLE_STMT, statement.get());
-
     auto data = std::make_unique<RecordsetData>();
-    {
+    if (fetchRows) {
+        execute(statement.get(), source);
         OdbcResultReader reader(statement.get(), getDataExtensions(dbc));
         data->columns = reader.describe();
-        if (fetchRows) {
-            data->values = reader.readAll();
-        } else {
-            for (const ColumnInfo &column : data->columns)
-                data->values.emplace_back(column.kind);
-        }
+        data->values = reader.readAll();
+    } else {
+        data->columns = describeColumns(dbc, statement.get(), source);
+        for (const ColumnInfo &column : data->columns)
+            data->values.emplace_back(column.kind);
     }
     data->recordCount = data->values.empty() ? 0 : data->values.front().size();
     m_data = std::move(data);

@@ -30,8 +30,8 @@ public:
     // open connection, and the driver's error for a query it refuses.
     void Open(const QString &source, Connection *activeConnection = nullptr, int cursorType = adOpenStatic,
               int lockType = adLockReadOnly, long options = -1);
-    // Runs source and learns its columns from the result's description without fetching a row:
-    // Fields are known, the recordset holds no records. Errors as Open.
+    // Learns the columns of source without fetching its rows: Fields are known, the recordset holds
+    // no records. Errors as Open.
     void OpenColumns(const QString &source, Connection *activeConnection = nullptr);
     // Error 3704 when not open.
     void Close();

@@ -64,10 +64,8 @@ adotest::PostgresServer *PostgresOdbc::s_server = nullptr;
 bool PostgresOdbc::s_ready = false;
 QString PostgresOdbc::s_skipReason;
 
-TEST_F(PostgresOdbc, ReportsAdoTypesAndDecimalScales)
+TEST_F(PostgresOdbc, ReportsAdoTypesAndDecimalScalesWithTheRowsAndFromThePreparedQuery)
 {
-    Recordset rs;
-    rs.Open(QStringLiteral("SELECT * FROM werte"), &m_connection, adOpenStatic, adLockReadOnly);
     struct Expected
     {
         const char *name;
@@ -84,13 +82,32 @@ TEST_F(PostgresOdbc, ReportsAdoTypesAndDecimalScales)
         {"text2", adVarWChar, 255}, {"zeichen", adWChar, 255},
         {"kennung", adGUID, 255},   {"daten", adLongVarBinary, 255},
     };
-    ASSERT_EQ(rs.Fields().Count(), int(std::size(expected)));
-    for (int i = 0; i < rs.Fields().Count(); ++i) {
-        const Field &field = rs.Fields().Item(i);
-        EXPECT_EQ(field.Name(), QLatin1String(expected[i].name));
-        EXPECT_EQ(field.Type(), expected[i].type) << expected[i].name;
-        EXPECT_EQ(field.NumericScale(), expected[i].scale) << expected[i].name;
+    for (const bool columnsOnly : {false, true}) {
+        SCOPED_TRACE(columnsOnly ? "OpenColumns" : "Open");
+        Recordset rs;
+        if (columnsOnly)
+            rs.OpenColumns(QStringLiteral("SELECT * FROM werte"), &m_connection);
+        else
+            rs.Open(QStringLiteral("SELECT * FROM werte"), &m_connection, adOpenStatic, adLockReadOnly);
+        ASSERT_EQ(rs.Fields().Count(), int(std::size(expected)));
+        for (int i = 0; i < rs.Fields().Count(); ++i) {
+            const Field &field = rs.Fields().Item(i);
+            EXPECT_EQ(field.Name(), QLatin1String(expected[i].name));
+            EXPECT_EQ(field.Type(), expected[i].type) << expected[i].name;
+            EXPECT_EQ(field.NumericScale(), expected[i].scale) << expected[i].name;
+        }
     }
+}
+
+TEST_F(PostgresOdbc, OpenColumnsDescribesTheQueryWithoutRunningIt)
+{
+    Recordset rs;
+    // Running the query fails at its third row; describing it does not.
+    rs.OpenColumns(QStringLiteral("SELECT n, 10 / (3 - n) AS teil FROM generate_series(1, 3) AS n"), &m_connection);
+    ASSERT_EQ(rs.Fields().Count(), 2);
+    EXPECT_EQ(rs.Fields().Item(1).Name(), QStringLiteral("teil"));
+    EXPECT_EQ(rs.Fields().Item(1).Type(), adInteger);
+    EXPECT_EQ(rs.RecordCount(), 0);
 }
 
 TEST_F(PostgresOdbc, ReadsValuesOfEveryKind)
@@ -143,16 +160,24 @@ TEST_F(PostgresOdbc, BlockFetchKeepsEveryRowInOrder)
 
 TEST_F(PostgresOdbc, SyntaxErrorCarriesTheServersDiagnosticsAndACorrectedQueryRuns)
 {
-    Recordset rs;
-    try {
-        rs.Open(QStringLiteral("SELEC ganz FROM werte"), &m_connection);
-        FAIL() << "the query ran";
-    } catch (const platform::VbError &error) {
-        EXPECT_EQ(error.number(), kErrErrorsInCommand);
-        EXPECT_TRUE(error.description().contains(QLatin1String("syntax error"))) << error.description().toStdString();
-        EXPECT_TRUE(error.description().contains(QLatin1String("42601")));
+    for (const bool columnsOnly : {false, true}) {
+        SCOPED_TRACE(columnsOnly ? "OpenColumns" : "Open");
+        Recordset rs;
+        try {
+            if (columnsOnly)
+                rs.OpenColumns(QStringLiteral("SELEC ganz FROM werte"), &m_connection);
+            else
+                rs.Open(QStringLiteral("SELEC ganz FROM werte"), &m_connection);
+            FAIL() << "the query ran";
+        } catch (const platform::VbError &error) {
+            EXPECT_EQ(error.number(), kErrErrorsInCommand);
+            EXPECT_TRUE(error.description().contains(QLatin1String("syntax error")))
+                << error.description().toStdString();
+            EXPECT_TRUE(error.description().contains(QLatin1String("42601")));
+        }
+        EXPECT_FALSE(rs.isOpen());
     }
-    EXPECT_FALSE(rs.isOpen());
+    Recordset rs;
     rs.Open(QStringLiteral("SELECT ganz FROM werte WHERE ganz = 7"), &m_connection);
     EXPECT_EQ(rs.RecordCount(), 1);
 }
