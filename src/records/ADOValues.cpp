@@ -185,7 +185,9 @@ QVariant decimalNumber(const QVariant &value)
     const std::optional<double> number = numberOf(value);
     if (!number)
         return -1;
-    return DecimalValue(QString::number(*number, 'g', 17));
+    // Rounded to two places as the binary number it is (halves away from zero), then written like an
+    // exact number.
+    return decimalText(partsOf(QString::number(*number, 'f', 2)), true);
 }
 
 // A date-time of the calendar only: no time zone is asked (a plain local date-time costs a look at

@@ -58,7 +58,7 @@ private:
     // With columnsOnly the query runs for its columns alone; no row is fetched.
     bool OpenRecordset(bool columnsOnly = false);
     void closeRecordset();
-    // Steps 7 to 9 of ShowData; false when the user cancelled.
+    // Steps 7 to 9 of ShowData; false when the user cancelled or reading the rows failed (reported).
     bool transferRows();
     void endWithCancel();
 

@@ -33,7 +33,7 @@ protected:
                 " 'a0eebc99-9c0b-4ef8-bb6d-6bb9bd380a11', '\\x00ff');"
                 "INSERT INTO werte DEFAULT VALUES;"
                 "CREATE TABLE reihen AS SELECT n, 'Zeile ' || n AS beschreibung, repeat('x', n % 50) AS lang"
-                " FROM generate_series(1, 1000) AS n;"),
+                " FROM generate_series(1, 10000) AS n;"),
             &output);
         if (!s_ready)
             s_skipReason = QStringLiteral("could not create the test tables: ") + output;
@@ -147,7 +147,7 @@ TEST_F(PostgresOdbc, BlockFetchKeepsEveryRowInOrder)
 {
     Recordset rs;
     rs.Open(QStringLiteral("SELECT lang, n, beschreibung FROM reihen ORDER BY n"), &m_connection);
-    ASSERT_EQ(rs.RecordCount(), 1000);
+    ASSERT_EQ(rs.RecordCount(), 10000);
     EXPECT_EQ(rs.Fields().Item(0).Name(), QStringLiteral("lang"));
     int expected = 1;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++expected) {
@@ -155,7 +155,7 @@ TEST_F(PostgresOdbc, BlockFetchKeepsEveryRowInOrder)
         ASSERT_EQ(rs.Fields().Item(2).Value().toString(), QStringLiteral("Zeile %1").arg(expected));
         ASSERT_EQ(rs.Fields().Item(0).Value().toString(), QString(expected % 50, QLatin1Char('x')));
     }
-    EXPECT_EQ(expected, 1001);
+    EXPECT_EQ(expected, 10001);
 }
 
 TEST_F(PostgresOdbc, SyntaxErrorCarriesTheServersDiagnosticsAndACorrectedQueryRuns)

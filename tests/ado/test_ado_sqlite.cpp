@@ -2,6 +2,7 @@
 #include "SqliteFile.h"
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
+#include "ado/FetchedRows.h"
 #include "ado/OdbcCatalog.h"
 #include "ado/Recordset.h"
 
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTime>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace ado;
 
@@ -228,15 +230,42 @@ TEST_F(SqliteOdbc, BadQueryGivesDiagnosticsAndTheConnectionStaysUsable)
 
 TEST_F(SqliteOdbc, RowsStayReadableAfterTheConnectionCloses)
 {
+    // Rows of several blocks, so that closing meets them still being read.
+    const QString manyRows = QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) SELECT i FROM n");
+    Recordset broken;
+    broken.Open(manyRows, &m_connection);
+    broken.Close();
     Recordset rs;
-    rs.Open(QStringLiteral("SELECT id FROM kunden WHERE id = 1"), &m_connection);
+    rs.Open(manyRows, &m_connection);
     m_connection.Close();
-    EXPECT_EQ(rs.Fields().Item(0).Value().toInt(), 1);
+    ASSERT_EQ(rs.RecordCount(), 10000);
+    qlonglong sum = 0;
+    for (; !rs.Eof(); rs.MoveNext())
+        sum += rs.Fields().Item(0).Value().toLongLong();
+    EXPECT_EQ(sum, 10000LL * 10001 / 2);
     EXPECT_EQ(errorNumberOf([&] {
                   rs.Close();
                   rs.Open(QStringLiteral("SELECT 1"), &m_connection);
               }),
               kErrInvalidConnection);
+}
+
+TEST(FetchedRows, ARowAfterAFailedReadRaisesTheFailureAndOneAfterTheEndError3021)
+{
+    for (const bool failed : {true, false}) {
+        FetchedRows rows(2 * FetchedRows::kBlockRows);
+        std::vector<ColumnData> block{ColumnData(ColumnData::Kind::Text)};
+        for (qsizetype i = 0; i < FetchedRows::kBlockRows; ++i)
+            block[0].appendText(QString::number(i));
+        std::thread reader([&] {
+            rows.add(std::move(block));
+            rows.finish(failed ? std::make_exception_ptr(platform::VbError(42, QStringLiteral("kaputt"))) : nullptr);
+        });
+        EXPECT_EQ(rows.value(0, FetchedRows::kBlockRows - 1).toLongLong(), FetchedRows::kBlockRows - 1);
+        EXPECT_EQ(errorNumberOf([&] { rows.value(0, FetchedRows::kBlockRows); }), failed ? 42 : kErrNoCurrentRecord);
+        reader.join();
+    }
 }
 
 TEST_F(SqliteOdbc, ObjectStateErrorsAreAdoErrors)
