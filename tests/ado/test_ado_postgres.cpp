@@ -1,5 +1,6 @@
 // The ODBC layer against PostgreSQL's ODBC driver on a private server: decimal scales, wide texts,
 // block fetches and errors with the server's diagnostics.
+#include "ExpectedColumns.h"
 #include "PostgresServer.h"
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
@@ -66,22 +67,6 @@ QString PostgresOdbc::s_skipReason;
 
 TEST_F(PostgresOdbc, ReportsAdoTypesAndDecimalScalesWithTheRowsAndFromThePreparedQuery)
 {
-    struct Expected
-    {
-        const char *name;
-        DataTypeEnum type;
-        int scale;
-    };
-    const Expected expected[] = {
-        {"ganz", adInteger, 0},     {"klein", adSmallInt, 0},
-        {"gross", adBigInt, 0},     {"einfach", adSingle, 255},
-        {"doppelt", adDouble, 255}, {"zahl0", adNumeric, 0},
-        {"zahl2", adNumeric, 2},    {"tag", adDBDate, 255},
-        {"uhrzeit", adDBTime, 255}, {"zeitpunkt", adDBTimeStamp, 255},
-        {"ja", adBoolean, 255},     {"text1", adLongVarWChar, 255},
-        {"text2", adVarWChar, 255}, {"zeichen", adWChar, 255},
-        {"kennung", adGUID, 255},   {"daten", adLongVarBinary, 255},
-    };
     for (const bool columnsOnly : {false, true}) {
         SCOPED_TRACE(columnsOnly ? "OpenColumns" : "Open");
         Recordset rs;
@@ -89,13 +74,22 @@ TEST_F(PostgresOdbc, ReportsAdoTypesAndDecimalScalesWithTheRowsAndFromThePrepare
             rs.OpenColumns(QStringLiteral("SELECT * FROM werte"), &m_connection);
         else
             rs.Open(QStringLiteral("SELECT * FROM werte"), &m_connection, adOpenStatic, adLockReadOnly);
-        ASSERT_EQ(rs.Fields().Count(), int(std::size(expected)));
-        for (int i = 0; i < rs.Fields().Count(); ++i) {
-            const Field &field = rs.Fields().Item(i);
-            EXPECT_EQ(field.Name(), QLatin1String(expected[i].name));
-            EXPECT_EQ(field.Type(), expected[i].type) << expected[i].name;
-            EXPECT_EQ(field.NumericScale(), expected[i].scale) << expected[i].name;
-        }
+        adotest::expectColumns(rs, {{"ganz", adInteger, 0},
+                                    {"klein", adSmallInt, 0},
+                                    {"gross", adBigInt, 0},
+                                    {"einfach", adSingle, 255},
+                                    {"doppelt", adDouble, 255},
+                                    {"zahl0", adNumeric, 0},
+                                    {"zahl2", adNumeric, 2},
+                                    {"tag", adDBDate, 255},
+                                    {"uhrzeit", adDBTime, 255},
+                                    {"zeitpunkt", adDBTimeStamp, 255},
+                                    {"ja", adBoolean, 255},
+                                    {"text1", adLongVarWChar, 255},
+                                    {"text2", adVarWChar, 255},
+                                    {"zeichen", adWChar, 255},
+                                    {"kennung", adGUID, 255},
+                                    {"daten", adLongVarBinary, 255}});
     }
 }
 

@@ -1,4 +1,5 @@
 // The ODBC layer against the SQLite ODBC driver: types, values, cursor movement and errors.
+#include "ExpectedColumns.h"
 #include "SqliteFile.h"
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
@@ -68,25 +69,18 @@ TEST_F(SqliteOdbc, ReportsAdoTypesAndScales)
 {
     Recordset rs;
     rs.Open(QStringLiteral("SELECT * FROM kunden"), &m_connection, adOpenStatic, adLockReadOnly);
-    struct Expected
-    {
-        const char *name;
-        DataTypeEnum type;
-        int scale;
-    };
-    const Expected expected[] = {
-        {"id", adInteger, 0},          {"klein", adSmallInt, 0},        {"gross", adBigInt, 0},
-        {"preis", adDouble, 255},      {"betrag", adDouble, 255},       {"geboren", adDBDate, 255},
-        {"termin", adDBTime, 255},     {"erfasst", adDBTimeStamp, 255}, {"aktiv", adBoolean, 255},
-        {"notiz", adLongVarChar, 255}, {"kurz", adVarChar, 255},        {"bild", adBinary, 255},
-    };
-    ASSERT_EQ(rs.Fields().Count(), int(std::size(expected)));
-    for (int i = 0; i < rs.Fields().Count(); ++i) {
-        const Field &field = rs.Fields().Item(i);
-        EXPECT_EQ(field.Name(), QLatin1String(expected[i].name));
-        EXPECT_EQ(field.Type(), expected[i].type) << expected[i].name;
-        EXPECT_EQ(field.NumericScale(), expected[i].scale) << expected[i].name;
-    }
+    adotest::expectColumns(rs, {{"id", adInteger, 0},
+                                {"klein", adSmallInt, 0},
+                                {"gross", adBigInt, 0},
+                                {"preis", adDouble, 255},
+                                {"betrag", adDouble, 255},
+                                {"geboren", adDBDate, 255},
+                                {"termin", adDBTime, 255},
+                                {"erfasst", adDBTimeStamp, 255},
+                                {"aktiv", adBoolean, 255},
+                                {"notiz", adLongVarChar, 255},
+                                {"kurz", adVarChar, 255},
+                                {"bild", adBinary, 255}});
 }
 
 TEST_F(SqliteOdbc, ReadsValuesOfEveryKind)
