@@ -3,6 +3,8 @@
 // private PostgreSQL server into a fresh table, and isql fetching the same query to /dev/null in the
 // same run.
 #include "AdoBenchPostgres.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
 #include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
 #include "platform/ScriptedUi.h"
@@ -141,6 +143,26 @@ void BM_PostgresSetADOFieldsLimit1(benchmark::State &state)
                  query.isEmpty() ? query : query + QStringLiteral(" LIMIT 1"));
 }
 BENCHMARK(BM_PostgresSetADOFieldsLimit1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// The columns of the million rows on a connection already open: SetADOFields without the
+// server's start of a session, which a loaded machine makes the larger part.
+void BM_PostgresOpenColumns1Mx20(benchmark::State &state)
+{
+    const QString query = adobench::postgresMillionRowsQuery();
+    if (query.isEmpty()) {
+        state.SkipWithError("no data source");
+        return;
+    }
+    ado::Connection connection;
+    connection.Open(adobench::postgresConnectionString());
+    for (auto _ : state) {
+        ado::Recordset rs;
+        rs.OpenColumns(query, &connection);
+        if (rs.Fields().Count() != 20)
+            state.SkipWithError("columns missing");
+    }
+}
+BENCHMARK(BM_PostgresOpenColumns1Mx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 void BM_PostgresIsqlToDevNull(benchmark::State &state)
 {
