@@ -216,7 +216,8 @@ MemoFile &DbfTable::memoFile() const
         const QString memoPath = m_memoPath.isEmpty() ? MemoFile::find(path()) : m_memoPath;
         if (memoPath.isEmpty())
             throw DbfError(DbfError::Kind::MemoMissing, path(),
-                           QStringLiteral("es gibt keine Datei %1").arg(MemoFile::defaultPath(path(), MemoFile::Format::FoxPro)));
+                           QStringLiteral("es gibt keine Datei \"%1\"")
+                               .arg(MemoFile::defaultPath(path(), MemoFile::Format::FoxPro)));
         auto memo = std::make_unique<MemoFile>();
         memo->open(memoPath, LockedFile::Mode::Read);
         m_memo = std::move(memo);

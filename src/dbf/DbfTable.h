@@ -61,6 +61,9 @@ public:
     // The same bytes without a copy, valid until the next memo read, refresh() or record().
     QByteArrayView memoView(quint32 block) const;
     QString memoPath() const { return m_memoPath; }
+    // Opens the memo file now, so that a read that takes memos learns before its first record that
+    // the file is missing or cannot be read. Throws DbfError as memo() would.
+    void openMemoFile() const { memoFile(); }
 
 private:
     void readHeader();

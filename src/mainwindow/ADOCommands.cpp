@@ -2,6 +2,7 @@
 #include "ADOCommands.h"
 
 #include "LowerTableCommands.h"
+#include "ReadCommandStatus.h"
 #include "StatusBarPanel.h"
 #include "frmHaupt.h"
 #include "modHaupt.h"
@@ -114,13 +115,14 @@ records::clADODaten *ADOCommands::PrepareReread(frmHaupt &window)
 
 void ADOCommands::mnuUpdateADOData_Click(frmHaupt &window)
 {
-    window.SetStatusBarText(kRereadStart);
+    StartText status(window, kRereadStart, kRereadFailed);
     records::clADODaten *ado = PrepareReread(window);
     if (!ado) {
         window.SetStatusBarText(kRereadFailed);
         window.UpdateMenus();
         return;
     }
+    status.watch(ado);
     window.EnableControls(false, false);
     if (!ado->SetADOFields()) {
         window.EnableControls(true, false);
@@ -128,16 +130,10 @@ void ADOCommands::mnuUpdateADOData_Click(frmHaupt &window)
         window.UpdateMenus();
         return;
     }
-    try {
-        ado->ShowData();
-    } catch (...) {
-        // The command runner reports the error and enables the window again.
-        window.SetStatusBarText(kRereadFailed);
-        throw;
-    }
+    ado->ShowData();
     RecordReread(window, *ado);
     window.EnableControls(true, false);
-    window.SetStatusBarText(kRereadDone);
+    window.SetStatusBarText(ReadEndText(*ado, kRereadDone, kRereadFailed));
     window.UpdateMenus();
 }
 

@@ -3,6 +3,7 @@
 #include "GroupCommands.h"
 
 #include "LowerTableCommands.h"
+#include "ReadCommandStatus.h"
 #include "StatusBarPanel.h"
 #include "frmHaupt.h"
 #include "modHaupt.h"
@@ -134,25 +135,28 @@ void GroupCommands::mnuChangeGroupFields_Click(frmHaupt &window)
                                             "Bereits abgeleitete Attribute in den Gruppendaten gehen dabei verloren.");
     if (gruppen && gruppen->SelectFields(true) &&
         platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
-            platform::MsgAnswer::Yes) {
-        window.SetStatusBarText(kRereadStart);
-        window.ResetInfoZoom(window.InfoZoomExtra());
-        if (!initGroups(window, *gruppen)) {
-            window.SetStatusBarText(kRereadFailed);
-        } else {
-            window.EnableControls(false, false);
-            gruppen->ShowData();
-            project::clFOX &fox = modHaupt::Projekt->FOXGruppen();
-            fox.setDatum(gruppen->DateOfData());
-            fox.setSyncFeldName(gruppen->SyncFieldName());
-            fox.setUniqueIDFeldName(gruppen->UniqueIDFieldName());
-            window.UpdateDatenuebersicht();
-            window.InfoZoomExtra()->SetFocus();
-            window.EnableControls(true, false);
-            window.SetStatusBarText(kRereadDone);
-        }
-    }
+            platform::MsgAnswer::Yes)
+        rereadChosenGroups(window, *gruppen);
     window.UpdateMenus();
+}
+
+// The table is emptied only for a read that can take place.
+void GroupCommands::rereadChosenGroups(frmHaupt &window, records::clGruppen &gruppen)
+{
+    StartText status(window, kRereadStart, kRereadFailed);
+    status.watch(&gruppen);
+    if (!gruppen.SourceFilesReadable()) {
+        window.SetStatusBarText(kRereadFailed);
+        return;
+    }
+    window.ResetInfoZoom(window.InfoZoomExtra());
+    if (!initGroups(window, gruppen)) {
+        window.SetStatusBarText(kRereadFailed);
+        return;
+    }
+    window.EnableControls(false, false);
+    gruppen.ShowData();
+    LowerTableCommands::RecordReread(window, Kind(window, false), gruppen);
 }
 
 void GroupCommands::mnuZoomMaingroups_Click(frmHaupt &window)

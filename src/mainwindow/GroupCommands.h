@@ -32,6 +32,8 @@ public:
     static records::clGruppen *Gruppen();
 
 private:
+    // The groups read anew with the fields just chosen.
+    static void rereadChosenGroups(frmHaupt &window, records::clGruppen &gruppen);
     static void zoom(frmHaupt &window, bool toMainGroup);
 };
 

@@ -1,6 +1,7 @@
 // The shared frames of the lower table's read and re-read commands.
 #include "LowerTableCommands.h"
 
+#include "ReadCommandStatus.h"
 #include "StatusBarPanel.h"
 #include "frmHaupt.h"
 #include "modHaupt.h"
@@ -27,27 +28,15 @@ void offerSave(frmHaupt &window, const LowerKind &kind)
     const QString shown = window.InfoZoomExtra()->Tag();
     if (!kind.saveQuestionFirst || shown.isEmpty() || shown == kind.tag || !modHaupt::Projekt->IsChanged())
         return;
-    const QString question =
-        QStringLiteral("Sollen zuvor die Änderungen im Projekt \"%1\" gespeichert werden?").arg(modHaupt::Projekt->Name());
-    if (askYesNo(question))
+    if (askYesNo(SaveChangesQuestion()))
         window.RunNestedCommand(QStringLiteral("mnuSaveProject"));
 }
 
-// A failure that escapes the record class leaves the kind's failure text behind it; the
-// command runner reports the error itself and enables the window again.
-template <typename Step> void runGuarded(frmHaupt &window, const QString &failedText, Step step)
-{
-    try {
-        step();
-    } catch (...) {
-        window.SetStatusBarText(failedText);
-        throw;
-    }
-}
-
+// A failure that escapes the record class leaves the kind's failure text behind it; the command
+// runner reports the error itself and enables the window again.
 void loadStoredTable(frmHaupt &window, const LowerKind &kind, const QString &file)
 {
-    window.SetStatusBarText(kind.loadingText);
+    const StartText status(window, kind.loadingText, kind.loadFailedText);
     kind.variable->reset();
     window.ResetInfoZoom(window.InfoZoomExtra());
     *kind.variable = kind.create();
@@ -57,11 +46,9 @@ void loadStoredTable(frmHaupt &window, const LowerKind &kind, const QString &fil
         return;
     }
     window.EnableControls(false, false);
-    runGuarded(window, kind.loadFailedText, [&] {
-        if (kind.setUpFields)
-            kind.setUpFields(record);
-        kind.loadData(record, file);
-    });
+    if (kind.setUpFields)
+        kind.setUpFields(record);
+    kind.loadData(record, file);
     const project::clFOX &fox = kind.descriptor();
     record.setDateOfData(fox.Datum());
     record.setSyncFieldName(fox.SyncFeldName());
@@ -96,10 +83,19 @@ void LowerTableCommands::Read(frmHaupt &window, const LowerKind &kind)
 
 void LowerTableCommands::Reread(frmHaupt &window, const LowerKind &kind)
 {
-    window.SetStatusBarText(kind.rereadStartText);
+    StartText status(window, kind.rereadStartText, kind.rereadFailedText);
+    // The object of the table on screen knows the files its kind is read from: when one cannot be
+    // read, the table stays as it is, object and all.
+    records::RecordClassBase *shown = kind.variable->get();
+    if (shown && window.InfoZoomExtra()->Tag() == kind.tag && !shown->SourceFilesReadable()) {
+        window.SetStatusBarText(kind.rereadFailedText);
+        window.UpdateMenus();
+        return;
+    }
     kind.variable->reset();
     *kind.variable = kind.create();
     records::RecordClassBase &record = **kind.variable;
+    status.watch(&record);
     if (!kind.init(record)) {
         window.SetStatusBarText(kind.rereadFailedText);
         window.UpdateMenus();
@@ -110,16 +106,23 @@ void LowerTableCommands::Reread(frmHaupt &window, const LowerKind &kind)
         return;
     }
     window.EnableControls(false, false);
-    runGuarded(window, kind.rereadFailedText, [&] { kind.showData(record); });
-    project::clFOX &fox = kind.descriptor();
-    fox.setDatum(record.DateOfData());
-    fox.setSyncFeldName(record.SyncFieldName());
-    fox.setUniqueIDFeldName(record.UniqueIDFieldName());
-    window.UpdateDatenuebersicht();
-    window.InfoZoomExtra()->SetFocus();
-    window.EnableControls(true, false);
-    window.SetStatusBarText(kind.rereadDoneText);
+    kind.showData(record);
+    RecordReread(window, kind, record);
     window.UpdateMenus();
+}
+
+void LowerTableCommands::RecordReread(frmHaupt &window, const LowerKind &kind, const records::RecordClassBase &record)
+{
+    if (ReadTookPlace(record)) {
+        project::clFOX &fox = kind.descriptor();
+        fox.setDatum(record.DateOfData());
+        fox.setSyncFeldName(record.SyncFieldName());
+        fox.setUniqueIDFeldName(record.UniqueIDFieldName());
+        window.UpdateDatenuebersicht();
+        window.InfoZoomExtra()->SetFocus();
+    }
+    window.EnableControls(true, false);
+    window.SetStatusBarText(ReadEndText(record, kind.rereadDoneText, kind.rereadFailedText));
 }
 
 } // namespace mainwindow

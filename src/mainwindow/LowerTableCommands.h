@@ -55,6 +55,10 @@ public:
     // table (which is not emptied first) and its date, sync and unique-ID attribute go into the
     // descriptor, which marks the project changed.
     static void Reread(frmHaupt &window, const LowerKind &kind);
+    // The end of a re-read once the record object's ShowData returned: unless the read's files could
+    // not be read, the descriptor takes its date, sync and unique-ID attribute and the overview is
+    // refilled; the window is enabled again and the status line says how the read ended.
+    static void RecordReread(frmHaupt &window, const LowerKind &kind, const records::RecordClassBase &record);
 
     // The question that offers to read a kind anew, with the recorded path when its file is gone.
     static QString ReadAnewQuestion(const LowerKind &kind, const QString &recordedFile);

@@ -54,14 +54,7 @@ template <typename RecordClass>
 std::function<bool(records::RecordClassBase &)> NotesSalesCommands::setUpFields(const QString &failedText)
 {
     return [this, failedText](records::RecordClassBase &record) {
-        try {
-            static_cast<RecordClass &>(record).SetACTFields();
-        } catch (...) {
-            // A table file that cannot be opened: the command reports the error, the status bar
-            // does not go on saying that the data are being read.
-            m_window.SetStatusBarText(failedText);
-            throw;
-        }
+        static_cast<RecordClass &>(record).SetACTFields();
         // Without a database nothing is read: recording that as a read would empty the
         // descriptor's attribute names and report success.
         if (record.FieldCount() > 0)

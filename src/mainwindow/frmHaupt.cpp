@@ -1,6 +1,7 @@
 // The main window's construction, load and unload, and the services every command uses.
 #include "frmHaupt.h"
 
+#include "ReadCommandStatus.h"
 #include "SplitterBar.h"
 #include "StatusBarPanel.h"
 #include "WindowGeometry.h"
@@ -168,8 +169,7 @@ void frmHaupt::Form_Unload()
 {
     project::clProjekt *projekt = modHaupt::Projekt.get();
     if (projekt && projekt->IsChanged()) {
-        const QString question =
-            QStringLiteral("Sollen zuvor die Änderungen im Projekt \"%1\" gespeichert werden?").arg(projekt->Name());
+        const QString question = SaveChangesQuestion();
         if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
             platform::MsgAnswer::Yes)
             RunNestedCommand(QStringLiteral("mnuSaveProject"));

@@ -2,6 +2,7 @@
 #include "frmHaupt.h"
 #include "modHaupt.h"
 
+#include "ReadCommandStatus.h"
 #include "StatusBarPanel.h"
 #include "platform/UiServices.h"
 #include "project/clProjekt.h"
@@ -14,6 +15,7 @@ namespace {
 
 const QString kStartText = QStringLiteral("Die Kontaktdaten werden neu aus der ACT!-Datenbank eingelesen...");
 const QString kDoneText = QStringLiteral("Die Kontaktdaten wurden neu aus der ACT!-Datenbank eingelesen.");
+const QString kFailedText = QStringLiteral("Die Kontaktdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!");
 
 } // namespace
 
@@ -33,12 +35,11 @@ void frmHaupt::mnuUpdateContacts_Click()
         UpdateMenus();
         return;
     }
-    SetStatusBarText(kStartText);
+    StartText status(*this, kStartText, kFailedText);
+    status.watch(Kontakte());
     EnableControls(false, false);
     Kontakte()->ShowData();
     RecordContactsRead();
-    EnableControls(true, false);
-    SetStatusBarText(kDoneText);
     UpdateMenus();
 }
 
@@ -53,27 +54,37 @@ void frmHaupt::mnuChangeContactFields_Click()
                                             "Bereits abgeleitete Attribute in den Kontaktdaten gehen dabei verloren.");
     if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
         platform::MsgAnswer::Yes) {
-        SetStatusBarText(kStartText);
+        StartText status(*this, kStartText, kFailedText);
+        status.watch(Kontakte());
+        // The table is emptied only for a read that can take place.
+        if (!Kontakte()->SourceFilesReadable()) {
+            SetStatusBarText(kFailedText);
+            UpdateMenus();
+            return;
+        }
         EnableControls(false, false);
         ResetInfoZoom(m_infoZoomKontakt);
         Kontakte()->Init(m_infoZoomKontakt, m_statusPanel, m_actdbPanel);
         Kontakte()->ShowData();
         RecordContactsRead();
-        EnableControls(true, false);
-        SetStatusBarText(kDoneText);
     }
     UpdateMenus();
 }
 
-// The date and the unique-ID attribute of the read go into the contacts descriptor; the contacts
-// record no sync attribute of their own here.
+// The date and the unique-ID attribute of a read that took place go into the contacts descriptor
+// (the contacts record no sync attribute of their own here); the window is enabled again and the
+// status line says how the read ended.
 void frmHaupt::RecordContactsRead()
 {
-    project::clFOX &fox = modHaupt::Projekt->FOXKontakt();
-    fox.setDatum(Kontakte()->DateOfData());
-    fox.setUniqueIDFeldName(Kontakte()->UniqueIDFieldName());
-    UpdateDatenuebersicht();
-    m_infoZoomKontakt->SetFocus();
+    if (ReadTookPlace(*Kontakte())) {
+        project::clFOX &fox = modHaupt::Projekt->FOXKontakt();
+        fox.setDatum(Kontakte()->DateOfData());
+        fox.setUniqueIDFeldName(Kontakte()->UniqueIDFieldName());
+        UpdateDatenuebersicht();
+        m_infoZoomKontakt->SetFocus();
+    }
+    EnableControls(true, false);
+    SetStatusBarText(ReadEndText(*Kontakte(), kDoneText, kFailedText));
 }
 
 } // namespace mainwindow

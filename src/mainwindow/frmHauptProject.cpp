@@ -3,6 +3,7 @@
 #include "frmHaupt.h"
 #include "modHaupt.h"
 
+#include "ReadCommandStatus.h"
 #include "StatusBarPanel.h"
 #include "platform/UiServices.h"
 #include "project/clFileDialog.h"
@@ -49,8 +50,7 @@ void frmHaupt::AskToSaveChanges()
 {
     if (!modHaupt::Projekt->IsChanged())
         return;
-    const QString question = QStringLiteral("Sollen zuvor die Änderungen im Projekt %1 gespeichert werden?")
-                                 .arg(quoted(modHaupt::Projekt->Name()));
+    const QString question = SaveChangesQuestion();
     if (platform::ui().msgBox(question, platform::MsgIcon::Question, platform::MsgButtons::YesNo) ==
         platform::MsgAnswer::Yes)
         RunNestedCommand(QStringLiteral("mnuSaveProject"));
@@ -99,8 +99,9 @@ void frmHaupt::mnuNewProject_Click()
     UpdateMenus();
 }
 
-// A new project given up, or an opened one whose contact table cannot be loaded: the program goes
-// on with the empty project, so that no save can put an empty table in place of the stored one.
+// A new project given up, or an opened one whose database does not open or whose contact table cannot
+// be loaded: the program goes on with the empty project, so that no save can put an empty table in
+// place of the stored one.
 void frmHaupt::AbandonProject()
 {
     EnableControls(true, true);
@@ -157,33 +158,37 @@ void frmHaupt::OpenProject(const QString &fileName)
     AskToSaveChanges();
     SetStatusBarText(QStringLiteral("Projekt öffnen..."));
     project::clProjekt &projekt = *modHaupt::Projekt;
-    if (projekt.OpenProjekt(fileName)) {
-        modHaupt::Kontakte = std::make_unique<records::clKontakte>();
-        ResetInfoZoom(m_infoZoomKontakt);
-        ResetInfoZoom(m_infoZoomExtra);
+    // A refused project file leaves the current project as it was, on screen and in its own files.
+    if (!projekt.OpenProjekt(fileName)) {
+        UpdateMenus();
+        SetStatusBarText(QString());
+        return;
+    }
+    modHaupt::Kontakte = std::make_unique<records::clKontakte>();
+    ResetInfoZoom(m_infoZoomKontakt);
+    ResetInfoZoom(m_infoZoomExtra);
+    // The previous project's tables are gone now: an open that fails from here ends in the empty
+    // project, so that no save can write the empty tables into the opened project's files.
+    try {
         Kontakte()->Init(m_infoZoomKontakt, m_statusPanel, m_actdbPanel);
-        if (Kontakte()->OpenDatabase(projekt.ACTDatenbank(), projekt.ACTBenutzername(), QString())) {
-            if (Kontakte()->DatabaseUser() != projekt.ACTBenutzername())
-                projekt.setACTBenutzername(Kontakte()->DatabaseUser());
-            try {
-                Kontakte()->LoadData(projekt.FOXKontakt().Datei());
-            } catch (...) {
-                AbandonProject();
-                throw;
-            }
-            Kontakte()->setUniqueIDFieldName(projekt.FOXKontakt().UniqueIDFeldName());
-            Kontakte()->setSyncFieldName(projekt.FOXKontakt().SyncFeldName());
-            Kontakte()->setDateOfData(projekt.FOXKontakt().Datum());
-            UpdateDatenuebersicht();
-            SetProjectTitle();
-            SetStatusBarText(QStringLiteral("Das Projekt %1 wurde geöffnet.").arg(quoted(projekt.Name())));
-            UpdateMenus();
+        if (!Kontakte()->OpenDatabase(projekt.ACTDatenbank(), projekt.ACTBenutzername(), QString())) {
+            AbandonProject();
             return;
         }
-        modHaupt::Kontakte.reset();
+        if (Kontakte()->DatabaseUser() != projekt.ACTBenutzername())
+            projekt.setACTBenutzername(Kontakte()->DatabaseUser());
+        Kontakte()->LoadData(projekt.FOXKontakt().Datei());
+    } catch (...) {
+        AbandonProject();
+        throw;
     }
+    Kontakte()->setUniqueIDFieldName(projekt.FOXKontakt().UniqueIDFeldName());
+    Kontakte()->setSyncFieldName(projekt.FOXKontakt().SyncFeldName());
+    Kontakte()->setDateOfData(projekt.FOXKontakt().Datum());
+    UpdateDatenuebersicht();
+    SetProjectTitle();
+    SetStatusBarText(QStringLiteral("Das Projekt %1 wurde geöffnet.").arg(quoted(projekt.Name())));
     UpdateMenus();
-    SetStatusBarText(QString());
 }
 
 void frmHaupt::mnuSaveProject_Click()
@@ -206,10 +211,10 @@ void frmHaupt::mnuSaveAsProject_Click()
     const QString oldFolder = projekt.Ordner();
     projekt.InputName(oldName);
     projekt.setOrdner(QString());
+    // The one save wrote every file; a second one would only write them again.
     if (SaveAsSteps(oldFile, oldName, oldFolder)) {
         SetStatusBarText(QStringLiteral("Das Projekt %1 wurde gespeichert.").arg(quoted(projekt.Name())));
         SetProjectTitle();
-        mnuSaveProject_Click();
         UpdateDatenuebersicht();
         UpdateMenus();
         return;

@@ -8,7 +8,10 @@
 #include "modINIFile.h"
 #include "platform/UiServices.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace project {
 
@@ -19,6 +22,34 @@ QDateTime wholeSeconds(const QDateTime &value)
     QDateTime result = value;
     result.setTime(QTime(value.time().hour(), value.time().minute(), value.time().second()));
     return result;
+}
+
+// A save writes each file beside its target first, under the target's name and a suffix of its
+// own; room for those suffixes is kept below the file system's limit of 255 bytes per name.
+constexpr qsizetype kMaxFileNameBytes = 255;
+constexpr qsizetype kSaveSuffixBytes = 32;
+
+// Why a project name cannot be the base of the project's file names ("" when it can). Names are
+// measured in the file system's bytes (UTF-8), with the longest ending a project file gets.
+QString fileNameText(const QString &name)
+{
+    const QString intro = QStringLiteral("er benennt die Dateien des Projekts und ");
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\'))
+            return intro + QStringLiteral("darf daher das Zeichen \"%1\" nicht enthalten, das Ordner trennt.").arg(c);
+        if (c.category() == QChar::Other_Control)
+            return intro + QStringLiteral("darf daher kein Steuerzeichen enthalten.");
+    }
+    if (name.startsWith(QLatin1Char('.')))
+        return intro + QStringLiteral("darf daher nicht mit einem Punkt beginnen (die Dateien wären sonst versteckt).");
+    qsizetype ending = 0;
+    for (const QString &kind : clProjekt::TableKinds())
+        ending = std::max<qsizetype>(ending, QFile::encodeName(QStringLiteral("_%1.fox").arg(kind)).size());
+    const qsizetype allowed = kMaxFileNameBytes - kSaveSuffixBytes - ending;
+    const qsizetype bytes = QFile::encodeName(name).size();
+    if (bytes > allowed)
+        return intro + QStringLiteral("ist dafür mit %1 Byte zu lang (höchstens %2 Byte).").arg(bytes).arg(allowed);
+    return {};
 }
 
 } // namespace
@@ -115,8 +146,9 @@ void clProjekt::InputName(const QString &sDefault)
     }
 }
 
-// Why the project file could not hold a project name and give it back as it was written; "" when
-// it can. The name also names the project's files, which are looked for under the name read back.
+// Why the project file could not hold a project name and give it back as it was written, or the
+// name could not name the project's files in its folder; "" when it can. The files are looked for
+// under the name read back.
 QString clProjekt::nameProblem(const QString &name, const QString &file) const
 {
     const QString intro = QStringLiteral("Der Projektname \"%1\" kann nicht verwendet werden: ").arg(name);
@@ -130,7 +162,8 @@ QString clProjekt::nameProblem(const QString &name, const QString &file) const
                                       "\"%2\" weg.")
                            .arg(first)
                            .arg(file);
-    return {};
+    const QString unusable = fileNameText(name);
+    return unusable.isEmpty() ? QString() : intro + unusable;
 }
 
 QString clProjekt::unstorableText(const QString &value, const QString &where, const QString &file)

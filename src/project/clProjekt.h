@@ -89,12 +89,13 @@ public:
     // Asks for the project folder; a cancelled dialog leaves Ordner as it was.
     void SelectOrdner();
     // Asks for the project name with sDefault proposed; the trimmed answer becomes Name unless empty.
-    // A name the project file could not give back as written is refused with a message naming the
-    // character, and asked for again.
+    // A name the project file could not give back as written, or that cannot name the project's
+    // files in their folder, is refused with a message naming the problem, and asked for again.
     void InputName(const QString &sDefault);
 
     // Reads a project file (the file dialog asks for one when file is ""). Every refusal is one
-    // exclamation box and false; fields set before a refusal keep their new values.
+    // exclamation box and false, and leaves the project as it was. An accepted file replaces all of
+    // it, the descriptors too: a kind without a table file in the new folder has none.
     bool OpenProjekt(const QString &file = QString());
     // Where a project lay before it is saved under another name or in another folder.
     struct Origin
@@ -137,6 +138,7 @@ private:
     using NewTableFiles = QList<std::pair<clFOX *, QString>>;
 
     bool refuse(const QString &message) const;
+    bool readProjectFile(const QString &file);
     bool chooseProjectFile();
     void readDescriptor(const QString &kind, clFOX &fox, const IniFileText &ini);
     QString nameProblem(const QString &name, const QString &file) const;

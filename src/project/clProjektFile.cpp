@@ -49,6 +49,24 @@ void clProjekt::setDisplayedTables(InfoZoomControl *upper, InfoZoomControl *lowe
 
 bool clProjekt::OpenProjekt(const QString &file)
 {
+    // Read into a project of its own: until the whole file was accepted, this project keeps its
+    // file, folder and name, so that no later save can write it into another project's files.
+    clProjekt opened;
+    if (!opened.readProjectFile(file))
+        return false;
+    m_name = opened.m_name;
+    m_datei = opened.m_datei;
+    m_ordner = opened.m_ordner;
+    m_actDatenbank = opened.m_actDatenbank;
+    m_actBenutzername = opened.m_actBenutzername;
+    m_fox.swap(opened.m_fox);
+    clearFlags();
+    m_isSaved = true;
+    return true;
+}
+
+bool clProjekt::readProjectFile(const QString &file)
+{
     if (!file.isEmpty()) {
         m_datei = file;
         // A file directly in the root ("/a.dlx") or without any folder is no project file.
@@ -65,6 +83,9 @@ bool clProjekt::OpenProjekt(const QString &file)
     const QString name = ini.settingString(kSection, QStringLiteral("ProjectName"), QString());
     if (name.isEmpty())
         return refuse(invalidFileText(m_datei) + QStringLiteral("\r\nEs fehlt der Projektname."));
+    // The name names the table files: "../x" would read and write them outside the folder.
+    if (const QString problem = nameProblem(name, m_datei); !problem.isEmpty())
+        return refuse(invalidFileText(m_datei) + QStringLiteral("\r\n") + problem);
     m_name = name;
 
     const QString database = ini.settingString(kSection, QStringLiteral("ACTDatabaseName"), QString());
@@ -83,8 +104,6 @@ bool clProjekt::OpenProjekt(const QString &file)
 
     for (const QString &kind : TableKinds())
         readDescriptor(kind, *FOX(kind), ini);
-    clearFlags();
-    m_isSaved = true;
     return true;
 }
 

@@ -6,8 +6,10 @@
 
 #include "ActTableSource.h"
 #include "RunningACT.h"
+#include "SourceFiles.h"
 #include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
+#include "actserver/ACTTable.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 
@@ -70,6 +72,11 @@ void ActRecordClass::ShowData()
         return;
     ActTableSource source(m_table.get());
     showDataFrame(source);
+}
+
+bool ActRecordClass::SourceFilesReadable()
+{
+    return !m_table || SourceTablesReadable(m_database.get(), {m_table->kind()}, m_fieldIDs, kind().tableName);
 }
 
 void ActRecordClass::LoadData(const QString &sFoxDatei)

@@ -39,6 +39,7 @@ public:
     void ShowData();
     // Loads a stored table file of the kind; the caller sets date and import names afterwards.
     void LoadData(const QString &sFoxDatei);
+    bool SourceFilesReadable() override;
 
 protected:
     explicit ActRecordClass(TableKind kind);

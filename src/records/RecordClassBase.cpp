@@ -4,6 +4,7 @@
 
 #include "ActFieldList.h"
 #include "DisplayOffGuard.h"
+#include "frmFelder.h"
 #include "FieldValues.h"
 #include "ReadAheadSource.h"
 #include "RunningACT.h"
@@ -13,6 +14,7 @@
 #include "infozoom/InfoZoomControl.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <functional>
 #include <optional>
 
@@ -151,8 +153,35 @@ void RecordClassBase::putValue(InfoZoomObject &row, int i, const QString &text)
     }
 }
 
+bool RecordClassBase::sourceReady()
+{
+    m_readEnd = ReadEnd::None;
+    m_recordsRead = 0;
+    m_recordsTotal = 0;
+    if (SourceFilesReadable())
+        return true;
+    m_readEnd = ReadEnd::SourceUnreadable;
+    return false;
+}
+
+QString RecordClassBase::BrokenOffText() const
+{
+    const QLocale locale;
+    return QStringLiteral("Das Einlesen der %1 wurde abgebrochen: %2 von %3 Datensätzen gelesen!")
+        .arg(m_kind.tableName, locale.toString(qlonglong(m_recordsRead)), locale.toString(qlonglong(m_recordsTotal)));
+}
+
+QString RecordClassBase::IncompleteTableText() const
+{
+    const QLocale locale;
+    return QStringLiteral("Die %1 ist unvollständig: nur %2 von %3 Datensätzen gelesen.")
+        .arg(m_kind.tableName, locale.toString(qlonglong(m_recordsRead)), locale.toString(qlonglong(m_recordsTotal)));
+}
+
 void RecordClassBase::showDataFrame(RecordSource &source)
 {
+    if (!sourceReady())
+        return;
     guardedRead([&] {
         beginShow();
         setUpAttributes();
@@ -176,6 +205,8 @@ void RecordClassBase::beginShow()
 {
     SetStatus(QStringLiteral("InfoZoom Tabelle wird erstellt..."));
     m_cancel = false;
+    // Until the read ends complete it counts as broken off, a failure that ends it included.
+    m_readEnd = ReadEnd::BrokenOff;
     if (m_izTable->Objects().Count() >= 1)
         m_izTable->DeleteAllObjects();
 }
@@ -227,6 +258,7 @@ bool RecordClassBase::transfer(RecordSource &table)
 {
     m_izTable->Refresh();
     const long n = table.RecordCount();
+    m_recordsTotal = n;
     m_izControl->setTag(m_kind.tableKind);
     table.MoveFirst();
     // The file is read on a thread of its own while this one converts and stores the values.
@@ -255,6 +287,7 @@ bool RecordClassBase::transfer(RecordSource &table)
             for (int i = 0; i < m_fieldCount; ++i)
                 putValue(row, i, values.at(i));
             written = true;
+            ++m_recordsRead;
         }
         if ((written || m_progressAfterSkipped) && r % m_kind.progressInterval == 0) {
             if (m_cancel) {
@@ -284,6 +317,8 @@ void RecordClassBase::endShow(bool complete)
 {
     SetStatus(QStringLiteral("Aktualisiere Tabellenansicht..."));
     showTable();
+    if (complete)
+        m_readEnd = ReadEnd::Complete;
     SetStatus(complete ? QStringLiteral("Fertig.") : m_kind.abortText);
 }
 
@@ -305,6 +340,29 @@ void RecordClassBase::finishLoad()
     if (!m_izTable->ViewUpdated())
         m_izControl->Table()->UpdateView();
     SetStatus(QStringLiteral("Fertig."));
+}
+
+frmFelder *RecordClassBase::filledFieldDialog(const QString &failedText)
+{
+    frmFelder::Unload();
+    frmFelder &dialog = frmFelder::instance();
+    if (!FillFieldList(dialog)) {
+        platform::ui().msgBox(failedText, platform::MsgIcon::Exclamation);
+        return nullptr;
+    }
+    if (m_izTable)
+        CheckExistingFields(dialog, m_izTable->Attributes());
+    return &dialog;
+}
+
+bool RecordClassBase::rebuildFieldsFromTable()
+{
+    frmFelder *dialog =
+        filledFieldDialog(QStringLiteral("Die Feldstruktur der ACT!-Datenbank konnte nicht eingelesen werden."));
+    if (!dialog)
+        return false;
+    BuildFieldArrays(*dialog);
+    return true;
 }
 
 const actlink::clUniqueIDConverter &RecordClassBase::converter()

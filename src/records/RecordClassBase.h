@@ -14,6 +14,7 @@
 #include <QStringList>
 #include <QVector>
 #include <QtGlobal>
+#include <exception>
 #include <memory>
 #include <optional>
 
@@ -30,6 +31,7 @@ class ACTDatabaseObject;
 namespace records {
 
 class RunningACT;
+class frmFelder;
 
 class RecordClassBase
 {
@@ -49,6 +51,27 @@ public:
     void setUniqueIDFieldName(const QString &name) { m_uniqueIDFieldName = name; }
     InfoZoomAttribute UniqueIDAttribute() const { return attributeByImportName(m_uniqueIDFieldName); }
 
+    // How the last ShowData ended: it never read (no fields set up, no ShowData yet), its files
+    // could not be read (the table untouched), it was broken off (rows so far kept), or complete.
+    enum class ReadEnd
+    {
+        None,
+        SourceUnreadable,
+        BrokenOff,
+        Complete
+    };
+    ReadEnd LastRead() const { return m_readEnd; }
+    // For a read broken off, the status text that says how far it came:
+    // "Das Einlesen der Notiztabelle wurde abgebrochen: 53 von 150 Datensätzen gelesen!"
+    QString BrokenOffText() const;
+    // The same as a line of a save question: "Die Notiztabelle ist unvollständig: nur 53 von 150
+    // Datensätzen gelesen."
+    QString IncompleteTableText() const;
+    // Whether the files the next ShowData takes its records from can be read; otherwise one message
+    // naming the first that cannot, and false. ShowData asks before it changes the table; a command
+    // asks the object of the table on screen before it replaces it.
+    virtual bool SourceFilesReadable() { return true; }
+
     const RecordKind &kind() const { return m_kind; }
     InfoZoomControl *izControl() const { return m_izControl; }
     InfoZoomTable *izTable() const { return m_izTable; }
@@ -67,6 +90,27 @@ public:
 protected:
     explicit RecordClassBase(TableKind kind);
 
+    // While it lives, a failure passing out of its scope clears the table's status line, so that a
+    // running text ("... wird gebildet...") never outlives its work.
+    class StatusClearedOnFailure
+    {
+    public:
+        explicit StatusClearedOnFailure(RecordClassBase &record)
+            : m_record(record), m_failures(std::uncaught_exceptions())
+        {
+        }
+        ~StatusClearedOnFailure()
+        {
+            if (std::uncaught_exceptions() > m_failures && m_record.m_izTable)
+                m_record.m_izTable->setStatusText(QString());
+        }
+
+    private:
+        RecordClassBase &m_record;
+        int m_failures;
+        Q_DISABLE_COPY_MOVE(StatusClearedOnFailure)
+    };
+
     // Shows text in the table's status line, then lets waiting events run (a cancel click gets in).
     void SetStatus(const QString &text);
     // Takes the control's table and gives it the kind's colours and display options.
@@ -78,6 +122,9 @@ protected:
 
     // The whole ShowData frame over one source, with one row per good record.
     void showDataFrame(RecordSource &source);
+    // The start of every ShowData: the last read forgotten, and false, with the table untouched,
+    // when the read's files cannot be read.
+    bool sourceReady();
     // Runs a read so that a failure breaking it off leaves the table as a cancel does: the display
     // on, the rows read so far shown, the kind's abort text in the status line. The failure then
     // passes on to the command.
@@ -98,9 +145,18 @@ protected:
     void showTable();
     // The attribute of each field as setUpAttributes found or made it, by field position.
     const QVector<InfoZoomAttribute> &attributeColumns() const { return m_columns; }
-    // The LoadData frame; rebuildFields (may be empty) runs after the file is loaded and ends the
-    // load early when it returns false.
+    // The LoadData frame; rebuildFields runs after the file is loaded and ends the load early when
+    // it returns false. The load text never outlives the load.
     template <typename Rebuild> void loadDataFrame(const QString &file, Rebuild rebuildFields);
+
+    // The field-list procedures of the classes whose fields the user chooses (contacts, groups).
+    virtual bool FillFieldList(frmFelder &dialog) { return false; }
+    virtual void BuildFieldArrays(frmFelder &dialog) {}
+    // The field dialog unloaded, loaded afresh and filled, the fields the table holds ticked; null
+    // after the exclamation box failedText when the database's fields cannot be read.
+    frmFelder *filledFieldDialog(const QString &failedText);
+    // After a stored table is loaded: the field arrays follow the attributes it holds.
+    bool rebuildFieldsFromTable();
 
     // The converter between ACT! unique IDs and typed hex IDs the record classes share.
     static const actlink::clUniqueIDConverter &converter();
@@ -165,6 +221,10 @@ protected:
     // True for a kind whose progress text and cancel test also follow a record skipped after the
     // bad-record question; by default they follow written records only.
     bool m_progressAfterSkipped = false;
+    // The last ShowData: how it ended, the records it wrote into the table and the source's count.
+    ReadEnd m_readEnd = ReadEnd::None;
+    long m_recordsRead = 0;
+    long m_recordsTotal = 0;
 
 private:
     InfoZoomAttribute attributeByImportName(const QString &name) const;
@@ -191,9 +251,16 @@ template <typename Rebuild> void RecordClassBase::loadDataFrame(const QString &f
 {
     if (!m_kind.loadText.isEmpty())
         SetStatus(m_kind.loadText);
-    m_izTable->LoadFile(file, -1, 0, 0, -1, QString(), 0);
-    if (!rebuildFields())
-        return;
+    try {
+        m_izTable->LoadFile(file, -1, 0, 0, -1, QString(), 0);
+        if (!rebuildFields()) {
+            SetStatus(QString());
+            return;
+        }
+    } catch (...) {
+        m_izTable->setStatusText(QString());
+        throw;
+    }
     finishLoad();
 }
 

@@ -12,6 +12,7 @@ enum class TableKind { Kontakte, Notizen, Auftraege, Aufgaben, ADODaten, Gruppen
 struct RecordKind
 {
     QString tableKind;    // "Kontakte", "Notizen", "Aufträge", "Aufgaben", "ADODaten", "Gruppen"
+    QString tableName;    // the table as messages name it: "Notiztabelle", ...
     QString loadText;     // shown while a table file loads; empty for external data
     QString transferText; // followed by "r/N)" while records are transferred
     QString abortText;    // ends a read that stopped early

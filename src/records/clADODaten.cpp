@@ -143,7 +143,7 @@ bool clADODaten::SetADOFields()
 
 void clADODaten::ShowData()
 {
-    if (m_fieldCount == 0)
+    if (m_fieldCount == 0 || !sourceReady())
         return;
     guardedRead([this] {
         beginShow();
@@ -167,6 +167,7 @@ bool clADODaten::transferRows()
 {
     m_recordCount = m_recordset->RecordCount();
     const long n = m_recordCount;
+    m_recordsTotal = n;
     const QDateTime now = QDateTime::currentDateTime();
     m_dateOfData = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
     m_izControl->setTag(kind().tableKind);
@@ -193,6 +194,7 @@ bool clADODaten::transferRows()
             else
                 row.setValue(columns.at(i), cell[i]);
         }
+        ++m_recordsRead;
         if (r % kind().progressInterval == 0) {
             if (m_cancel)
                 return false;

@@ -5,6 +5,7 @@
 #include "ActActivitySource.h"
 #include "FieldValues.h"
 #include "RunningACT.h"
+#include "SourceFiles.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "clGruppenliste.h"
 #include "platform/UiServices.h"
@@ -88,6 +89,13 @@ void clAufgaben::ShowData()
 {
     ActActivitySource source(m_activityTable.get());
     ShowData(source);
+}
+
+bool clAufgaben::SourceFilesReadable()
+{
+    return SourceTablesReadable(m_database.get(),
+                                {actserver::ActTableKind::Activity, actserver::ActTableKind::Relation}, m_fieldIDs,
+                                kind().tableName);
 }
 
 void clAufgaben::LoadData(const QString &sFoxDatei)

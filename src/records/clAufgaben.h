@@ -40,6 +40,8 @@ public:
     void ShowData(ActivitySource &source);
     // Loads a stored activities table file; date and import names are set by the caller.
     void LoadData(const QString &sFoxDatei);
+    // The activity table, and the relation table that holds the contacts an activity is scheduled with.
+    bool SourceFilesReadable() override;
     // Shows the activity (HexID of type "AT") of the contact (HexID of type "CO") in the running
     // ACT!; true when it was shown. Another ID type is refused without a message.
     bool ShowActivity(const QString &sActivityID, const QString &sRelationID);

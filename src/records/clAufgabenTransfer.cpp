@@ -78,7 +78,7 @@ int positionOf(const QVector<qint16> &ids, qint16 id)
 
 void clAufgaben::ShowData(ActivitySource &source)
 {
-    if (m_fieldCount == 0)
+    if (m_fieldCount == 0 || !sourceReady())
         return;
     guardedRead([&] {
         beginShow();
@@ -94,6 +94,7 @@ clAufgaben::Ending clAufgaben::transfer(ActivitySource &source)
 {
     m_izTable->Refresh();
     const long n = source.RecordCount();
+    m_recordsTotal = n;
     source.MoveFirst();
     const QDateTime now = QDateTime::currentDateTime();
     m_dateOfData = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second()));
@@ -118,11 +119,14 @@ clAufgaben::Ending clAufgaben::transfer(ActivitySource &source)
         if (code != 0) {
             if (!continueAfterBadRecord(code, r))
                 return Ending::Cancelled;
-        } else if (r % kind().progressInterval == 0) {
+        } else {
+            ++m_recordsRead;
             // Tested only after a record that was read, once its rows are written.
-            if (m_cancel)
-                return Ending::Cancelled;
-            SetStatus(kind().transferText + QString::number(r) + QLatin1Char('/') + total);
+            if (r % kind().progressInterval == 0) {
+                if (m_cancel)
+                    return Ending::Cancelled;
+                SetStatus(kind().transferText + QString::number(r) + QLatin1Char('/') + total);
+            }
         }
         source.MoveNext();
     }
@@ -210,6 +214,7 @@ void clAufgaben::endTransfer(Ending ending)
     removeLeadingDefault(QStringLiteral("Kennwert"));
     if (!m_izTable->ViewUpdated())
         m_izControl->Table()->UpdateView();
+    m_readEnd = ReadEnd::Complete;
     SetStatus(QStringLiteral("Fertig."));
 }
 

@@ -5,6 +5,7 @@
 #include "ActFieldList.h"
 #include "FieldValues.h"
 #include "RunningACT.h"
+#include "SourceFiles.h"
 #include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
 #include "frmFelder.h"
@@ -74,6 +75,7 @@ bool clGruppen::FillFieldList(frmFelder &dialog)
                               platform::MsgIcon::Information);
         return false;
     }
+    const StatusClearedOnFailure status(*this);
     SetStatus(QStringLiteral("ACT!-Felder werden eingelesen..."));
     dialog.clearItems();
     const int count = m_fields->Count();
@@ -111,21 +113,16 @@ void clGruppen::BuildFieldArrays(frmFelder &dialog)
 
 bool clGruppen::SelectFields(bool bEditFieldlist)
 {
-    frmFelder::Unload();
-    frmFelder &dialog = frmFelder::instance();
-    if (!FillFieldList(dialog)) {
-        platform::ui().msgBox(QStringLiteral("Die Feldstruktur der ACT!-Datenbank konnte nicht eingelsen werden."),
-                              platform::MsgIcon::Exclamation);
+    frmFelder *dialog =
+        filledFieldDialog(QStringLiteral("Die Feldstruktur der ACT!-Datenbank konnte nicht eingelsen werden."));
+    if (!dialog)
         return false;
-    }
-    if (m_izTable)
-        CheckExistingFields(dialog, m_izTable->Attributes());
     if (bEditFieldlist) {
-        platform::ui().showModal(&dialog);
-        if (dialog.cmdOkTag().isEmpty())
+        platform::ui().showModal(dialog);
+        if (dialog->cmdOkTag().isEmpty())
             return false;
     }
-    BuildFieldArrays(dialog);
+    BuildFieldArrays(*dialog);
     return true;
 }
 
@@ -150,22 +147,18 @@ QVariant clGruppen::idValue(int i, const QString &text)
 
 void clGruppen::LoadData(const QString &sFoxDatei)
 {
-    loadDataFrame(sFoxDatei, [this] { return rebuildFieldsFromTable(); });
+    loadDataFrame(sFoxDatei, [this] {
+        if (!rebuildFieldsFromTable())
+            return false;
+        m_parentGroupImportName = ImportNameOf(kParentField);
+        return true;
+    });
 }
 
-bool clGruppen::rebuildFieldsFromTable()
+bool clGruppen::SourceFilesReadable()
 {
-    frmFelder::Unload();
-    frmFelder &dialog = frmFelder::instance();
-    if (!FillFieldList(dialog)) {
-        platform::ui().msgBox(QStringLiteral("Die Feldstruktur der ACT!-Datenbank konnte nicht eingelesen werden."),
-                              platform::MsgIcon::Exclamation);
-        return false;
-    }
-    CheckExistingFields(dialog, m_izTable->Attributes());
-    BuildFieldArrays(dialog);
-    m_parentGroupImportName = ImportNameOf(kParentField);
-    return true;
+    return SourceTablesReadable(m_database.get(), {actserver::ActTableKind::Group, actserver::ActTableKind::Relation},
+                                m_fieldIDs, kind().tableName);
 }
 
 bool clGruppen::CreateACTSearch()
@@ -174,6 +167,7 @@ bool clGruppen::CreateACTSearch()
     const std::unique_ptr<RunningACT> act = runningACTWithDatabase(&actDatabase);
     if (!act || !searchDatabaseAccepted(actDatabase, m_sACTDatenbank, QStringLiteral("Gruppensuche")))
         return false;
+    const StatusClearedOnFailure status(*this);
     SetStatus(QStringLiteral("Liste der Gruppen wird gebildet..."));
     const InfoZoomAttribute uniqueId = UniqueIDAttribute();
     if (uniqueId.isNull()) {

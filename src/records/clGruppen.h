@@ -49,17 +49,18 @@ public:
     void ShowData();
     // Loads a stored group table file and rebuilds the field arrays from its attributes.
     void LoadData(const QString &sFoxDatei);
+    // The group table, and the relation table that holds the members.
+    bool SourceFilesReadable() override;
 
     // The field-list procedures of the dialog.
-    bool FillFieldList(frmFelder &dialog);
-    void BuildFieldArrays(frmFelder &dialog);
+    bool FillFieldList(frmFelder &dialog) override;
+    void BuildFieldArrays(frmFelder &dialog) override;
 
 protected:
     void assignRole(int i, const QString &importName) override;
     QVariant idValue(int i, const QString &text) override;
 
 private:
-    bool rebuildFieldsFromTable();
     QVector<InfoZoomAttribute> columnAttributes() const;
     long beginTransfer();
     bool transferGroups(long n, const QVector<InfoZoomAttribute> &columns);

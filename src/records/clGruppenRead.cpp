@@ -50,7 +50,7 @@ long storedMemberCount(const QString &text)
 void clGruppen::ShowData()
 {
     // Without a group table (Init said so) or a field set-up there is nothing to read.
-    if (!m_group || m_fieldCount < kFixedColumns)
+    if (!m_group || m_fieldCount < kFixedColumns || !sourceReady())
         return;
     guardedRead([&] {
         beginShow();
@@ -92,6 +92,7 @@ long clGruppen::beginTransfer()
 {
     m_izTable->Refresh();
     const long n = m_group->RecordCount();
+    m_recordsTotal = n;
     m_izControl->setTag(kind().tableKind);
     m_group->MoveFirst();
     const QDateTime now = QDateTime::currentDateTime();
@@ -133,6 +134,7 @@ bool clGruppen::transferGroups(long n, const QVector<InfoZoomAttribute> &columns
             sets.filtered = sets.all->OpenRecordset();
             if (!writeGroup(values, *sets.filtered, objects, columns, position))
                 return false;
+            ++m_recordsRead;
         }
         SetStatus(QStringLiteral("Übertrage Gruppendaten... (") + position + QStringLiteral(") "));
         m_group->MoveNext();

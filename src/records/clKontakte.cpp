@@ -50,6 +50,7 @@ bool clKontakte::Init(InfoZoomControl *control, QLabel *status, QLabel *actInfo)
 
 bool clKontakte::OpenDatabase(const QString &sPath, const QString &sDatabaseUser, const QString &sDatabasePassword)
 {
+    const StatusClearedOnFailure status(*this);
     m_databaseUser = sDatabaseUser;
     m_password = sDatabasePassword;
     if (m_open) {

@@ -52,11 +52,12 @@ public:
     void ShowData();
     // Loads a stored contact table file and rebuilds the field arrays from its attributes.
     void LoadData(const QString &sFoxDatei);
+    bool SourceFilesReadable() override;
 
     // The field-list procedures of the dialog.
-    bool FillFieldList(frmFelder &dialog);
+    bool FillFieldList(frmFelder &dialog) override;
     void CheckExistingFields(frmFelder &dialog, const InfoZoomAttributes &level);
-    void BuildFieldArrays(frmFelder &dialog);
+    void BuildFieldArrays(frmFelder &dialog) override;
 
 protected:
     void assignRole(int i, const QString &importName) override;
@@ -66,7 +67,6 @@ private:
     void closeDatabase();
     bool loginLoop();
     void connected();
-    bool rebuildFieldsFromTable();
 
     QPointer<QLabel> m_actInfo;
     bool m_open = false;

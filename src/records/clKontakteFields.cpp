@@ -6,6 +6,7 @@
 #include "ActTableSource.h"
 #include "FieldValues.h"
 #include "RunningACT.h"
+#include "SourceFiles.h"
 #include "frmFelder.h"
 #include "actlink/clUniqueIDConverter.h"
 #include "actserver/ACTDatabaseObject.h"
@@ -27,6 +28,7 @@ bool clKontakte::FillFieldList(frmFelder &dialog)
                               platform::MsgIcon::Information);
         return false;
     }
+    const StatusClearedOnFailure status(*this);
     SetStatus(QStringLiteral("ACT!-Felder werden eingelesen..."));
     dialog.clearItems();
     const int count = m_fields->Count();
@@ -81,15 +83,10 @@ bool clKontakte::SelectFields()
         platform::ui().msgBox(QStringLiteral("Es ist keine ACT!-Datenbank geöffnet."), platform::MsgIcon::Information);
         return false;
     }
-    frmFelder::Unload();
-    frmFelder &dialog = frmFelder::instance();
-    if (!FillFieldList(dialog)) {
-        platform::ui().msgBox(QStringLiteral("Die Feldstruktur der ACT!-Datenbank konnte nicht eingelesen werden."),
-                              platform::MsgIcon::Exclamation);
+    // The dialog opens on the fields the table holds; after a cancel the arrays still describe them.
+    if (!rebuildFieldsFromTable())
         return false;
-    }
-    CheckExistingFields(dialog, m_izTable->Attributes());
-    BuildFieldArrays(dialog);
+    frmFelder &dialog = frmFelder::instance();
     platform::ui().showModal(&dialog);
     if (dialog.cmdOkTag().isEmpty())
         return false;
@@ -123,18 +120,9 @@ void clKontakte::LoadData(const QString &sFoxDatei)
     loadDataFrame(sFoxDatei, [this] { return rebuildFieldsFromTable(); });
 }
 
-bool clKontakte::rebuildFieldsFromTable()
+bool clKontakte::SourceFilesReadable()
 {
-    frmFelder::Unload();
-    frmFelder &dialog = frmFelder::instance();
-    if (!FillFieldList(dialog)) {
-        platform::ui().msgBox(QStringLiteral("Die Feldstruktur der ACT!-Datenbank konnte nicht eingelesen werden."),
-                              platform::MsgIcon::Exclamation);
-        return false;
-    }
-    CheckExistingFields(dialog, m_izTable->Attributes());
-    BuildFieldArrays(dialog);
-    return true;
+    return SourceTablesReadable(m_database.get(), {actserver::ActTableKind::Contact}, m_fieldIDs, kind().tableName);
 }
 
 bool clKontakte::CreateACTSearch()
@@ -147,6 +135,7 @@ bool clKontakte::CreateACTSearch()
     const std::unique_ptr<RunningACT> act = runningACTWithDatabase(&actDatabase);
     if (!act || !searchDatabaseAccepted(actDatabase, m_databasepath, QStringLiteral("Kontaktsuche")))
         return false;
+    const StatusClearedOnFailure status(*this);
     SetStatus(QStringLiteral("Liste der Kontakte wird gebildet..."));
     const InfoZoomAttribute uniqueId = UniqueIDAttribute();
     if (uniqueId.isNull()) {

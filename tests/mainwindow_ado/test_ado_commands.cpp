@@ -326,7 +326,9 @@ TEST_F(AdoCommands, TheCancelPanelEndsTheTransferAndTheReadIsStillRecorded)
     EXPECT_EQ(fox().SQLString(), QStringLiteral("SELECT * FROM umsatz"));
     EXPECT_EQ(fox().Datum(), mainwindow::ADOCommands::ADODaten()->DateOfData());
     EXPECT_TRUE(window->Toolbar()->isEnabled());
-    EXPECT_EQ(window->StatusPanel()->text(), kRereadDone);
+    EXPECT_EQ(window->StatusPanel()->text(),
+              QStringLiteral(
+                  "Das Einlesen der Tabelle der externen Daten wurde abgebrochen: 53 von 120 Datensätzen gelesen!"));
 }
 
 } // namespace

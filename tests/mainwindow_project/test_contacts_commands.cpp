@@ -62,7 +62,7 @@ TEST_F(ContactsCommands, ClosingTheWindowDuringTheReadCancelsItAndClosesAfterIt)
         if (table->StatusText() == QString::fromUtf8("Übertrage Kontaktdaten... (57/130)"))
             window->close();
         if (window->StatusPanel()->text() ==
-            QStringLiteral("Die Kontaktdaten wurden neu aus der ACT!-Datenbank eingelesen."))
+            QStringLiteral("Das Einlesen der Kontakttabelle wurde abgebrochen: 114 von 130 Datensätzen gelesen!"))
             endOfRead = table->StatusText();
     };
     ui.expectMsgBox(MsgIcon::Question,

@@ -234,6 +234,59 @@ TEST_F(OpenProject, ACancelledLoginLeavesNoContactsObjectAndNoTitleChange)
     EXPECT_EQ(window->StatusPanel()->text(), QString());
 }
 
+TEST_F(OpenProject, ARefusedOpenKeepsTheCurrentProjectOrEndsEmptyAndNoSaveReachesTheRefusedFiles)
+{
+    newProject(singleDb(), QStringLiteral("Zweit"));
+    ui.expectFolder(folder(QStringLiteral("B")));
+    run("mnuSaveProject");
+    savedProject(QStringLiteral("A"));
+    const QString b = folder(QStringLiteral("B/")), cwd = QDir::currentPath();
+    const auto files = [this](const QString &name) {
+        QMap<QString, QByteArray> bytes;
+        for (const QString &file : QDir(folder(name)).entryList(QDir::Files | QDir::Hidden))
+            bytes.insert(file, read(folder(name) + '/' + file));
+        return bytes;
+    };
+    const QMap<QString, QByteArray> original = files("B");
+    const auto set = [&](const char *key, const QString &value) {
+        project::INIWriteSetting(QStringLiteral("Options"), QLatin1String(key), value, b + "Zweit.dlx");
+    };
+    // What spoils B, the refusal's message ("" = the login is cancelled), and whether A stays shown.
+    const std::tuple<std::function<void()>, QString, bool> refusals[] = {
+        {[&] { set("ProjectName", QString()); }, "Es fehlt der Projektname.", true},
+        {[&] { set("ProjectName", "../Zweit"); }, "kann nicht verwendet werden", true},
+        {[&] { set("ACTDatabaseName", b + "Weg.dbf"); }, "Weg.dbf", true},
+        {[&] { QFile::remove(b + "Zweit_Kontakte.fox"); }, "Kontaktdaten", true},
+        {[&] { QDir::setCurrent(b); }, QString::fromUtf8("keine gültige"), true},
+        {[&] { set("ACTDatabaseName", multiDb()); }, "", false},
+        {[&] { QFile(b + "Zweit_Kontakte.fox").open(QIODevice::WriteOnly); }, "Fehler", false}};
+    for (const auto &[spoil, message, kept] : refusals) {
+        SCOPED_TRACE(message.toStdString());
+        for (auto it = original.begin(); it != original.end(); ++it) {
+            QFile file(b + it.key());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(it.value()) == it.value().size());
+        }
+        spoil();
+        const QMap<QString, QByteArray> before = files("B"), aBefore = files("A");
+        window->OpenProject(folder(QStringLiteral("A/Kunden.dlx")));
+        window->InfoZoomKontakt()->Table()->AttributeItem(1).setName(QStringLiteral("Neu ") + message);
+        modHaupt::Projekt->DataChanged();
+        ui.expectMsgBox(MsgIcon::Question, QStringLiteral("gespeichert werden?"), MsgAnswer::No);
+        message.isEmpty() ? ui.expectModal([](QDialog *d) { return d->reject(), int(QDialog::Rejected); })
+                          : ui.expectMsgBox(MsgIcon::Exclamation, message);
+        const QString file = QDir::currentPath() == cwd ? b + "Zweit.dlx" : QStringLiteral("Zweit.dlx");
+        window->RunAsCommand([&] { window->OpenProject(file); });
+        EXPECT_EQ(modHaupt::Projekt->Name(), kept ? "Kunden" : "Unbenannt");
+        EXPECT_EQ(upperRows(), kept ? 60 : 0);
+        if (!kept)
+            ui.expectFolder(QString());
+        run("mnuSaveProject");
+        EXPECT_EQ(files("B"), before);
+        EXPECT_EQ(files("A") != aBefore, kept);
+        QDir::setCurrent(cwd);
+    }
+}
+
 TEST_F(OpenProject, AProjectOnTheCommandLineIsOpenedAtStartUp)
 {
     savedProject(QStringLiteral("A"));

@@ -4,6 +4,10 @@
 
 #include "project/modINIFile.h"
 
+#include <QRegularExpression>
+#include <sys/inotify.h>
+#include <unistd.h>
+
 using platform::MsgAnswer;
 using platform::MsgIcon;
 
@@ -39,6 +43,24 @@ TEST_F(SaveAs, CopiesTheProjectFileAndEveryExistingLowerTableFileAndRecordsThem)
     EXPECT_FALSE(projekt.IsChanged());
     // The old project stays where it was.
     EXPECT_TRUE(read(folder(QStringLiteral("A/Kunden.dlx"))).contains("ProjectName=Kunden"));
+}
+
+TEST_F(SaveAs, ReplacesEachFileOnce)
+{
+    savedProject(QStringLiteral("A"));
+    const int watch = inotify_init1(IN_NONBLOCK);
+    ASSERT_GE(inotify_add_watch(watch, QFile::encodeName(folder(QStringLiteral("B"))).constData(), IN_MOVED_TO), 0);
+    ui.expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Neu")).expectFolder(folder(QStringLiteral("B")));
+    run("mnuSaveAsProject");
+    alignas(inotify_event) char events[4096];
+    const ssize_t n = ::read(watch, events, sizeof events);
+    QStringList replaced;
+    for (const char *at = events; at < events + n; at += sizeof(inotify_event) + ((inotify_event *)at)->len)
+        replaced << QString::fromUtf8(((inotify_event *)at)->name);
+    ::close(watch);
+    replaced = replaced.filter(QRegularExpression(QStringLiteral("\\.(dlx|fox)$")));
+    replaced.sort();
+    EXPECT_EQ(replaced, (QStringList{"Neu.dlx", "Neu_Kontakte.fox"}));
 }
 
 TEST_F(SaveAs, OntoItselfKeepsTheKeysAndTableFilesOfEveryKind)

@@ -45,6 +45,22 @@ protected:
         run("mnuReadSales");
     }
     int notesInDatabase() { return int(window->Kontakte()->ACTOLEDatabase()->NoteHistory()->RecordCount()); }
+    // A copy of the single-user database in the work folder, whose files a test may remove.
+    QString copiedDatabase()
+    {
+        const QDir source = QFileInfo(singleDb()).dir();
+        QDir(m_work.path()).mkpath(QStringLiteral("db"));
+        for (const QString &file : source.entryList({QStringLiteral("Einzel.*")}, QDir::Files))
+            EXPECT_TRUE(QFile::copy(source.filePath(file), folder(QStringLiteral("db/") + file)));
+        return folder(QStringLiteral("db/Einzel.dbf"));
+    }
+    QHash<QString, QByteArray> filesIn(const QString &name)
+    {
+        QHash<QString, QByteArray> files;
+        for (const QString &file : QDir(folder(name)).entryList(QDir::Files))
+            files.insert(file, read(folder(name + QLatin1Char('/') + file)));
+        return files;
+    }
 };
 
 TEST_F(NotesSalesCommands, WithoutARecordedFileOnlyTheQuestionComesAndNoLeavesTheTableAlone)
@@ -169,12 +185,16 @@ TEST_F(NotesSalesCommands, ClosingTheWindowDuringARereadEndsTheProgramAfterIt)
         if (table->StatusText().startsWith(QString::fromUtf8("Übertrage Notizdaten... (53/")))
             window->close();
         if (status() == QStringLiteral("Die Notizdaten wurden neu aus der ACT!-Datenbank eingelesen."))
-            endOfRead = table->StatusText();
+            endOfRead = status();
     };
-    ui.expectMsgBox(MsgIcon::Question, kSaveQuestion, MsgAnswer::No);
+    ui.expectMsgBox(MsgIcon::Question,
+                    kSaveQuestion + QStringLiteral("\r\nDie Notiztabelle ist unvollständig: nur 106 von %1 Datensätzen "
+                                                   "gelesen.")
+                                        .arg(notesInDatabase()),
+                    MsgAnswer::No);
     run("mnuUpdateNotes");
     ui.onDoEvents = nullptr;
-    EXPECT_EQ(endOfRead, QStringLiteral("Aktion wurde abgebrochen! Es wurden nicht alle Notizdaten eingelesen!"));
+    EXPECT_EQ(endOfRead, QString());
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(modHaupt::Projekt, nullptr);
     EXPECT_TRUE(modHaupt::RecordObjectsInCancelOrder().isEmpty());
@@ -193,12 +213,7 @@ TEST_F(NotesSalesCommands, WithoutAnOpenDatabaseTheRereadTellsAndRecordsNothing)
 
 TEST_F(NotesSalesCommands, AMissingNotesFileIsReportedAndTheWindowStaysUsable)
 {
-    // A copy of the database whose notes file is gone.
-    const QDir source = QFileInfo(singleDb()).dir();
-    QDir(m_work.path()).mkpath(QStringLiteral("db"));
-    for (const QString &file : source.entryList({QStringLiteral("Einzel.*")}, QDir::Files))
-        ASSERT_TRUE(QFile::copy(source.filePath(file), folder(QStringLiteral("db/") + file)));
-    const QString database = folder(QStringLiteral("db/Einzel.dbf"));
+    const QString database = copiedDatabase();
     newProject(database);
     ASSERT_TRUE(QFile::remove(actserver::ActDatabaseFiles(database).tableFile(actserver::ActTableKind::Notes)));
     const QDateTime recorded = modHaupt::Projekt->FOXNotiz().Datum();
@@ -211,6 +226,106 @@ TEST_F(NotesSalesCommands, AMissingNotesFileIsReportedAndTheWindowStaysUsable)
     EXPECT_EQ(modHaupt::Projekt->FOXNotiz().SyncFeldName(), QString());
     EXPECT_TRUE(window->Toolbar()->isEnabled());
     EXPECT_EQ(lower().Tag(), QString());
+}
+
+TEST_F(NotesSalesCommands, AnAbortedRereadSaysHowFarItCameAndTheSaveQuestionNamesTheIncompleteTable)
+{
+    savedProject(QStringLiteral("A"));
+    readNotesAnew();
+    run("mnuSaveProject");
+    InfoZoomTable *table = lower().Table();
+    ui.onDoEvents = [&] {
+        if (table->StatusText().startsWith(QString::fromUtf8("Übertrage Notizdaten... (53/")))
+            window->StatusBar_PanelClick(QStringLiteral("Abbruch"));
+    };
+    run("mnuUpdateNotes");
+    ui.onDoEvents = nullptr;
+    // The click during the progress text of record 53 is seen at the next test, after record 106.
+    const QString count = QStringLiteral("106 von %1 Datensätzen").arg(notesInDatabase());
+    EXPECT_EQ(status(), QStringLiteral("Das Einlesen der Notiztabelle wurde abgebrochen: %1 gelesen!").arg(count));
+    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("Die Notiztabelle ist unvollständig: nur %1").arg(count),
+                    MsgAnswer::No);
+    run("mnuCloseProject");
+}
+
+// A file that a re-read needs and that is gone: one message naming it before any row is read, and
+// the table on screen and the project's files stay as they were.
+struct MissingSourceFile
+{
+    const char *rereadCommand;
+    const char *readQuestion; // the read command's question, or nullptr for the contacts
+    const char *readCommand;
+    const char *file;
+    const char *failedText;
+};
+
+class NotesSalesCommandsMissingFile : public NotesSalesCommands, public ::testing::WithParamInterface<MissingSourceFile>
+{
+};
+
+TEST_P(NotesSalesCommandsMissingFile, IsOneMessageAndLeavesTableAndFilesAlone)
+{
+    const MissingSourceFile c = GetParam();
+    const QString database = copiedDatabase();
+    const QStringList fields{QStringLiteral("Firma"), QStringLiteral("Hinweise"), QStringLiteral("Gruppenname")};
+    ui.expectFileDialog(QStringList{database})
+        .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Kunden"))
+        .expectModal(tick(fields));
+    run("mnuNewProject");
+    if (c.readQuestion) {
+        ui.expectMsgBox(MsgIcon::Question, QString::fromUtf8(c.readQuestion), MsgAnswer::Yes);
+        if (QByteArray(c.readCommand) == "mnuReadGroups")
+            ui.expectModal(tick(fields));
+        run(c.readCommand);
+    }
+    ui.expectFolder(folder(QStringLiteral("A")));
+    run("mnuSaveProject");
+    InfoZoomControl &shown = c.readQuestion ? lower() : *window->InfoZoomKontakt();
+    const QString tag = shown.Tag();
+    const int rows = shown.Table()->Objects().Count();
+    ASSERT_GT(rows, 0);
+    const QHash<QString, QByteArray> saved = filesIn(QStringLiteral("A"));
+    ASSERT_TRUE(QFile::remove(folder(QStringLiteral("db/") + QString::fromLatin1(c.file))));
+
+    ui.expectMsgBox(MsgIcon::Exclamation, QString::fromLatin1(c.file));
+    run(c.rereadCommand);
+    EXPECT_EQ(status(), QString::fromUtf8(c.failedText));
+    EXPECT_EQ(shown.Tag(), tag);
+    EXPECT_EQ(shown.Table()->Objects().Count(), rows);
+    EXPECT_TRUE(shown.Table()->DisplayOptionA());
+    EXPECT_FALSE(modHaupt::Projekt->IsChanged());
+    run("mnuCloseProject");
+    EXPECT_EQ(filesIn(QStringLiteral("A")), saved);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, NotesSalesCommandsMissingFile,
+    ::testing::Values(MissingSourceFile{"mnuUpdateNotes", "Sollen die Notizen neu", "mnuReadNotes", "Einzel.hdt",
+                                        "Die Notizdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
+                      MissingSourceFile{"mnuUpdateSales", "Sollen die Aufträge neu", "mnuReadSales", "Einzel.sdt",
+                                        "Die Auftragsdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
+                      MissingSourceFile{"mnuUpdateActivities", "Sollen die Aufgaben neu", "mnuReadActivities",
+                                        "Einzel.adt",
+                                        "Die Aufgabendaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
+                      MissingSourceFile{"mnuUpdateGroups", "Sollen die Gruppen neu", "mnuReadGroups", "Einzel.gdt",
+                                        "Die Gruppendaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"},
+                      MissingSourceFile{"mnuUpdateContacts", nullptr, nullptr, "Einzel.fpt",
+                                        "Die Kontaktdaten konnten nicht aus der ACT!-Datenbank eingelesen werden!"}));
+
+TEST_F(NotesSalesCommands, ADamagedStoredTableLeavesNoLoadingTextBehind)
+{
+    savedProject(QStringLiteral("A"));
+    readNotesAnew();
+    run("mnuSaveProject");
+    window->ResetInfoZoom(&lower());
+    QFile file(modHaupt::Projekt->FOXNotiz().Datei());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("kein Tabellenformat");
+    file.close();
+    ui.expectMsgBox(MsgIcon::Exclamation, QString());
+    run("mnuReadNotes");
+    EXPECT_EQ(status(), QStringLiteral("Die Notizdaten konnten nicht geladen werden!"));
+    EXPECT_EQ(lower().Table()->StatusText(), QString());
 }
 
 } // namespace

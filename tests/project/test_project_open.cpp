@@ -71,9 +71,10 @@ TEST_F(ProjectOpen, OnlyTheContactsFileNeedsToExistAndAbsentKeysGiveDefaults)
     GTestScriptedUi ui;
     const QString file = writeProject(QStringLiteral("Kunden.dlx"), standardLines(m_database), QStringLiteral("Kunden"));
     clProjekt projekt;
+    // The table file of the project open before is not taken for this one's.
     projekt.FOXNotiz().setDatei(QStringLiteral("/frueher/Alt_Notizen.fox"));
     ASSERT_TRUE(projekt.OpenProjekt(file));
-    EXPECT_EQ(projekt.FOXNotiz().Datei(), QStringLiteral("/frueher/Alt_Notizen.fox"));
+    EXPECT_EQ(projekt.FOXNotiz().Datei(), QString());
     EXPECT_EQ(projekt.FOXNotiz().Datum(), QDateTime(QDate(1970, 1, 1), QTime(0, 0)));
     EXPECT_EQ(projekt.FOXGruppen().SyncFeldName(), QString());
     EXPECT_EQ(projekt.FOXADODaten().ConnectionString(), QString());
@@ -104,14 +105,14 @@ TEST_F(ProjectOpen, AFileWithoutFolderOrInTheRootIsRefused)
     }
 }
 
-TEST_F(ProjectOpen, AFileInAFolderRightBelowTheRootKeepsThatFolder)
+TEST_F(ProjectOpen, AFileInAFolderRightBelowTheRootPassesThePathCheck)
 {
     // "/x/a.dlx" is accepted as far as its path goes (it then fails for want of the file).
     GTestScriptedUi ui;
     ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Es fehlt der Projektname."));
     clProjekt projekt;
     EXPECT_FALSE(projekt.OpenProjekt(QStringLiteral("/x/a.dlx")));
-    EXPECT_EQ(projekt.Ordner(), QStringLiteral("/x"));
+    EXPECT_EQ(projekt.Ordner(), QString());
 }
 
 TEST_F(ProjectOpen, AMissingOrEmptyProjectNameIsRefused)
@@ -141,8 +142,8 @@ TEST_F(ProjectOpen, AMissingDatabaseKeyOrFileIsRefused)
         clProjekt projekt;
         EXPECT_FALSE(projekt.OpenProjekt(file));
         EXPECT_FALSE(ui.records().last().text.endsWith(QLatin1Char('.')));
-        // Fields set before the refusal keep their values.
-        EXPECT_EQ(projekt.Name(), QStringLiteral("Kunden"));
+        // The name read before the refusal is not taken.
+        EXPECT_EQ(projekt.Name(), QStringLiteral("Unbenannt"));
     }
     {
         GTestScriptedUi ui;

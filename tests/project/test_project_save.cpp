@@ -171,14 +171,19 @@ TEST_F(ProjectSave, ANameOrDatabaseTheProjectFileCannotHoldIsRefusedBeforeAnythi
     }
 }
 
-TEST_F(ProjectSave, AProjectNameTheFileWouldNotGiveBackIsRefusedWhenEnteredAndAskedAgain)
+TEST_F(ProjectSave, AProjectNameThatCannotNameItsFilesIsRefusedWhenEnteredAndAskedAgain)
 {
-    for (const auto &[answer, character] : {std::pair{QString::fromUtf8("Łódź"), QString::fromUtf8("\"Ł\"")},
-                                            std::pair{QStringLiteral("\"Kunden\""), QStringLiteral("\" an")},
-                                            std::pair{QStringLiteral("'Kunden'"), QStringLiteral("' an")}}) {
+    for (const auto &[answer, problem] : {std::pair{QString::fromUtf8("Łódź"), QString::fromUtf8("\"Ł\"")},
+                                          std::pair{QStringLiteral("\"Kunden\""), QStringLiteral("\" an")},
+                                          std::pair{QStringLiteral("'Kunden'"), QStringLiteral("' an")},
+                                          std::pair{QStringLiteral("a/b"), QStringLiteral("\"/\"")},
+                                          std::pair{QStringLiteral("..\\Oben"), QStringLiteral("\"\\\"")},
+                                          std::pair{QStringLiteral(".Kunden"), QStringLiteral("Punkt")},
+                                          std::pair{QStringLiteral("Kun\x7f den"), QStringLiteral("Steuerzeichen")},
+                                          std::pair{QString(105, QChar(0xe4)), QStringLiteral("210 Byte")}}) {
         GTestScriptedUi ui;
         ui.expectInputBox(QStringLiteral("Projektnamen"), answer)
-            .expectMsgBox(MsgIcon::Exclamation, QStringLiteral("das Zeichen ") + character)
+            .expectMsgBox(MsgIcon::Exclamation, problem)
             .expectInputBox(QStringLiteral("Projektnamen"), QStringLiteral("Kunden Nord"));
         clProjekt projekt;
         projekt.InputName(QStringLiteral("Kunden"));

@@ -4,6 +4,8 @@
 
 #include "infozoom/InfoZoomAttributeList.h"
 
+#include <QFileInfo>
+
 using platform::MsgAnswer;
 using platform::MsgIcon;
 using records::clGruppen;
@@ -212,22 +214,21 @@ TEST_F(GruppenRead, ADamagedGroupRecordIsSkippedOnYesAndEndsTheReadOnNo)
     EXPECT_EQ(m_control.Table()->StatusText(), kAbortText);
 }
 
-TEST_F(GruppenRead, AFailedMembershipQueryKeepsAttributesTagAndDateAndEndsAsAborted)
+TEST_F(GruppenRead, AMissingRelationFileIsOneMessageBeforeTheTableIsTouched)
 {
     const QString path = freshCopy();
-    ASSERT_TRUE(QFile::remove(actserver::ActDatabaseFiles(path).tableFile(actserver::ActTableKind::Relation)));
+    const QString relation = actserver::ActDatabaseFiles(path).tableFile(actserver::ActTableKind::Relation);
+    ASSERT_TRUE(QFile::remove(relation));
     clGruppen gruppen;
     ASSERT_TRUE(gruppen.Init(&m_control, &m_status, openDatabase(path), path));
     ASSERT_TRUE(gruppen.SelectFields(false));
     QStringList &texts = recordStatus();
-    m_ui.expectMsgBox(MsgIcon::Exclamation, QStringLiteral("Es konnte keine Abfrage bei der ACT!-Datenbank"));
+    m_ui.expectMsgBox(MsgIcon::Exclamation, QFileInfo(relation).fileName());
     gruppen.ShowData();
-    EXPECT_TRUE(texts.contains(QStringLiteral("Fehler beim Zugriff auf die ACT!-Datenbank (ACTFinder-Abfrage).")));
-    EXPECT_EQ(texts.last(), kAbortText);
-    EXPECT_EQ(m_control.Table()->Objects().Count(), 0);
-    EXPECT_EQ(m_control.Table()->AttributeList().Count(), 4);
-    EXPECT_EQ(m_control.Tag(), QStringLiteral("Gruppen"));
-    EXPECT_TRUE(gruppen.DateOfData().isValid());
+    EXPECT_TRUE(texts.isEmpty());
+    EXPECT_EQ(gruppen.LastRead(), records::RecordClassBase::ReadEnd::SourceUnreadable);
+    EXPECT_EQ(m_control.Table()->AttributeList().Count(), 0);
+    EXPECT_EQ(m_control.Tag(), QString());
 }
 
 TEST_F(GruppenRead, AReaderThatCannotOpenTheProjectDatabaseEndsAsAborted)
