@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+
 namespace {
 
 using adobench::connectionString;
