@@ -3,15 +3,16 @@
 // private PostgreSQL server into a fresh table, and isql fetching the same query to /dev/null in the
 // same run.
 #include "AdoBenchPostgres.h"
-#include "platform/ScriptedUi.h"
-#include "records/clADODaten.h"
+#include "ado/Connection.h"
+#include "ado/Recordset.h"
 #include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
+#include "platform/ScriptedUi.h"
+#include "records/clADODaten.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
 #include <memory>
-
 
 namespace {
 
@@ -20,12 +21,13 @@ using adobench::kQuery;
 using adobench::kRows;
 
 // An external-data object on the control, given the benchmark's connection and query.
-std::unique_ptr<records::clADODaten> readerOn(InfoZoomControl *control, const QString &connection = connectionString())
+std::unique_ptr<records::clADODaten> readerOn(InfoZoomControl *control, const QString &connection = connectionString(),
+                                              const QString &query = QString::fromLatin1(kQuery))
 {
     auto ado = std::make_unique<records::clADODaten>();
     ado->Init(control, nullptr);
     ado->setConnectionString(connection);
-    ado->setSQLString(QString::fromLatin1(kQuery));
+    ado->setSQLString(query);
     return ado;
 }
 
@@ -64,15 +66,16 @@ void BM_ShowData100kx20(benchmark::State &state)
 BENCHMARK(BM_ShowData100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // SetADOFields alone: the connection and the query's columns.
-void setADOFields(benchmark::State &state, const QString &connection)
+void setADOFields(benchmark::State &state, const QString &connection,
+                  const QString &query = QString::fromLatin1(kQuery))
 {
-    if (connection.isEmpty()) {
+    if (connection.isEmpty() || query.isEmpty()) {
         state.SkipWithError("no data source");
         return;
     }
     InfoZoomControl control;
     for (auto _ : state) {
-        auto ado = readerOn(&control, connection);
+        auto ado = readerOn(&control, connection, query);
         if (!ado->SetADOFields() || ado->FieldCount() != 20)
             state.SkipWithError("SetADOFields failed");
     }
@@ -124,6 +127,42 @@ void BM_PostgresSetADOFields100kx20(benchmark::State &state)
     setADOFields(state, adobench::postgresConnectionString());
 }
 BENCHMARK(BM_PostgresSetADOFields100kx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// The columns of a million rows: learned without the rows, so no slower than of a hundred thousand.
+void BM_PostgresSetADOFields1Mx20(benchmark::State &state)
+{
+    setADOFields(state, adobench::postgresConnectionString(), adobench::postgresMillionRowsQuery());
+}
+BENCHMARK(BM_PostgresSetADOFields1Mx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// The floor in the same run: the same query cut to one row by the server.
+void BM_PostgresSetADOFieldsLimit1(benchmark::State &state)
+{
+    const QString query = adobench::postgresMillionRowsQuery();
+    setADOFields(state, adobench::postgresConnectionString(),
+                 query.isEmpty() ? query : query + QStringLiteral(" LIMIT 1"));
+}
+BENCHMARK(BM_PostgresSetADOFieldsLimit1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+// The columns of the million rows on a connection already open: SetADOFields without the
+// server's start of a session, which a loaded machine makes the larger part.
+void BM_PostgresOpenColumns1Mx20(benchmark::State &state)
+{
+    const QString query = adobench::postgresMillionRowsQuery();
+    if (query.isEmpty()) {
+        state.SkipWithError("no data source");
+        return;
+    }
+    ado::Connection connection;
+    connection.Open(adobench::postgresConnectionString());
+    for (auto _ : state) {
+        ado::Recordset rs;
+        rs.OpenColumns(query, &connection);
+        if (rs.Fields().Count() != 20)
+            state.SkipWithError("columns missing");
+    }
+}
+BENCHMARK(BM_PostgresOpenColumns1Mx20)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 void BM_PostgresIsqlToDevNull(benchmark::State &state)
 {

@@ -2,6 +2,7 @@
 #include "ado/Connection.h"
 
 #include "ado/AdoError.h"
+#include "ado/BackgroundFetch.h"
 #include "ado/OdbcConnectionString.h"
 #include "ado/OdbcDiagnostics.h"
 #include "ado/OdbcEnvironment.h"
@@ -12,6 +13,9 @@ Connection::Connection() = default;
 
 Connection::~Connection()
 {
+    finishFetches();
+    for (BackgroundFetch *fetch : m_fetches)
+        fetch->m_connection = nullptr;
     if (isOpen()) {
         SQLDisconnect(static_cast<SQLHDBC>(m_dbc));
         releaseHandle();
@@ -62,8 +66,15 @@ void Connection::Close()
 {
     if (!isOpen())
         raise(kErrObjectClosed, QStringLiteral("Der Vorgang ist bei geschlossenem Objekt nicht zulässig."));
+    finishFetches();
     SQLDisconnect(static_cast<SQLHDBC>(m_dbc));
     releaseHandle();
+}
+
+void Connection::finishFetches()
+{
+    for (BackgroundFetch *fetch : m_fetches)
+        fetch->finish();
 }
 
 void Connection::releaseHandle()

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QString>
+#include <vector>
 
 namespace ado {
 
+class BackgroundFetch;
 class Recordset;
 
 // Errors of Open and Close are platform::VbError: the number and a description built from the
@@ -36,13 +38,19 @@ public:
 
     // The ODBC connection handle (SQLHDBC) while open, for the recordset.
     void *handle() const { return m_dbc; }
+    // Waits until the rows that recordsets of this connection still read are all read: one
+    // statement at a time uses the link. Close does this first.
+    void finishFetches();
 
 private:
+    friend class BackgroundFetch;
+
     void releaseHandle();
 
     QString m_connectionString;
     int m_timeout = 15;
     void *m_dbc = nullptr;
+    std::vector<BackgroundFetch *> m_fetches;
 };
 
 } // namespace ado

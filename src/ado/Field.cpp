@@ -30,7 +30,7 @@ QVariant Field::Value() const
 {
     if (m_data->position < 0 || m_data->position >= m_data->recordCount)
         raiseNoCurrentRecord();
-    return m_data->values[size_t(m_index)].value(m_data->position);
+    return m_data->rows.value(m_index, m_data->position);
 }
 
 } // namespace ado

@@ -1,4 +1,4 @@
-// Fetches every row of a statement: bound block fetches for short columns, SQLGetData for the rest.
+// Fetches the rows of a statement: bound block fetches for short columns, SQLGetData for the rest.
 #include "ado/OdbcResultReader.h"
 
 #include "ado/OdbcDiagnostics.h"
@@ -18,7 +18,7 @@ constexpr qint64 kLongestBoundText = 2000; // characters; longer columns come th
 constexpr qint64 kLongestBoundBinary = 8000;
 constexpr SQLLEN kChunkBytes = 16384;
 
-template <typename T> T read(const char *p)
+template <typename T> T readAs(const char *p)
 {
     T value;
     std::memcpy(&value, p, sizeof value);
@@ -174,58 +174,75 @@ void OdbcResultReader::bindColumns()
     }
 }
 
-std::vector<ColumnData> OdbcResultReader::readAll()
+std::vector<ColumnData> OdbcResultReader::emptyColumns() const
 {
-    if (m_columns.empty())
-        describe();
     std::vector<ColumnData> data;
     data.reserve(m_columns.size());
     for (const ColumnInfo &info : m_columns)
         data.emplace_back(info.kind);
-    if (m_columns.empty())
-        return data;
-    planBindings();
-    bindColumns();
-    SQLULEN fetched = 0;
-    std::vector<SQLUSMALLINT> status(m_rowsetSize, SQL_ROW_SUCCESS);
-    if (m_rowsetSize > 1) {
-        SQLSetStmtAttr(m_statement, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0);
-        SQLSetStmtAttr(m_statement, SQL_ATTR_ROW_STATUS_PTR, status.data(), 0);
-    }
-    for (;;) {
-        const SQLRETURN rc = SQLFetch(m_statement);
-        if (rc == SQL_NO_DATA)
-            break;
-        check(rc);
-        const SQLULEN rows = m_rowsetSize > 1 ? fetched : 1;
-        for (SQLULEN r = 0; r < rows && m_rowsetSize > 1; ++r) {
-            if (status[r] == SQL_ROW_ERROR)
-                raiseOdbcError(SQL_HANDLE_STMT, m_statement);
-        }
-        storeRowset(rows, data);
-    }
     return data;
 }
 
-void OdbcResultReader::storeRowset(SQLULEN rows, std::vector<ColumnData> &data)
+bool OdbcResultReader::read(std::vector<ColumnData> &data, qsizetype rows)
 {
-    m_positionedRow = 0;
-    for (SQLULEN r = 0; r < rows; ++r) {
-        for (size_t c = 0; c < m_bindings.size(); ++c) {
-            const Binding &binding = m_bindings[c];
-            if (binding.bound) {
-                const SQLLEN indicator = binding.indicators[r];
-                const SQLLEN room = binding.cType == SQL_C_WCHAR  ? binding.elementBytes - SQLLEN(sizeof(SQLWCHAR))
-                                    : binding.cType == SQL_C_CHAR ? binding.elementBytes - 1
-                                                                  : binding.elementBytes;
-                const bool truncated = indicator == SQL_NO_TOTAL || indicator > room;
-                if (!truncated) {
-                    storeBound(binding, m_columns[c], r, data[c]);
-                    continue;
-                }
-            }
-            storeWithGetData(binding.column, m_columns[c], r, data[c]);
+    if (!m_bound) {
+        planBindings();
+        bindColumns();
+        m_rowStatus.assign(m_rowsetSize, SQL_ROW_SUCCESS);
+        if (m_rowsetSize > 1) {
+            SQLSetStmtAttr(m_statement, SQL_ATTR_ROWS_FETCHED_PTR, &m_fetched, 0);
+            SQLSetStmtAttr(m_statement, SQL_ATTR_ROW_STATUS_PTR, m_rowStatus.data(), 0);
         }
+        m_bound = true;
+    }
+    for (qsizetype stored = 0; stored < rows; ++stored) {
+        if (m_nextInRowset == m_fetched && !fetchRowset())
+            return false;
+        storeRow(m_nextInRowset++, data);
+    }
+    return true;
+}
+
+bool OdbcResultReader::fetchRowset()
+{
+    if (m_ended || m_columns.empty())
+        return false;
+    const SQLRETURN rc = SQLFetch(m_statement);
+    if (rc == SQL_NO_DATA) {
+        m_ended = true;
+        return false;
+    }
+    check(rc);
+    if (m_rowsetSize > 1) {
+        for (SQLULEN r = 0; r < m_fetched; ++r) {
+            if (m_rowStatus[r] == SQL_ROW_ERROR)
+                raiseOdbcError(SQL_HANDLE_STMT, m_statement);
+        }
+    } else {
+        m_fetched = 1;
+    }
+    m_nextInRowset = 0;
+    m_positionedRow = 0;
+    m_ended = m_fetched == 0;
+    return !m_ended;
+}
+
+void OdbcResultReader::storeRow(SQLULEN r, std::vector<ColumnData> &data)
+{
+    for (size_t c = 0; c < m_bindings.size(); ++c) {
+        const Binding &binding = m_bindings[c];
+        if (binding.bound) {
+            const SQLLEN indicator = binding.indicators[r];
+            const SQLLEN room = binding.cType == SQL_C_WCHAR  ? binding.elementBytes - SQLLEN(sizeof(SQLWCHAR))
+                                : binding.cType == SQL_C_CHAR ? binding.elementBytes - 1
+                                                              : binding.elementBytes;
+            const bool truncated = indicator == SQL_NO_TOTAL || indicator > room;
+            if (!truncated) {
+                storeBound(binding, m_columns[c], r, data[c]);
+                continue;
+            }
+        }
+        storeWithGetData(binding.column, m_columns[c], r, data[c]);
     }
 }
 
@@ -239,15 +256,15 @@ void OdbcResultReader::storeBound(const Binding &binding, const ColumnInfo &info
     case SQL_C_BIT:
         return data.appendInt(*p != 0 ? 1 : 0);
     case SQL_C_TYPE_DATE: {
-        const auto d = read<SQL_DATE_STRUCT>(p);
+        const auto d = readAs<SQL_DATE_STRUCT>(p);
         return data.appendDate(d.year, d.month, d.day);
     }
     case SQL_C_TYPE_TIME: {
-        const auto t = read<SQL_TIME_STRUCT>(p);
+        const auto t = readAs<SQL_TIME_STRUCT>(p);
         return data.appendTime(t.hour, t.minute, t.second);
     }
     case SQL_C_TYPE_TIMESTAMP: {
-        const auto s = read<SQL_TIMESTAMP_STRUCT>(p);
+        const auto s = readAs<SQL_TIMESTAMP_STRUCT>(p);
         return data.appendDateTime(s.year, s.month, s.day, s.hour, s.minute, s.second, int(s.fraction / 1000000));
     }
     case SQL_C_CHAR:

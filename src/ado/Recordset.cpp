@@ -2,36 +2,16 @@
 #include "ado/Recordset.h"
 
 #include "ado/AdoError.h"
+#include "ado/BackgroundFetch.h"
 #include "ado/Connection.h"
 #include "ado/OdbcDiagnostics.h"
 #include "ado/OdbcEnvironment.h"
 #include "ado/OdbcResultReader.h"
+#include "ado/OdbcStatement.h"
 #include "ado/RecordsetData.h"
 
 namespace ado {
 namespace {
-
-// Frees the statement on every way out of Open.
-class StatementHandle
-{
-public:
-    explicit StatementHandle(SQLHDBC dbc)
-    {
-        if (!odbcSucceeded(SQLAllocHandle(SQL_HANDLE_STMT, dbc, &m_handle)))
-            raiseOdbcError(SQL_HANDLE_DBC, dbc);
-    }
-    ~StatementHandle()
-    {
-        SQLFreeStmt(m_handle, SQL_CLOSE);
-        SQLFreeHandle(SQL_HANDLE_STMT, m_handle);
-    }
-    StatementHandle(const StatementHandle &) = delete;
-    StatementHandle &operator=(const StatementHandle &) = delete;
-    SQLHSTMT get() const { return m_handle; }
-
-private:
-    SQLHSTMT m_handle = SQL_NULL_HSTMT;
-};
 
 SQLUINTEGER getDataExtensions(SQLHDBC dbc)
 {
@@ -41,10 +21,78 @@ SQLUINTEGER getDataExtensions(SQLHDBC dbc)
     return extensions;
 }
 
+// SQLite gives a column of an expression no type of its own: its driver describes such a column by
+// the value in the current row, so a prepared statement's description would call it text.
+bool typesColumnsByValue(SQLHDBC dbc)
+{
+    SQLWCHAR name[64] = {};
+    SQLSMALLINT length = 0;
+    if (!odbcSucceeded(SQLGetInfoW(dbc, SQL_DBMS_NAME, name, sizeof name, &length)))
+        return false;
+    return fromOdbcText(name, qMin<qsizetype>(length / qsizetype(sizeof(SQLWCHAR)), 63)) == QLatin1String("SQLite");
+}
+
+void execute(SQLHSTMT statement, const QString &source)
+{
+    const SQLRETURN rc = SQLExecDirectW(statement, odbcText(source), SQLINTEGER(source.size()));
+    if (!odbcSucceeded(rc) && rc != SQL_NO_DATA)
+        raiseOdbcError(SQL_HANDLE_STMT, statement);
+}
+
+// The columns of source without its rows. Most drivers describe a prepared statement as the server
+// will answer it, so nothing runs; SQL_ATTR_MAX_ROWS cannot stand in, as drivers that take the whole
+// result at once (PostgreSQL's) ignore it. Where the columns take their types from the rows (SQLite,
+// whose driver steps one row at a time and so stops after the first), where the driver describes
+// nothing before the statement runs, and for a command, the statement runs with one row at most.
+std::vector<ColumnInfo> describeColumns(SQLHDBC dbc, SQLHSTMT statement, const QString &source)
+{
+    OdbcResultReader reader(statement, getDataExtensions(dbc));
+    if (!typesColumnsByValue(dbc)) {
+        if (!odbcSucceeded(SQLPrepareW(statement, odbcText(source), SQLINTEGER(source.size()))))
+            raiseOdbcError(SQL_HANDLE_STMT, statement);
+        SQLSMALLINT count = 0;
+        if (odbcSucceeded(SQLNumResultCols(statement, &count)) && count > 0)
+            return reader.describe();
+        SQLFreeStmt(statement, SQL_CLOSE);
+    }
+    SQLSetStmtAttr(statement, SQL_ATTR_MAX_ROWS, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
+    execute(statement, source);
+    return reader.describe();
+}
+
+// The rows of a static cursor, as the driver counted them when the statement ran; -1 where it
+// gave another cursor or does not know the count yet (a driver that reads the rows as they are
+// fetched).
+qsizetype countedRows(SQLHSTMT statement)
+{
+    SQLULEN cursorType = SQL_CURSOR_FORWARD_ONLY;
+    if (!odbcSucceeded(SQLGetStmtAttr(statement, SQL_ATTR_CURSOR_TYPE, &cursorType, 0, nullptr)) ||
+        cursorType != SQL_CURSOR_STATIC)
+        return -1;
+    SQLLEN count = -1;
+    if (!odbcSucceeded(SQLGetDiagField(SQL_HANDLE_STMT, statement, 0, SQL_DIAG_CURSOR_ROW_COUNT, &count, 0, nullptr)))
+        return -1;
+    return count >= 0 ? qsizetype(count) : -1;
+}
+
+void readAll(OdbcResultReader &reader, FetchedRows &rows)
+{
+    for (bool more = true; more;) {
+        std::vector<ColumnData> block = reader.emptyColumns();
+        more = reader.read(block, FetchedRows::kBlockRows);
+        if (block.front().size() > 0)
+            rows.add(std::move(block));
+    }
+}
+
 } // namespace
 
 Recordset::Recordset() = default;
-Recordset::~Recordset() = default;
+
+Recordset::~Recordset()
+{
+    m_fetch.reset();
+}
 
 void Recordset::Open(const QString &source, Connection *activeConnection, int, int, long)
 {
@@ -67,29 +115,29 @@ void Recordset::open(const QString &source, Connection *activeConnection, bool f
                                                     "Sie ist entweder geschlossen oder in diesem Zusammenhang "
                                                     "ungültig."));
     }
+    m_connection->finishFetches();
     auto dbc = static_cast<SQLHDBC>(m_connection->handle());
-    StatementHandle statement(dbc);
-    // Drivers that read the whole result when the statement runs (SQLite's, PostgreSQL's) then
-    // read one row; the columns are described as for the full result. A driver that cannot limit
-    // the rows runs the statement as it is.
-    if (!fetchRows)
-        SQLSetStmtAttr(statement.get(), SQL_ATTR_MAX_ROWS, reinterpret_cast<SQLPOINTER>(SQLULEN(1)), 0);
-    const SQLRETURN rc = SQLExecDirectW(statement.get(), odbcText(source), SQLINTEGER(source.size()));
-    if (!odbcSucceeded(rc) && rc != SQL_NO_DATA)
-        raiseOdbcError(SQL_HANDLE_STMT, statement.get());
-
-    auto data = std::make_unique<RecordsetData>();
-    {
-        OdbcResultReader reader(statement.get(), getDataExtensions(dbc));
-        data->columns = reader.describe();
-        if (fetchRows) {
-            data->values = reader.readAll();
-        } else {
-            for (const ColumnInfo &column : data->columns)
-                data->values.emplace_back(column.kind);
+    auto statement = std::make_unique<OdbcStatement>(dbc);
+    std::unique_ptr<RecordsetData> data;
+    if (fetchRows) {
+        SQLSetStmtAttr(statement->get(), SQL_ATTR_CURSOR_TYPE, reinterpret_cast<SQLPOINTER>(SQL_CURSOR_STATIC), 0);
+        execute(statement->get(), source);
+        auto reader = std::make_unique<OdbcResultReader>(statement->get(), getDataExtensions(dbc));
+        std::vector<ColumnInfo> columns = reader->describe();
+        const qsizetype counted = columns.empty() ? 0 : countedRows(statement->get());
+        data = std::make_unique<RecordsetData>(std::move(columns), counted);
+        if (counted > 0) {
+            m_fetch = std::make_unique<BackgroundFetch>(*m_connection, std::move(statement), std::move(reader),
+                                                        data->rows, counted);
+        } else if (counted < 0) {
+            readAll(*reader, data->rows);
+            data->recordCount = data->rows.count();
         }
+    } else {
+        data = std::make_unique<RecordsetData>(describeColumns(dbc, statement->get(), source), 0);
     }
-    data->recordCount = data->values.empty() ? 0 : data->values.front().size();
+    if (!m_fetch)
+        data->rows.finish();
     m_data = std::move(data);
     m_fields.m_fields.clear();
     for (int i = 0; i < int(m_data->columns.size()); ++i)
@@ -99,6 +147,7 @@ void Recordset::open(const QString &source, Connection *activeConnection, bool f
 void Recordset::Close()
 {
     requireOpen();
+    m_fetch.reset();
     m_fields.m_fields.clear();
     m_data.reset();
 }

@@ -1,4 +1,4 @@
-// A static, read-only ADO-style recordset: the query's rows are all fetched once, when it opens.
+// A static, read-only ADO-style recordset: the query's rows are all fetched once, from when it opens.
 #pragma once
 
 #include "ado/DataTypeEnum.h"
@@ -9,11 +9,15 @@
 
 namespace ado {
 
+class BackgroundFetch;
 class Connection;
 struct RecordsetData;
 
-// The rows stay readable after the connection closes. A statement that returns no rows (a
-// command) opens a recordset without fields and records.
+// Where the driver counts the rows when the query runs, a thread of its own reads them while the
+// first ones are already taken; a row not read yet is waited for, and a failure met while reading
+// is raised where the rows after it are asked for. The rows stay readable after the connection
+// closes (closing waits for the reading). A statement that returns no rows (a command) opens a
+// recordset without fields and records.
 class Recordset final
 {
 public:
@@ -30,8 +34,8 @@ public:
     // open connection, and the driver's error for a query it refuses.
     void Open(const QString &source, Connection *activeConnection = nullptr, int cursorType = adOpenStatic,
               int lockType = adLockReadOnly, long options = -1);
-    // Runs source and learns its columns from the result's description without fetching a row:
-    // Fields are known, the recordset holds no records. Errors as Open.
+    // Learns the columns of source without fetching its rows: Fields are known, the recordset holds
+    // no records. Errors as Open.
     void OpenColumns(const QString &source, Connection *activeConnection = nullptr);
     // Error 3704 when not open.
     void Close();
@@ -53,6 +57,7 @@ private:
 
     Connection *m_connection = nullptr;
     std::unique_ptr<RecordsetData> m_data;
+    std::unique_ptr<BackgroundFetch> m_fetch; // while rows are read behind the reader
     ado::Fields m_fields;
 };
 

@@ -2,10 +2,9 @@
 // reals, dates as ISO text, logicals as 1/0; empty numbers, dates, logicals and memos are NULL.
 #include "DbfVirtualTable.h"
 
+#include "VirtualTableModule.h"
 #include "dbf/DbfError.h"
 #include "dbf/DbfTable.h"
-
-#include <sqlite3.h>
 
 #include <memory>
 
@@ -15,6 +14,7 @@ namespace {
 
 struct Table : sqlite3_vtab
 {
+    static constexpr double kScanCost = 1e6;
     QString path;
     dbf::DbfFieldList fields;
 };
@@ -62,27 +62,9 @@ int connect(sqlite3 *db, void *, int argc, const char *const *argv, sqlite3_vtab
     return SQLITE_OK;
 }
 
-int disconnect(sqlite3_vtab *vtab)
-{
-    delete static_cast<Table *>(vtab);
-    return SQLITE_OK;
-}
-
-int bestIndex(sqlite3_vtab *, sqlite3_index_info *info)
-{
-    info->estimatedCost = 1e6;
-    return SQLITE_OK;
-}
-
 int open(sqlite3_vtab *, sqlite3_vtab_cursor **out)
 {
     *out = new Cursor();
-    return SQLITE_OK;
-}
-
-int close(sqlite3_vtab_cursor *cursor)
-{
-    delete static_cast<Cursor *>(cursor);
     return SQLITE_OK;
 }
 
@@ -125,11 +107,6 @@ int eof(sqlite3_vtab_cursor *cursor)
     return !c->table.isOpen() || c->row >= c->table.recordCount();
 }
 
-void resultText(sqlite3_context *ctx, const QString &s)
-{
-    sqlite3_result_text16(ctx, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
-}
-
 void column(Cursor *c, sqlite3_context *ctx, int i)
 {
     const dbf::DbfRecord record = c->table.record(c->row);
@@ -139,33 +116,7 @@ void column(Cursor *c, sqlite3_context *ctx, int i)
         resultText(ctx, c->buffer);
         return;
     }
-    const QVariant v = record.value(i);
-    if (v.isNull()) {
-        sqlite3_result_null(ctx);
-        return;
-    }
-    switch (v.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        sqlite3_result_int64(ctx, v.toLongLong());
-        return;
-    case QMetaType::Double:
-        sqlite3_result_double(ctx, v.toDouble());
-        return;
-    case QMetaType::Bool:
-        sqlite3_result_int(ctx, v.toBool() ? 1 : 0);
-        return;
-    case QMetaType::QDate:
-        resultText(ctx, v.toDate().toString(Qt::ISODate));
-        return;
-    case QMetaType::QByteArray: {
-        const QByteArray b = v.toByteArray();
-        sqlite3_result_blob(ctx, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-        return;
-    }
-    default:
-        resultText(ctx, v.toString());
-    }
+    resultValue(ctx, record.value(i));
 }
 
 int columnCallback(sqlite3_vtab_cursor *cursor, sqlite3_context *ctx, int i)
@@ -179,32 +130,7 @@ int columnCallback(sqlite3_vtab_cursor *cursor, sqlite3_context *ctx, int i)
     return SQLITE_OK;
 }
 
-int rowid(sqlite3_vtab_cursor *cursor, sqlite3_int64 *out)
-{
-    *out = static_cast<Cursor *>(cursor)->row;
-    return SQLITE_OK;
-}
-
-sqlite3_module makeModule()
-{
-    sqlite3_module m{};
-    m.iVersion = 1;
-    m.xCreate = connect;
-    m.xConnect = connect;
-    m.xBestIndex = bestIndex;
-    m.xDisconnect = disconnect;
-    m.xDestroy = disconnect;
-    m.xOpen = open;
-    m.xClose = close;
-    m.xFilter = filter;
-    m.xNext = next;
-    m.xEof = eof;
-    m.xColumn = columnCallback;
-    m.xRowid = rowid;
-    return m;
-}
-
-const sqlite3_module kModule = makeModule();
+const sqlite3_module kModule = scanModule<Table, Cursor>({connect, open, filter, next, eof, columnCallback});
 
 } // namespace
 

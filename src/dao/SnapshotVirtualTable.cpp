@@ -2,10 +2,9 @@
 #include "SnapshotVirtualTable.h"
 
 #include "Snapshot.h"
+#include "VirtualTableModule.h"
 
-#include <QDate>
 #include <QStringList>
-#include <sqlite3.h>
 
 #include <memory>
 
@@ -15,6 +14,7 @@ namespace {
 
 struct Table : sqlite3_vtab
 {
+    static constexpr double kScanCost = 1e5;
     const Snapshot *snapshot = nullptr;
 };
 
@@ -42,7 +42,8 @@ int connect(sqlite3 *db, void *aux, int argc, const char *const *argv, sqlite3_v
                 name = QStringLiteral("%1_%2").arg(c.name).arg(i);
         columns << QStringLiteral("\"%1\" %2").arg(name.replace(u'"', QStringLiteral("\"\"")), c.declType);
     }
-    const int rc = sqlite3_declare_vtab(db, QStringLiteral("CREATE TABLE x(%1)").arg(columns.join(u',')).toUtf8().constData());
+    const int rc =
+        sqlite3_declare_vtab(db, QStringLiteral("CREATE TABLE x(%1)").arg(columns.join(u',')).toUtf8().constData());
     if (rc != SQLITE_OK)
         return rc;
     auto table = std::make_unique<Table>();
@@ -51,29 +52,11 @@ int connect(sqlite3 *db, void *aux, int argc, const char *const *argv, sqlite3_v
     return SQLITE_OK;
 }
 
-int disconnect(sqlite3_vtab *vtab)
-{
-    delete static_cast<Table *>(vtab);
-    return SQLITE_OK;
-}
-
-int bestIndex(sqlite3_vtab *, sqlite3_index_info *info)
-{
-    info->estimatedCost = 1e5;
-    return SQLITE_OK;
-}
-
 int open(sqlite3_vtab *vtab, sqlite3_vtab_cursor **out)
 {
     auto *c = new Cursor();
     c->snapshot = static_cast<Table *>(vtab)->snapshot;
     *out = c;
-    return SQLITE_OK;
-}
-
-int close(sqlite3_vtab_cursor *cursor)
-{
-    delete static_cast<Cursor *>(cursor);
     return SQLITE_OK;
 }
 
@@ -95,70 +78,14 @@ int eof(sqlite3_vtab_cursor *cursor)
     return c->row >= c->snapshot->rowCount;
 }
 
-void resultText(sqlite3_context *ctx, const QString &s)
-{
-    sqlite3_result_text16(ctx, s.utf16(), int(s.size() * 2), SQLITE_TRANSIENT);
-}
-
 int column(sqlite3_vtab_cursor *cursor, sqlite3_context *ctx, int i)
 {
     const auto *c = static_cast<Cursor *>(cursor);
-    const QVariant &v = c->snapshot->at(c->row, i);
-    if (v.isNull()) {
-        sqlite3_result_null(ctx);
-        return SQLITE_OK;
-    }
-    switch (v.typeId()) {
-    case QMetaType::LongLong:
-    case QMetaType::Int:
-        sqlite3_result_int64(ctx, v.toLongLong());
-        break;
-    case QMetaType::Double:
-        sqlite3_result_double(ctx, v.toDouble());
-        break;
-    case QMetaType::Bool:
-        sqlite3_result_int(ctx, v.toBool() ? 1 : 0);
-        break;
-    case QMetaType::QDate:
-        resultText(ctx, v.toDate().toString(Qt::ISODate));
-        break;
-    case QMetaType::QByteArray: {
-        const QByteArray b = v.toByteArray();
-        sqlite3_result_blob(ctx, b.constData(), int(b.size()), SQLITE_TRANSIENT);
-        break;
-    }
-    default:
-        resultText(ctx, v.toString());
-    }
+    resultValue(ctx, c->snapshot->at(c->row, i));
     return SQLITE_OK;
 }
 
-int rowid(sqlite3_vtab_cursor *cursor, sqlite3_int64 *out)
-{
-    *out = static_cast<Cursor *>(cursor)->row;
-    return SQLITE_OK;
-}
-
-sqlite3_module makeModule()
-{
-    sqlite3_module m{};
-    m.iVersion = 1;
-    m.xCreate = connect;
-    m.xConnect = connect;
-    m.xBestIndex = bestIndex;
-    m.xDisconnect = disconnect;
-    m.xDestroy = disconnect;
-    m.xOpen = open;
-    m.xClose = close;
-    m.xFilter = filter;
-    m.xNext = next;
-    m.xEof = eof;
-    m.xColumn = column;
-    m.xRowid = rowid;
-    return m;
-}
-
-const sqlite3_module kModule = makeModule();
+const sqlite3_module kModule = scanModule<Table, Cursor>({connect, open, filter, next, eof, column});
 
 } // namespace
 

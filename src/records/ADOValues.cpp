@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QLocale>
 #include <QTime>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -42,23 +43,43 @@ DecimalParts partsOf(const QString &plain)
     return parts;
 }
 
+// Adds one to the last digit of a string of decimal digits.
+void incrementDigits(QString &digits)
+{
+    qsizetype i = digits.size() - 1;
+    for (; i >= 0 && digits.at(i) == u'9'; --i)
+        digits[i] = u'0';
+    if (i < 0)
+        digits.prepend(u'1');
+    else
+        digits[i] = QChar(digits.at(i).unicode() + 1);
+}
+
 // Rounds to two places, halves away from zero: the rule by which a binary number's two shown
 // places are rounded too, here on the exact digits.
 void roundToTwoPlaces(DecimalParts &parts)
 {
     const QString places = (parts.fraction + QStringLiteral("000")).left(3);
     QString digits = parts.whole + places.left(2);
-    if (places.at(2) >= u'5') {
-        qsizetype i = digits.size() - 1;
-        for (; i >= 0 && digits.at(i) == u'9'; --i)
-            digits[i] = u'0';
-        if (i < 0)
-            digits.prepend(u'1');
-        else
-            digits[i] = QChar(digits.at(i).unicode() + 1);
-    }
+    if (places.at(2) >= u'5')
+        incrementDigits(digits);
     parts.whole = digits.chopped(2);
     parts.fraction = digits.right(2);
+}
+
+// Rounds to a whole number, halves to the even one, as a binary number is rounded for a
+// whole-number column.
+void roundToWhole(DecimalParts &parts)
+{
+    const QStringView fraction(parts.fraction);
+    if (!fraction.isEmpty() && fraction.front() >= u'5') {
+        const bool beyondHalf = fraction.front() > u'5' ||
+                                std::any_of(fraction.begin() + 1, fraction.end(), [](QChar c) { return c != u'0'; });
+        const bool odd = (parts.whole.back().unicode() - u'0') % 2 == 1;
+        if (beyondHalf || odd)
+            incrementDigits(parts.whole);
+    }
+    parts.fraction.clear();
 }
 
 // The parts written in the user's notation: grouped or not, trailing zeros of the places dropped,
@@ -110,13 +131,38 @@ std::optional<double> numberOf(const QVariant &value)
     }
 }
 
+// A whole number as the table keeps it: int within 32 bits, else qlonglong.
+QVariant tableWhole(qlonglong whole)
+{
+    if (whole >= std::numeric_limits<int>::min() && whole <= std::numeric_limits<int>::max())
+        return int(whole);
+    return whole;
+}
+
+// Beyond 64 bits the exact digits become a text: the table holds no wider whole number, and a
+// double would lose digits.
+QVariant wholeOfDigits(const DecimalParts &parts)
+{
+    const bool zero = parts.whole == QLatin1String("0");
+    const QString text = (parts.negative && !zero ? QStringLiteral("-") : QString()) + parts.whole;
+    bool ok = false;
+    const qlonglong whole = text.toLongLong(&ok);
+    return ok ? tableWhole(whole) : QVariant(text);
+}
+
 QVariant wholeNumber(const QVariant &value)
 {
-    if (value.typeId() == QMetaType::LongLong) {
-        const qlonglong whole = value.toLongLong();
-        if (whole >= std::numeric_limits<int>::min() && whole <= std::numeric_limits<int>::max())
-            return int(whole);
-        return whole;
+    if (value.typeId() == QMetaType::LongLong)
+        return tableWhole(value.toLongLong());
+    if (value.typeId() == QMetaType::ULongLong) {
+        const qulonglong whole = value.toULongLong();
+        return whole <= qulonglong(std::numeric_limits<qlonglong>::max()) ? tableWhole(qlonglong(whole))
+                                                                          : QVariant(QString::number(whole));
+    }
+    if (value.metaType() == QMetaType::fromType<ado::ExactDecimal>()) {
+        DecimalParts parts = partsOf(value.value<ado::ExactDecimal>().text);
+        roundToWhole(parts);
+        return wholeOfDigits(parts);
     }
     const std::optional<double> number = numberOf(value);
     if (!number)
@@ -139,7 +185,9 @@ QVariant decimalNumber(const QVariant &value)
     const std::optional<double> number = numberOf(value);
     if (!number)
         return -1;
-    return DecimalValue(QString::number(*number, 'g', 17));
+    // Rounded to two places as the binary number it is (halves away from zero), then written like an
+    // exact number.
+    return decimalText(partsOf(QString::number(*number, 'f', 2)), true);
 }
 
 // A date-time of the calendar only: no time zone is asked (a plain local date-time costs a look at

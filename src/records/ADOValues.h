@@ -16,7 +16,8 @@ bool ADOTypeHasScale(int adoType);
 // The value written into the table for a cell of the given FieldTypeCode (0 to 3):
 //  0: the value's plain text ("" for Null);
 //  1: a number rounded to a whole number, halves to the even one (beyond the 32-bit range the whole
-//     number is kept rather than cut); Null 0; any other value, the empty text included, -1;
+//     number is kept rather than cut, and an exact number beyond 64 bits becomes the text of its
+//     digits); Null 0; any other value, the empty text included, -1;
 //  2: a number as text with digit grouping and at most two decimals; Null 0; any other value -1;
 //  3: a date "dd.mm.yyyy hh:nn:ss"; Null ""; a text that is no date stays as it is.
 QVariant ADOCellValue(int code, const QVariant &value);

@@ -1,13 +1,14 @@
 // The external-data record class: connection and query over ODBC, columns, rows, reload, data source.
 #include "clADODaten.h"
 
+#include "ADOCellReader.h"
 #include "ADOValues.h"
 #include "ado/Connection.h"
 #include "ado/Recordset.h"
 #include "frmDatenquelle.h"
+#include "infozoom/InfoZoomControl.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "infozoom/InfoZoomControl.h"
 
 namespace records {
 
@@ -174,17 +175,24 @@ bool clADODaten::transferRows()
     const QString total = QString::number(n) + QLatin1Char(')');
     SetStatus(kind().transferText + QStringLiteral("1/") + total);
 
-    const ado::Fields &fields = m_recordset->Fields();
     const QVector<InfoZoomAttribute> &columns = attributeColumns();
     InfoZoomObjects objects = m_izTable->Objects();
+    ADOCellReader cells(*m_recordset, m_fieldTypes, n);
     for (long r = 1; r <= n; ++r) {
+        const QVariant *cell = nullptr;
+        try {
+            cell = cells.nextRow();
+        } catch (const platform::VbError &error) {
+            // The rows arrive while the table takes them: what breaks their reading is the query's failure.
+            reportFailure(QStringLiteral("Es ist ein Fehler beim Abfragen der externen Daten aufgetreten."), error);
+            return false;
+        }
         InfoZoomObject row = objects.Add();
         for (int i = 0; i < m_fieldCount; ++i) {
-            const QVariant cell = ADOCellValue(m_fieldTypes.at(i), fields.Item(i).Value());
-            if (cell.typeId() == QMetaType::QString)
-                row.setValue(columns.at(i), cell.toString());
+            if (cell[i].typeId() == QMetaType::QString)
+                row.setValue(columns.at(i), cell[i].toString());
             else
-                row.setValue(columns.at(i), cell);
+                row.setValue(columns.at(i), cell[i]);
         }
         ++m_recordsRead;
         if (r % kind().progressInterval == 0) {
@@ -192,7 +200,6 @@ bool clADODaten::transferRows()
                 return false;
             SetStatus(kind().transferText + QString::number(r) + QLatin1Char('/') + total);
         }
-        m_recordset->MoveNext();
     }
     return true;
 }

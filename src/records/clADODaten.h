@@ -34,10 +34,10 @@ public:
     void setSQLString(const QString &value) { m_sqlString = value; }
 
     bool Init(InfoZoomControl *control, QLabel *status);
-    // Runs the query to learn its columns: names, FieldTypeCodes. Every failure is one message
+    // Learns the query's columns without its rows: names, FieldTypeCodes. Every failure is one message
     // box and false; connection and query stay open until ShowData or release.
     bool SetADOFields();
-    // Runs the query again and writes one row per record; nothing happens before SetADOFields.
+    // Runs the query and writes one row per record; nothing happens before SetADOFields.
     void ShowData();
     void LoadData(const QString &sFoxDatei);
     // The data source dialog with the current texts; true when the user confirmed a query and a
@@ -55,10 +55,10 @@ protected:
 private:
     void CloseADO();
     bool OpenConnection();
-    // With columnsOnly the query runs for its columns alone; no row is fetched.
+    // With columnsOnly only the query's columns are learned; no row is fetched.
     bool OpenRecordset(bool columnsOnly = false);
     void closeRecordset();
-    // Steps 7 to 9 of ShowData; false when the user cancelled.
+    // Steps 7 to 9 of ShowData; false when the user cancelled or reading the rows failed (reported).
     bool transferRows();
     void endWithCancel();
 

@@ -1,5 +1,6 @@
 // The ODBC layer against PostgreSQL's ODBC driver on a private server: decimal scales, wide texts,
 // block fetches and errors with the server's diagnostics.
+#include "ExpectedColumns.h"
 #include "PostgresServer.h"
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
@@ -33,7 +34,7 @@ protected:
                 " 'a0eebc99-9c0b-4ef8-bb6d-6bb9bd380a11', '\\x00ff');"
                 "INSERT INTO werte DEFAULT VALUES;"
                 "CREATE TABLE reihen AS SELECT n, 'Zeile ' || n AS beschreibung, repeat('x', n % 50) AS lang"
-                " FROM generate_series(1, 1000) AS n;"),
+                " FROM generate_series(1, 10000) AS n;"),
             &output);
         if (!s_ready)
             s_skipReason = QStringLiteral("could not create the test tables: ") + output;
@@ -64,33 +65,43 @@ adotest::PostgresServer *PostgresOdbc::s_server = nullptr;
 bool PostgresOdbc::s_ready = false;
 QString PostgresOdbc::s_skipReason;
 
-TEST_F(PostgresOdbc, ReportsAdoTypesAndDecimalScales)
+TEST_F(PostgresOdbc, ReportsAdoTypesAndDecimalScalesWithTheRowsAndFromThePreparedQuery)
+{
+    for (const bool columnsOnly : {false, true}) {
+        SCOPED_TRACE(columnsOnly ? "OpenColumns" : "Open");
+        Recordset rs;
+        if (columnsOnly)
+            rs.OpenColumns(QStringLiteral("SELECT * FROM werte"), &m_connection);
+        else
+            rs.Open(QStringLiteral("SELECT * FROM werte"), &m_connection, adOpenStatic, adLockReadOnly);
+        adotest::expectColumns(rs, {{"ganz", adInteger, 0},
+                                    {"klein", adSmallInt, 0},
+                                    {"gross", adBigInt, 0},
+                                    {"einfach", adSingle, 255},
+                                    {"doppelt", adDouble, 255},
+                                    {"zahl0", adNumeric, 0},
+                                    {"zahl2", adNumeric, 2},
+                                    {"tag", adDBDate, 255},
+                                    {"uhrzeit", adDBTime, 255},
+                                    {"zeitpunkt", adDBTimeStamp, 255},
+                                    {"ja", adBoolean, 255},
+                                    {"text1", adLongVarWChar, 255},
+                                    {"text2", adVarWChar, 255},
+                                    {"zeichen", adWChar, 255},
+                                    {"kennung", adGUID, 255},
+                                    {"daten", adLongVarBinary, 255}});
+    }
+}
+
+TEST_F(PostgresOdbc, OpenColumnsDescribesTheQueryWithoutRunningIt)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("SELECT * FROM werte"), &m_connection, adOpenStatic, adLockReadOnly);
-    struct Expected
-    {
-        const char *name;
-        DataTypeEnum type;
-        int scale;
-    };
-    const Expected expected[] = {
-        {"ganz", adInteger, 0},     {"klein", adSmallInt, 0},
-        {"gross", adBigInt, 0},     {"einfach", adSingle, 255},
-        {"doppelt", adDouble, 255}, {"zahl0", adNumeric, 0},
-        {"zahl2", adNumeric, 2},    {"tag", adDBDate, 255},
-        {"uhrzeit", adDBTime, 255}, {"zeitpunkt", adDBTimeStamp, 255},
-        {"ja", adBoolean, 255},     {"text1", adLongVarWChar, 255},
-        {"text2", adVarWChar, 255}, {"zeichen", adWChar, 255},
-        {"kennung", adGUID, 255},   {"daten", adLongVarBinary, 255},
-    };
-    ASSERT_EQ(rs.Fields().Count(), int(std::size(expected)));
-    for (int i = 0; i < rs.Fields().Count(); ++i) {
-        const Field &field = rs.Fields().Item(i);
-        EXPECT_EQ(field.Name(), QLatin1String(expected[i].name));
-        EXPECT_EQ(field.Type(), expected[i].type) << expected[i].name;
-        EXPECT_EQ(field.NumericScale(), expected[i].scale) << expected[i].name;
-    }
+    // Running the query fails at its third row; describing it does not.
+    rs.OpenColumns(QStringLiteral("SELECT n, 10 / (3 - n) AS teil FROM generate_series(1, 3) AS n"), &m_connection);
+    ASSERT_EQ(rs.Fields().Count(), 2);
+    EXPECT_EQ(rs.Fields().Item(1).Name(), QStringLiteral("teil"));
+    EXPECT_EQ(rs.Fields().Item(1).Type(), adInteger);
+    EXPECT_EQ(rs.RecordCount(), 0);
 }
 
 TEST_F(PostgresOdbc, ReadsValuesOfEveryKind)
@@ -130,7 +141,7 @@ TEST_F(PostgresOdbc, BlockFetchKeepsEveryRowInOrder)
 {
     Recordset rs;
     rs.Open(QStringLiteral("SELECT lang, n, beschreibung FROM reihen ORDER BY n"), &m_connection);
-    ASSERT_EQ(rs.RecordCount(), 1000);
+    ASSERT_EQ(rs.RecordCount(), 10000);
     EXPECT_EQ(rs.Fields().Item(0).Name(), QStringLiteral("lang"));
     int expected = 1;
     for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext(), ++expected) {
@@ -138,21 +149,29 @@ TEST_F(PostgresOdbc, BlockFetchKeepsEveryRowInOrder)
         ASSERT_EQ(rs.Fields().Item(2).Value().toString(), QStringLiteral("Zeile %1").arg(expected));
         ASSERT_EQ(rs.Fields().Item(0).Value().toString(), QString(expected % 50, QLatin1Char('x')));
     }
-    EXPECT_EQ(expected, 1001);
+    EXPECT_EQ(expected, 10001);
 }
 
 TEST_F(PostgresOdbc, SyntaxErrorCarriesTheServersDiagnosticsAndACorrectedQueryRuns)
 {
-    Recordset rs;
-    try {
-        rs.Open(QStringLiteral("SELEC ganz FROM werte"), &m_connection);
-        FAIL() << "the query ran";
-    } catch (const platform::VbError &error) {
-        EXPECT_EQ(error.number(), kErrErrorsInCommand);
-        EXPECT_TRUE(error.description().contains(QLatin1String("syntax error"))) << error.description().toStdString();
-        EXPECT_TRUE(error.description().contains(QLatin1String("42601")));
+    for (const bool columnsOnly : {false, true}) {
+        SCOPED_TRACE(columnsOnly ? "OpenColumns" : "Open");
+        Recordset rs;
+        try {
+            if (columnsOnly)
+                rs.OpenColumns(QStringLiteral("SELEC ganz FROM werte"), &m_connection);
+            else
+                rs.Open(QStringLiteral("SELEC ganz FROM werte"), &m_connection);
+            FAIL() << "the query ran";
+        } catch (const platform::VbError &error) {
+            EXPECT_EQ(error.number(), kErrErrorsInCommand);
+            EXPECT_TRUE(error.description().contains(QLatin1String("syntax error")))
+                << error.description().toStdString();
+            EXPECT_TRUE(error.description().contains(QLatin1String("42601")));
+        }
+        EXPECT_FALSE(rs.isOpen());
     }
-    EXPECT_FALSE(rs.isOpen());
+    Recordset rs;
     rs.Open(QStringLiteral("SELECT ganz FROM werte WHERE ganz = 7"), &m_connection);
     EXPECT_EQ(rs.RecordCount(), 1);
 }

@@ -1,7 +1,9 @@
 // The ODBC layer against the SQLite ODBC driver: types, values, cursor movement and errors.
+#include "ExpectedColumns.h"
 #include "SqliteFile.h"
 #include "ado/AdoError.h"
 #include "ado/Connection.h"
+#include "ado/FetchedRows.h"
 #include "ado/OdbcCatalog.h"
 #include "ado/Recordset.h"
 
@@ -11,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTime>
 #include <gtest/gtest.h>
+#include <thread>
 
 using namespace ado;
 
@@ -66,25 +69,18 @@ TEST_F(SqliteOdbc, ReportsAdoTypesAndScales)
 {
     Recordset rs;
     rs.Open(QStringLiteral("SELECT * FROM kunden"), &m_connection, adOpenStatic, adLockReadOnly);
-    struct Expected
-    {
-        const char *name;
-        DataTypeEnum type;
-        int scale;
-    };
-    const Expected expected[] = {
-        {"id", adInteger, 0},          {"klein", adSmallInt, 0},        {"gross", adBigInt, 0},
-        {"preis", adDouble, 255},      {"betrag", adDouble, 255},       {"geboren", adDBDate, 255},
-        {"termin", adDBTime, 255},     {"erfasst", adDBTimeStamp, 255}, {"aktiv", adBoolean, 255},
-        {"notiz", adLongVarChar, 255}, {"kurz", adVarChar, 255},        {"bild", adBinary, 255},
-    };
-    ASSERT_EQ(rs.Fields().Count(), int(std::size(expected)));
-    for (int i = 0; i < rs.Fields().Count(); ++i) {
-        const Field &field = rs.Fields().Item(i);
-        EXPECT_EQ(field.Name(), QLatin1String(expected[i].name));
-        EXPECT_EQ(field.Type(), expected[i].type) << expected[i].name;
-        EXPECT_EQ(field.NumericScale(), expected[i].scale) << expected[i].name;
-    }
+    adotest::expectColumns(rs, {{"id", adInteger, 0},
+                                {"klein", adSmallInt, 0},
+                                {"gross", adBigInt, 0},
+                                {"preis", adDouble, 255},
+                                {"betrag", adDouble, 255},
+                                {"geboren", adDBDate, 255},
+                                {"termin", adDBTime, 255},
+                                {"erfasst", adDBTimeStamp, 255},
+                                {"aktiv", adBoolean, 255},
+                                {"notiz", adLongVarChar, 255},
+                                {"kurz", adVarChar, 255},
+                                {"bild", adBinary, 255}});
 }
 
 TEST_F(SqliteOdbc, ReadsValuesOfEveryKind)
@@ -228,15 +224,42 @@ TEST_F(SqliteOdbc, BadQueryGivesDiagnosticsAndTheConnectionStaysUsable)
 
 TEST_F(SqliteOdbc, RowsStayReadableAfterTheConnectionCloses)
 {
+    // Rows of several blocks, so that closing meets them still being read.
+    const QString manyRows = QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000) SELECT i FROM n");
+    Recordset broken;
+    broken.Open(manyRows, &m_connection);
+    broken.Close();
     Recordset rs;
-    rs.Open(QStringLiteral("SELECT id FROM kunden WHERE id = 1"), &m_connection);
+    rs.Open(manyRows, &m_connection);
     m_connection.Close();
-    EXPECT_EQ(rs.Fields().Item(0).Value().toInt(), 1);
+    ASSERT_EQ(rs.RecordCount(), 10000);
+    qlonglong sum = 0;
+    for (; !rs.Eof(); rs.MoveNext())
+        sum += rs.Fields().Item(0).Value().toLongLong();
+    EXPECT_EQ(sum, 10000LL * 10001 / 2);
     EXPECT_EQ(errorNumberOf([&] {
                   rs.Close();
                   rs.Open(QStringLiteral("SELECT 1"), &m_connection);
               }),
               kErrInvalidConnection);
+}
+
+TEST(FetchedRows, ARowAfterAFailedReadRaisesTheFailureAndOneAfterTheEndError3021)
+{
+    for (const bool failed : {true, false}) {
+        FetchedRows rows(2 * FetchedRows::kBlockRows);
+        std::vector<ColumnData> block{ColumnData(ColumnData::Kind::Text)};
+        for (qsizetype i = 0; i < FetchedRows::kBlockRows; ++i)
+            block[0].appendText(QString::number(i));
+        std::thread reader([&] {
+            rows.add(std::move(block));
+            rows.finish(failed ? std::make_exception_ptr(platform::VbError(42, QStringLiteral("kaputt"))) : nullptr);
+        });
+        EXPECT_EQ(rows.value(0, FetchedRows::kBlockRows - 1).toLongLong(), FetchedRows::kBlockRows - 1);
+        EXPECT_EQ(errorNumberOf([&] { rows.value(0, FetchedRows::kBlockRows); }), failed ? 42 : kErrNoCurrentRecord);
+        reader.join();
+    }
 }
 
 TEST_F(SqliteOdbc, ObjectStateErrorsAreAdoErrors)

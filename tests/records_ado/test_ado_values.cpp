@@ -1,5 +1,6 @@
 // The rules that turn ADO column types into FieldTypeCodes and ADO values into table values and
 // plain texts, the masking of connection strings, and the wrapping of messages in the test list.
+#include "ado/ExactDecimal.h"
 #include "records/ADOValues.h"
 #include "records/ConnectionStringMask.h"
 #include "records/frmDatenquelle.h"
@@ -65,6 +66,15 @@ TEST(AdoCellValues, WholeNumbersRoundHalvesToEvenAndKeepLargeValues)
     // Beyond 32 bits the whole number is kept instead of being cut or turned into -1.
     EXPECT_EQ(ADOCellValue(1, QVariant(qlonglong(3000000000LL))), QVariant(qlonglong(3000000000LL)));
     EXPECT_EQ(ADOCellValue(1, QVariant(qulonglong(5000000000ULL))), QVariant(qlonglong(5000000000LL)));
+    // Beyond 64 bits the exact digits are kept as a text.
+    const QVariant unsigned64 = ADOCellValue(1, QVariant(qulonglong(18446744073709551615ULL)));
+    EXPECT_EQ(unsigned64.typeId(), QMetaType::QString);
+    EXPECT_EQ(unsigned64.toString(), QStringLiteral("18446744073709551615"));
+    for (const auto &[exact, whole] : {std::pair{"12345678901234567890.5", "12345678901234567890"},
+                                       std::pair{"-12345678901234567891.5", "-12345678901234567892"},
+                                       std::pair{"12345678901234567890.50001", "12345678901234567891"}})
+        EXPECT_EQ(ADOCellValue(1, QVariant::fromValue(ado::ExactDecimal{QString::fromLatin1(exact)})).toString(),
+                  QString::fromLatin1(whole));
 }
 
 TEST(AdoCellValues, DecimalsAreTextsInTheUsersNotationFromTheValueItself)

@@ -24,7 +24,10 @@ protected:
                            "INSERT INTO posten(nr) VALUES(2);"
                            "CREATE TABLE betraege(nr integer, genau numeric(12,3), binaer double precision);"
                            "INSERT INTO betraege VALUES(1, 0.015, 0.015), (2, -988389114.685, 2.675),"
-                           " (3, 2.675, 0.125), (4, 1.005, -0.125), (5, -0.004, 0), (6, 999999999.995, 0);"),
+                           " (3, 2.675, 0.125), (4, 1.005, -0.125), (5, -0.004, 0), (6, 999999999.995, 0);"
+                           "CREATE TABLE riesig(nr integer, n numeric(25,0));"
+                           "INSERT INTO riesig VALUES(1, 12345678901234567891), (2, -9999999999999999999999999),"
+                           " (3, 42), (4, 9223372036854775807);"),
             &output);
         if (!s_ready)
             s_reason = QStringLiteral("could not create the test table: ") + output;
@@ -82,6 +85,19 @@ TEST_F(AdoDatenPostgres, ExactDecimalsRoundAsDecimalsAndDoublesStayAsTheyAre)
     EXPECT_EQ(column(QStringLiteral("binaer")),
               (QVariantList{QStringLiteral("0,01"), QStringLiteral("2,67"), QStringLiteral("0,13"),
                             QStringLiteral("-0,13"), QStringLiteral("0"), QStringLiteral("0")}));
+}
+
+TEST_F(AdoDatenPostgres, WholeNumbersBeyond64BitsKeepEveryDigit)
+{
+    use(s_server->connectionString(), QStringLiteral("SELECT n FROM riesig ORDER BY nr"));
+    ASSERT_TRUE(read());
+    // With their types: a QVariant compares a text and a number by converting one of them.
+    QStringList values;
+    for (const QVariant &value : column(QStringLiteral("n")))
+        values << QString::fromLatin1(value.typeName()) + u' ' + value.toString();
+    EXPECT_EQ(values.join(QStringLiteral(", ")).toStdString(),
+              "QString 12345678901234567891, QString -9999999999999999999999999, int 42, "
+              "qlonglong 9223372036854775807");
 }
 
 TEST_F(AdoDatenPostgres, ATimeColumnIsRefusedWithNumber134)
