@@ -186,8 +186,12 @@ void BM_MemoryPerCell(benchmark::State &state)
     InfoZoomTable table;
     fill(table);
     InfoZoomAttribute id = table.AttributeItem(0);
-    for (int a = 0; a < Attributes; ++a) // every attribute gets its posting lists built
-        InfoZoomAttribute(table.AttributeItem(a)).SelectValue(QString(), true);
+    InfoZoomObjects rows = table.Objects();
+    const InfoZoomObject first = rows.NextObject();
+    for (int a = 0; a < Attributes; ++a) { // every attribute gets its posting lists built
+        InfoZoomAttribute attribute(table.AttributeItem(a));
+        attribute.SelectValue(first.Value(attribute), true);
+    }
     table.SelectedObjects();
     table.ResetSelection();
     for (auto _ : state)

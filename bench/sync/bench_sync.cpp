@@ -7,6 +7,7 @@
 #include "BenchSize.h"
 #include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
+#include "mainwindow/DisplayPause.h"
 #include "mainwindow/SyncTable.h"
 #include "platform/ScriptedUi.h"
 #include "records/RunningACT.h"
@@ -86,7 +87,7 @@ void BM_NotesFromContacts(benchmark::State &state)
             t.contactId.SelectValue(contactId(i * 2), true);
         QApplication::processEvents();
         state.ResumeTiming();
-        const mainwindow::SyncDisplayPause pause(&t.contacts, &t.notes);
+        const mainwindow::DisplayPause pause({&t.contacts, &t.notes});
         found =
             mainwindow::SyncTable(t.notes.Table(), t.contactId, t.noteContact, false, true, [&t](const QString &text) {
                 progress(t.status, text);
@@ -112,7 +113,7 @@ void BM_ContactsFromNotes(benchmark::State &state)
             t.noteContact.SelectValue(contactId(i * 3), true);
         QApplication::processEvents();
         state.ResumeTiming();
-        const mainwindow::SyncDisplayPause pause(&t.contacts, &t.notes);
+        const mainwindow::DisplayPause pause({&t.contacts, &t.notes});
         found = mainwindow::SyncTable(t.contacts.Table(), t.noteContact, t.contactId, false, true,
                                       [&t](const QString &text) { progress(t.status, text); })
                     .found;

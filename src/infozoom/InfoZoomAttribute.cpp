@@ -49,7 +49,7 @@ InfoZoomValues InfoZoomAttribute::SelectedValues() const
 void InfoZoomAttribute::SelectValue(const QVariant &value, bool add)
 {
     AttributeNodeData &n = node();
-    const std::optional<uint32_t> code = n.column->find(value);
+    const std::optional<uint32_t> code = n.table->heldCode(&n, value);
     if (!code)
         TableErrors::raise(TableErrors::ValueAbsent, QStringLiteral("Der Wert \"%1\" kommt im Attribut \"%2\" nicht vor.")
                                                          .arg(value.toString(), n.name));

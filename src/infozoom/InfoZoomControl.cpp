@@ -4,14 +4,58 @@
 #include "InfoZoomTable.h"
 #include "TableView.h"
 
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QVBoxLayout>
+
+// The text of the status line. A long loop changes it at every step; a label would have its
+// strip laid out anew for each text (measuring the text twice), this line keeps its size and
+// only paints the text, cut with "…" where it is wider than the line.
+class StatusLine final : public QWidget
+{
+public:
+    explicit StatusLine(QWidget *parent) : QWidget(parent) { setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed); }
+    const QString &text() const { return m_text; }
+    // Paints at once, as the callers go on working until they let events run, but not more often
+    // than a screen shows a change: a loop that changes the text at every step has a text that
+    // follows within a frame painted with the next turn of events, together with what else changed.
+    void setText(const QString &text)
+    {
+        m_text = text;
+        if (!isVisible())
+            return;
+        if (m_painted.isValid() && m_painted.elapsed() < FrameMs) {
+            update();
+            return;
+        }
+        repaint();
+        m_painted.start();
+    }
+    QSize sizeHint() const override { return QSize(1, fontMetrics().height()); }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                         fontMetrics().elidedText(m_text, Qt::ElideRight, width()));
+    }
+
+private:
+    static constexpr qint64 FrameMs = 40;
+    QString m_text;
+    QElapsedTimer m_painted;
+};
 
 InfoZoomControl::InfoZoomControl(QWidget *parent)
     : QWidget(parent), m_table(new InfoZoomTable(this)), m_view(new TableView(m_table, this)),
-      m_statusStrip(new QWidget(this)), m_statusLabel(new QLabel(m_statusStrip)), m_countLabel(new QLabel(m_statusStrip))
+      m_statusStrip(new QWidget(this)), m_statusLabel(new StatusLine(m_statusStrip)),
+      m_countLabel(new QLabel(m_statusStrip))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -25,8 +69,6 @@ InfoZoomControl::InfoZoomControl(QWidget *parent)
     strip->addWidget(m_countLabel);
     m_statusStrip->setObjectName(QStringLiteral("statusLine"));
     m_statusStrip->setAutoFillBackground(true);
-    m_statusLabel->setTextFormat(Qt::PlainText);
-    m_statusLabel->setMinimumWidth(1);
     m_countLabel->setTextFormat(Qt::PlainText);
     m_countLabel->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
 
@@ -86,10 +128,6 @@ bool InfoZoomControl::eventFilter(QObject *watched, QEvent *event)
 void InfoZoomControl::showStatusText(const QString &text)
 {
     m_statusLabel->setText(text);
-    // The callers let waiting events run right after a status text; paint it now so that a long
-    // loop shows its progress even where no event loop turn follows.
-    if (m_statusLabel->isVisible())
-        m_statusLabel->repaint();
 }
 
 void InfoZoomControl::applyAppearance()

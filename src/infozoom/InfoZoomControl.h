@@ -7,6 +7,7 @@
 
 class InfoZoomTable;
 class QLabel;
+class StatusLine;
 class TableView;
 
 class InfoZoomControl : public QWidget
@@ -67,7 +68,7 @@ private:
     InfoZoomTable *m_table;
     TableView *m_view;
     QWidget *m_statusStrip;
-    QLabel *m_statusLabel;
+    StatusLine *m_statusLabel;
     QLabel *m_countLabel;
     QString m_tag;
 };

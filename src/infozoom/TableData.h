@@ -13,6 +13,7 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class TableData
@@ -90,8 +91,9 @@ public:
     void adopt(TableData &loaded);
 
     // --- selection (OR within an attribute, AND across attributes) ---
-    // False when the attribute does not hold the value.
-    bool selectValue(AttributeNodeData *attribute, const QVariant &value);
+    // The code of a value that a row of the table holds in the attribute; none for a value no row
+    // holds, the empty value included (rows without a value do not make it one to select).
+    std::optional<uint32_t> heldCode(const AttributeNodeData *attribute, const QVariant &value);
     void setCodeSelected(AttributeNodeData *attribute, uint32_t code, bool selected);
     void resetSelection();
     bool hasSelection() const { return !m_selectedAttributes.empty(); }
@@ -103,7 +105,8 @@ public:
     // The distinct values (codes) an attribute holds in the selected rows: what the selection stands
     // for in that attribute, whichever attribute the user picked the values in. In the order of their
     // first row in the view; values picked in the attribute itself (and nowhere else) in the order they
-    // were picked. Empty without a selection.
+    // were picked. Empty without a selection. The empty value is never among them: these values are
+    // keys that link rows to other tables and records, and a row without a key links to nothing.
     std::vector<uint32_t> selectedValueCodes(const AttributeNodeData *attribute);
 
     // --- view ---

@@ -36,13 +36,16 @@ QString attributeCondition(const AttributeNodeData *attribute, bool negated)
 
 } // namespace
 
-bool TableData::selectValue(AttributeNodeData *attribute, const QVariant &value)
+std::optional<uint32_t> TableData::heldCode(const AttributeNodeData *attribute, const QVariant &value)
 {
     const std::optional<uint32_t> code = attribute->column->find(value);
     if (!code)
-        return false;
-    setCodeSelected(attribute, *code, true);
-    return true;
+        return std::nullopt;
+    // The dictionary keeps the values of deleted rows, and every row starts with the empty value.
+    const ValueColumn::RowRange range = attribute->column->rowsOf(*code, m_rowSlots);
+    if (std::none_of(range.begin, range.end, [this](uint32_t row) { return isAlive(row); }))
+        return std::nullopt;
+    return code;
 }
 
 void TableData::setCodeSelected(AttributeNodeData *attribute, uint32_t code, bool selected)
@@ -133,6 +136,8 @@ std::vector<uint32_t> TableData::selectedValueCodes(const AttributeNodeData *att
         // group lookup makes the last one current in ACT!); a value without a row in the view selects
         // nothing and is left out.
         for (uint32_t code : attribute->selectedCodes) {
+            if (code == ValueColumn::EmptyCode)
+                continue;
             const ValueColumn::RowRange range = attribute->column->rowsOf(code, m_rowSlots);
             if (std::any_of(range.begin, range.end, [this](uint32_t row) { return isInView(row); }))
                 result.push_back(code);
@@ -144,7 +149,7 @@ std::vector<uint32_t> TableData::selectedValueCodes(const AttributeNodeData *att
     std::vector<uint8_t> seen(attribute->column->distinctCount(), 0);
     for (uint32_t row : rows) {
         const uint32_t code = row < codes.size() ? codes[row] : ValueColumn::EmptyCode;
-        if (!seen[code]) {
+        if (code != ValueColumn::EmptyCode && !seen[code]) {
             seen[code] = 1;
             result.push_back(code);
         }

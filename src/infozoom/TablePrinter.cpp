@@ -2,6 +2,7 @@
 #include "TablePrinter.h"
 
 #include "InfoZoomTable.h"
+#include "PageSetupDialog.h"
 #include "TableData.h"
 #include "TableErrors.h"
 #include "platform/UiServices.h"
@@ -33,6 +34,14 @@ QString cellText(const AttributeNodeData *attribute, uint32_t row)
 {
     return TableData::displayText(attribute, attribute->column->codeAt(row)).simplified();
 }
+
+// What one cell prints: its text, and whether it is a number, which stands at the column's right
+// edge as on screen.
+struct PrintedCell
+{
+    QString text;
+    bool number = false;
+};
 
 // The widest of the heading and the column's values, but no wider than limit; each distinct value
 // is measured once.
@@ -93,14 +102,16 @@ PageLayout layoutOf(const std::vector<AttributeNodeData *> &attributes, const st
 // by its advance is never cut (the eliding's own measure adds the glyphs' overhang), and the
 // overhang may reach into the blank between the columns.
 void drawCells(QPainter &painter, const QFontMetrics &fm, const PageLayout &layout, const std::vector<size_t> &strip,
-               int y, int lineHeight, const std::function<QString(size_t)> &textOf)
+               int y, int lineHeight, const std::function<PrintedCell(size_t)> &cellOf)
 {
     int x = 0;
     for (size_t c : strip) {
         const int width = layout.widths[c];
-        const QString text = textOf(c);
-        painter.drawText(QRect(x, y, width + layout.gap / 2, lineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+        const PrintedCell cell = cellOf(c);
+        const QString &text = cell.text;
+        const QRect area = cell.number ? QRect(x - layout.gap / 2, y, width + layout.gap / 2, lineHeight)
+                                       : QRect(x, y, width + layout.gap / 2, lineHeight);
+        painter.drawText(area, (cell.number ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter | Qt::TextSingleLine,
                          fm.horizontalAdvance(text) <= width ? text : fm.elidedText(text, Qt::ElideRight, width));
         x += width + layout.gap;
     }
@@ -172,14 +183,18 @@ private:
         }
         m_painter.setFont(m_boldFont);
         drawCells(m_painter, QFontMetrics(m_boldFont, &m_printer), m_layout, strip, y, m_lineHeight,
-                  [this](size_t c) { return m_attributes[c]->name.simplified(); });
+                  [this](size_t c) { return PrintedCell{m_attributes[c]->name.simplified()}; });
         m_painter.setFont(m_plainFont);
         y += m_lineHeight;
         m_painter.drawLine(0, y - 1, std::min(stripWidth(m_layout, strip), m_width), y - 1);
         const QFontMetrics plain(m_plainFont, &m_printer);
         for (size_t r = first; r < end; ++r, y += m_lineHeight)
-            drawCells(m_painter, plain, m_layout, strip, y, m_lineHeight,
-                      [this, r](size_t c) { return cellText(m_attributes[c], m_rows[r]); });
+            drawCells(m_painter, plain, m_layout, strip, y, m_lineHeight, [this, r](size_t c) {
+                const AttributeNodeData *attribute = m_attributes[c];
+                const uint32_t row = m_rows[r];
+                return PrintedCell{cellText(attribute, row),
+                                   attribute->column->isNumber(attribute->column->codeAt(row))};
+            });
         m_painter.drawText(QRect(0, m_height - m_lineHeight, m_width, m_lineHeight), Qt::AlignRight | Qt::AlignVCenter,
                            QStringLiteral("Seite %1").arg(m_pages));
     }
@@ -258,6 +273,12 @@ void TablePrinter::pageSetup(QWidget *parent)
 {
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // Qt's page dialog serves only a printer of the system; a printout into a PDF file gets ours.
+    if (m_printer->outputFormat() != QPrinter::NativeFormat) {
+        PageSetupDialog dialog(m_printer.get(), parent);
+        platform::ui().showModal(&dialog);
+        return;
+    }
     QPageSetupDialog dialog(m_printer.get(), parent);
     dialog.setWindowTitle(QStringLiteral("Seite einrichten"));
     platform::ui().showModal(&dialog);

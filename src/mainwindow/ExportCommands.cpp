@@ -15,6 +15,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
+#include <QScopeGuard>
 
 namespace mainwindow {
 
@@ -171,13 +172,16 @@ bool ExportCommands::CollectRows(InfoZoomTable *table, const InfoZoomAttribute &
     if (mode == CopyKomp) {
         text += CRLF + m_currentKompListe->DumpAll(panel);
     } else if (mode == CopyHistogramm) {
-        // The cancel panel reaches the count while it lists its lines.
+        // The cancel panel reaches the count while it lists its lines. The count and its connection
+        // end together, also when the listing fails: a click must not reach a count that is gone.
         clHistogram *histogram = m_currentHistogram.get();
         const QMetaObject::Connection cancel = connect(m_window.AbbruchPanel(), &StatusBarPanel::clicked, this,
                                                        [histogram] { histogram->setCancel(true); });
+        const auto listingEnd = qScopeGuard([this, cancel] {
+            disconnect(cancel);
+            m_currentHistogram.reset();
+        });
         text += TAB + QStringLiteral("Häufigkeit") + CRLF + histogram->DumpAll(panel);
-        disconnect(cancel);
-        m_currentHistogram.reset();
     }
     return true;
 }

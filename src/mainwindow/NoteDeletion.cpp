@@ -1,6 +1,7 @@
 // Deletion of the selected notes from the ACT! database.
 #include "NoteDeletion.h"
 
+#include "DisplayPause.h"
 #include "frmHaupt.h"
 #include "modHaupt.h"
 
@@ -89,14 +90,19 @@ bool NoteDeletion::Walk(const QList<quint32> &chosenRows, const InfoZoomAttribut
                         const DeleteNote &deleteNote, Counts &counts)
 {
     InfoZoomTable *table = m_window.InfoZoomExtra()->Table();
+    // Each progress text lets events run; a view following every deleted row would recount and
+    // repaint the whole table per note. It catches up once when the walk ends, however it ends.
+    const DisplayPause pause({m_window.InfoZoomExtra()});
     const QSet<quint32> chosen(chosenRows.begin(), chosenRows.end());
     actlink::clUniqueIDConverter converter;
     InfoZoomObjects rows = table->Objects();
     rows.Reset();
     m_window.SetStatusBarText(QStringLiteral("Einträge werden gelöscht..."));
     const int total = rows.Count();
+    int lastProgress = 0;
     const auto progress = [&](int i) {
         m_window.SetStatusBarText(QStringLiteral("Einträge werden gelöscht... (%1/%2)").arg(i).arg(rows.Count()));
+        lastProgress = i;
     };
     for (int i = 1; i <= total; ++i) {
         InfoZoomObject row = rows.NextObject();
@@ -118,7 +124,7 @@ bool NoteDeletion::Walk(const QList<quint32> &chosenRows, const InfoZoomAttribut
         }
         if (m_window.CancelRequested())
             return false;
-        if (i % ProgressEvery == 0)
+        if (i - lastProgress >= ProgressEvery)
             progress(i);
     }
     return true;

@@ -1,6 +1,7 @@
 // The synchronisation commands of the main window.
 #include "SyncCommands.h"
 
+#include "DisplayPause.h"
 #include "SyncTable.h"
 #include "frmHaupt.h"
 #include "modHaupt.h"
@@ -165,7 +166,7 @@ bool SyncCommands::SyncContactsFromExtraData(bool mark, bool zoom)
         return Fail(sourceAttributeMissing(sourceName));
     if (m_window.InfoZoomExtra()->Table()->SelectedObjects().Count() == 0)
         return Fail(nothingSelected(LowerTag(), QStringLiteral("Kontakte")));
-    const SyncDisplayPause pause(m_window.InfoZoomKontakt(), m_window.InfoZoomExtra());
+    const DisplayPause pause({m_window.InfoZoomKontakt(), m_window.InfoZoomExtra()});
     const SyncCounts counts = SyncTable(upper, InfoZoomAttribute(source), InfoZoomAttribute(dest), mark, zoom,
                                         [this](const QString &text) { m_window.SetStatusBarText(text); });
     return counts.found > 0 || Fail(noneFound(LowerTag(), QStringLiteral("Kontakte")));
@@ -193,7 +194,7 @@ bool SyncCommands::SyncExtraDataFromContacts(bool mark, bool zoom)
         return Fail(sourceAttributeMissing(sourceName));
     if (m_window.InfoZoomKontakt()->Table()->SelectedObjects().Count() == 0)
         return Fail(nothingSelected(UpperTag(), LowerTag()));
-    const SyncDisplayPause pause(m_window.InfoZoomKontakt(), m_window.InfoZoomExtra());
+    const DisplayPause pause({m_window.InfoZoomKontakt(), m_window.InfoZoomExtra()});
     const SyncCounts counts = SyncTable(extra, InfoZoomAttribute(source), InfoZoomAttribute(dest), mark, zoom,
                                         [this](const QString &text) { m_window.SetStatusBarText(text); });
     return counts.found > 0 || Fail(noneFound(UpperTag(), LowerTag()));

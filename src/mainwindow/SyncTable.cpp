@@ -5,7 +5,6 @@
 
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "infozoom/InfoZoomControl.h"
 #include "infozoom/InfoZoomTable.h"
 #include "infozoom/TableErrors.h"
 
@@ -54,20 +53,6 @@ SyncCounts SyncTable(InfoZoomTable *table, const InfoZoomAttribute &sourceAttrib
         ApplySyncMode(*table, mark, zoom);
     table->setStatusText(SyncSummary(counts));
     return counts;
-}
-
-SyncDisplayPause::SyncDisplayPause(InfoZoomControl *first, InfoZoomControl *second) : m_controls{first, second}
-{
-    for (int i = 0; i < 2; ++i) {
-        m_wasEnabled[i] = m_controls[i]->DisplayEnabled();
-        m_controls[i]->setDisplayEnabled(false);
-    }
-}
-
-SyncDisplayPause::~SyncDisplayPause()
-{
-    for (int i = 0; i < 2; ++i)
-        m_controls[i]->setDisplayEnabled(m_wasEnabled[i]);
 }
 
 QString SyncSummary(const SyncCounts &counts)

@@ -9,7 +9,6 @@
 #include <QtGlobal>
 #include <functional>
 
-class InfoZoomControl;
 class InfoZoomTable;
 
 namespace mainwindow {
@@ -31,22 +30,6 @@ constexpr int SyncProgressEvery = 71;
 SyncCounts SyncTable(InfoZoomTable *table, const InfoZoomAttribute &sourceAttribute,
                      const InfoZoomAttribute &destAttribute, bool mark, bool zoom,
                      const std::function<void(const QString &)> &progress);
-
-// Keeps the views of table controls from following every change while a synchronisation
-// selects and flags thousands of values (each progress text lets events run, and each run would
-// recount and repaint both tables); each view is brought up to date once at the end.
-class SyncDisplayPause
-{
-public:
-    SyncDisplayPause(InfoZoomControl *first, InfoZoomControl *second);
-    ~SyncDisplayPause();
-    SyncDisplayPause(const SyncDisplayPause &) = delete;
-    SyncDisplayPause &operator=(const SyncDisplayPause &) = delete;
-
-private:
-    InfoZoomControl *m_controls[2];
-    bool m_wasEnabled[2];
-};
 
 // What follows a synchronisation that found something, on a table with CanMark, Mark, Zoom,
 // CanExclude and Exclude: mark, zoom, or (both False) exclude. The excluded rows are marked first,

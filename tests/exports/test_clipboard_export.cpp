@@ -3,6 +3,7 @@
 #include "ExportFixture.h"
 #include "WaitFor.h"
 
+#include "platform/VbError.h"
 #include "project/ShellLauncher.h"
 
 #include <QFile>
@@ -166,6 +167,25 @@ TEST_F(ExportFixture, CancelWhileFrequenciesAreListedCopiesTheLinesSoFar)
     EXPECT_TRUE(copied.endsWith(QStringLiteral("w078\t1")));
     EXPECT_EQ(status(), kCopied);
     EXPECT_EQ(ui.beeps(), 1);
+}
+
+TEST_F(ExportFixture, AFailedFrequencyListingLeavesNoCancelConnection)
+{
+    QStringList values;
+    for (int i = 0; i < 100; ++i)
+        values << QStringLiteral("w%1").arg(i);
+    fill(upper(), texts(values));
+    ui.onDoEvents = [this, failed = false]() mutable {
+        if (!failed && status().startsWith(QLatin1String("Die Daten werden in die Zwischenablage kopiert...("))) {
+            failed = true;
+            throw platform::VbError(7, QStringLiteral("Nicht genügend Speicher"));
+        }
+    };
+    ui.expectMsgBox(platform::MsgIcon::Exclamation, QStringLiteral("Nicht genügend Speicher"));
+    window->RunMenuCommand(QStringLiteral("mnuCopyHistogramm"));
+    ui.onDoEvents = nullptr;
+    EXPECT_EQ(exports()->CurrentHistogram(), nullptr);
+    EXPECT_FALSE(QObject::disconnect(window->AbbruchPanel(), &mainwindow::StatusBarPanel::clicked, exports(), nullptr));
 }
 
 TEST_F(ExportFixture, DescriptionWithEmptyLowerTable)

@@ -126,7 +126,7 @@ TEST(InfoZoomFill, ManyPutsIntoExistingRowsWithoutNewRowsAllArrive)
             rows[size_t(r)].setValue(attributes[0], QStringLiteral("Runde %1 Zeile %2").arg(round).arg(r));
     table.setDisplayEnabled(true);
     EXPECT_EQ(rows[42].Value(attributes[0]), QVariant(QStringLiteral("Runde 999 Zeile 42")));
-    EXPECT_NO_THROW(attributes[0].SelectValue(QStringLiteral("Runde 500 Zeile 7"), true));
+    EXPECT_NO_THROW(attributes[0].SelectValue(QStringLiteral("Runde 999 Zeile 7"), true));
 }
 
 TEST(InfoZoomFill, EmptyingOrDroppingATableWhileWorkersLookUpItsValuesIsSafe)

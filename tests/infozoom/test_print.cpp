@@ -2,7 +2,10 @@
 #include "GTestScriptedUi.h"
 #include "TableFixture.h"
 
+#include "infozoom/PageSetupDialog.h"
 #include "infozoom/TablePrinter.h"
+
+#include <QComboBox>
 
 #include <QFile>
 #include <QPrinter>
@@ -108,18 +111,75 @@ TEST(InfoZoomPrint, TheCurrentViewIsPagedAndAZoomPrintsFewerPages)
     EXPECT_GT(QFile(dir.filePath(QStringLiteral("zoom.pdf"))).size(), 500);
 }
 
-TEST(InfoZoomPrint, WithoutAPrinterPrintOutWritesThePdfTheUserChose)
+// Without an installed printer PrintOut offers a PDF file; a table of ten rows to print.
+class InfoZoomPrintWithoutPrinter : public ::testing::Test
 {
-    if (!QPrinterInfo::availablePrinters().isEmpty())
-        GTEST_SKIP() << "a printer is installed here";
+protected:
+    void SetUp() override
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            GTEST_SKIP() << "a printer is installed here";
+        fillRows(table, 10);
+    }
+
     QTemporaryDir dir;
     GTestScriptedUi ui;
     InfoZoomTable table;
-    fillRows(table, 10);
+};
+
+TEST_F(InfoZoomPrintWithoutPrinter, PrintOutWritesThePdfTheUserChose)
+{
     const QString path = dir.filePath(QStringLiteral("tabelle.pdf"));
     ui.expectFileDialog(QStringList{path});
     table.PrintOut();
     EXPECT_GT(QFile(path).size(), 500);
     ui.expectFileDialog(std::nullopt); // cancelled: nothing printed, no error
     table.PrintOut();
+}
+
+TEST(InfoZoomPrint, NumbersStandAtTheRightEdgeOfTheirColumnAsOnScreen)
+{
+    QTemporaryDir dir;
+    InfoZoomTable table;
+    InfoZoomAttribute amount = table.Attributes().Add(QStringLiteral("Betrag"));
+    InfoZoomObjects objects = table.Objects();
+    for (int value : {7, 1234567, 42})
+        objects.Add().setValue(amount, value);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("zahlen.pdf")));
+    TablePrinter::render(table, printer);
+    // Where each number ends in pdftotext's layout of the page.
+    QList<qsizetype> ends;
+    for (const QString &line : pdfText(printer.outputFileName()).split(QLatin1Char('\n')))
+        if (line.contains(QRegularExpression(QStringLiteral("^ *(7|42|1234567)$"))))
+            ends << line.size();
+    EXPECT_EQ(ends, QList<qsizetype>(3, ends.value(0, -1)));
+}
+
+TEST_F(InfoZoomPrintWithoutPrinter, PageSetupAfterAPdfPrintoutServesThePdfPrinterWithoutAWarning)
+{
+    ui.expectFileDialog(QStringList{dir.filePath(QStringLiteral("hoch.pdf"))});
+    table.PrintOut();
+    static QStringList warnings;
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &, const QString &text) { warnings << text; });
+    ui.expectModal([](QDialog *dialog) {
+        auto *setup = qobject_cast<PageSetupDialog *>(dialog);
+        if (!setup)
+            return int(QDialog::Rejected);
+        setup->cbxAusrichtung()->setCurrentText(QStringLiteral("Querformat"));
+        setup->accept();
+        return setup->result();
+    });
+    table.PrintSetup();
+    qInstallMessageHandler(previous);
+    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(QLatin1Char('\n')).toStdString();
+    // The printer keeps the orientation chosen.
+    ui.expectModal([](QDialog *dialog) {
+        auto *setup = qobject_cast<PageSetupDialog *>(dialog);
+        EXPECT_TRUE(setup && setup->cbxAusrichtung()->currentText() == QStringLiteral("Querformat"));
+        return int(QDialog::Rejected);
+    });
+    table.PrintSetup();
 }

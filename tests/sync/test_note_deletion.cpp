@@ -195,6 +195,20 @@ TEST_F(NoteDeletionTest, EveryRowIsVisitedOnceAlthoughRowsAreDeleted)
     EXPECT_EQ(status(), QStringLiteral("Es wurden 6 Einträge von 6 gelöscht. (0 Fehler)"));
 }
 
+// Following each deleted row would rebuild the view per note, at a cost that grows with the table:
+// the view catches up when the walk ends, and the closing refresh repaints it.
+TEST_F(NoteDeletionTest, TheViewFollowsTheWalkOnceAtItsEnd)
+{
+    selectNotes({1, 2, 3, 4, 5});
+    ui.expectMsgBox(MsgIcon::Question, QStringLiteral("5 Notiz(en)"), MsgAnswer::Yes);
+    QCoreApplication::processEvents(); // the view follows the selection first
+    int updates = 0;
+    QObject::connect(lower(), &InfoZoomTable::contentChanged, [&updates] { ++updates; });
+    run();
+    EXPECT_EQ(updates, 2);
+    EXPECT_EQ(column(lower()->CurrentObjects(), m_noteId).size(), 1);
+}
+
 TEST_F(NoteDeletionTest, AnErrorOfACTKeepsWhatWasDeletedKnownToTheProject)
 {
     selectNotes({1, 2});

@@ -79,6 +79,36 @@ TEST_P(SyncEachKind, BothDirectionsZoomToTheMatchingRows)
 
 INSTANTIATE_TEST_SUITE_P(LowerKinds, SyncEachKind, ::testing::Values("Notizen", "Aufträge", "Aufgaben", "Gruppen"));
 
+// A row without a key links to nothing, in either direction: neither a note without a contact nor
+// a contact without an ID joins the zoom, and the summary counts only what matched.
+class SyncEmptyKey : public SyncFixture, public ::testing::WithParamInterface<bool>
+{
+};
+
+TEST_P(SyncEmptyKey, LinksToNothing)
+{
+    const bool toContacts = GetParam();
+    fillLower(QStringLiteral("Notizen"), {2, 4});
+    // The second note has no contact, contact 4 has no ID.
+    for (auto [table, key, row] : {std::tuple(lower(), m_sync, 2), std::tuple(upper(), m_contactId, 4)}) {
+        InfoZoomObjects rows = table->Objects();
+        for (int i = 1; i < row; ++i)
+            rows.NextObject();
+        rows.NextObject().setValue(key, QString());
+    }
+
+    if (toContacts)
+        select(m_lowerId, column(lower()->Objects(), m_lowerId));
+    else
+        select(m_name, {QStringLiteral("Firma 2"), QStringLiteral("Firma 4")});
+    run(toContacts ? "mnuZoomContacts" : "mnuZoomExtraData");
+    InfoZoomTable *dest = toContacts ? upper() : lower();
+    EXPECT_EQ(viewOf(dest, toContacts ? m_contactId : m_sync), ids({2}));
+    EXPECT_EQ(dest->StatusText(), QStringLiteral("1 gefundene(s) Objekt(e) wurden markiert"));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothDirections, SyncEmptyKey, ::testing::Bool());
+
 TEST_F(SyncCommandsTest, ExternalDataMeetTheContactsInTheLinkedAttribute)
 {
     project::clFOX &fox = modHaupt::Projekt->FOXADODaten();
