@@ -3,6 +3,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <cmath>
 
 TableData::TableData() : m_root(std::make_shared<AttributeNodeData>(AttributeNodeData::Folder))
 {
@@ -270,8 +271,12 @@ QString TableData::displayText(const AttributeNodeData *attribute, uint32_t code
     if (format == QLatin1String("#.###,00"))
         return german.toString(column.number(code), 'f', 2);
     if (kind == ValueColumn::Number) {
-        if (format == QLatin1String("####"))
-            return QString::number(qRound64(column.number(code)));
+        if (format == QLatin1String("####")) {
+            // Beyond 64 bits (a table file can hold any double) rounding to a whole number would
+            // overflow; such a number is whole already and shows with all its digits.
+            const double value = column.number(code);
+            return std::abs(value) < 9.0e18 ? QString::number(qRound64(value)) : QString::number(value, 'f', 0);
+        }
         QString text = german.toString(column.number(code), 'g', 15);
         return text.remove(german.groupSeparator());
     }

@@ -258,6 +258,9 @@ TEST_F(SaveProject, AKillAtAnyStepOfASaveOpensAsTheWholeOldOrTheWholeNewProject)
                                                                   .arg(int(kill.failing))
                                                                   .arg(kill.failingIndex));
         environment.insert(QStringLiteral("DATOLUX_KILL_DIR"), folder(dir));
+        // A killed child cannot remove its own temporary folders: they go with this test's.
+        QDir().mkpath(folder(dir + QStringLiteral("-tmp")));
+        environment.insert(QStringLiteral("TMPDIR"), folder(dir + QStringLiteral("-tmp")));
         child.setProcessEnvironment(environment);
         child.setStandardOutputFile(QProcess::nullDevice());
         const ::testing::TestInfo *test = ::testing::UnitTest::GetInstance()->current_test_info();
