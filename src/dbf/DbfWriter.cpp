@@ -74,6 +74,19 @@ DbfWriter::DbfWriter(const QString &path, const QString &memoPath) : m_memoPath(
     QByteArray bytes(qMax<qint64>(got, qMin<qint64>(size, headerLength)), Qt::Uninitialized);
     bytes.resize(m_file.readAt(0, bytes.data(), bytes.size()));
     m_header = DbfHeader::parse(bytes, size, path);
+    // Dates, 32-bit numbers and memo references are written at their full size: a damaged
+    // descriptor that gives them less room would have them written past the record.
+    for (const DbfField &f : std::as_const(m_header.fields)) {
+        const bool fits = f.type == DbfField::Date      ? f.length == 8
+                          : f.type == DbfField::Integer ? f.length == 4
+                          : f.isMemo()                  ? f.length == 4 || f.length == 10
+                                                        : true;
+        if (!fits)
+            throw DbfError(DbfError::Kind::Damaged, path,
+                           QStringLiteral("das Feld \"%1\" (Typ %2) hat die ungültige Länge %3")
+                               .arg(f.name, QString(QChar::fromLatin1(f.type)))
+                               .arg(f.length));
+    }
 }
 
 DbfWriter::~DbfWriter() = default;

@@ -89,6 +89,22 @@ TEST_F(DamagedDbf, RecordLengthThatDoesNotAddUpIsNamed)
     EXPECT_TRUE(readAll().contains(QStringLiteral("Satzlänge"))) << readAll().toStdString();
 }
 
+TEST_F(DamagedDbf, AFieldTooShortForItsTypeIsRefusedByTheWriterBeforeAnythingIsWritten)
+{
+    QByteArray b = m_bytes;
+    b[32 + 3 * 32 + 16] = 1;         // the date field claims one byte
+    b[10] = char(quint8(b[10]) - 7); // and the record length follows it
+    write(b);
+    try {
+        DbfWriter w(m_file);
+        w.append({QStringLiteral("drei"), 3, QString(), QDate(2022, 1, 1)});
+        ADD_FAILURE() << "a date was written into one byte";
+    } catch (const DbfError &e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("Länge 1"))) << e.message().toStdString();
+    }
+    EXPECT_EQ(read(m_file), b);
+}
+
 TEST_F(DamagedDbf, MissingRecordsAreNamed)
 {
     write(m_bytes.left(m_bytes.size() - 10));
