@@ -170,20 +170,26 @@ bool finish(int fd, int *err)
     return true;
 }
 
-// Writes bytes into the existing file at path and flushes it; 0, or the error (*flushFailed tells
-// that the bytes were written but did not reach the disk).
-int fill(const QString &path, const QByteArray &bytes, bool *flushFailed)
+// Writes bytes into the open file fd, flushes and closes it; 0, or the error (*flushFailed, where
+// asked, tells that the bytes were written but did not reach the disk).
+int writeOut(int fd, const QByteArray &bytes, bool *flushFailed = nullptr)
 {
     int err = 0;
-    const int fd = ::open(native(path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
     if (!writeAll(fd, bytes.constData(), bytes.size(), &err)) {
         ::close(fd);
         return err;
     }
-    *flushFailed = !finish(fd, &err);
+    const bool flushed = finish(fd, &err);
+    if (flushFailed)
+        *flushFailed = !flushed;
     return err;
+}
+
+// Writes bytes into the existing file at path and flushes it; 0, or the error as writeOut says it.
+int fill(const QString &path, const QByteArray &bytes, bool *flushFailed = nullptr)
+{
+    const int fd = ::open(native(path).constData(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    return fd < 0 ? errno : writeOut(fd, bytes, flushFailed);
 }
 
 // Copies the open file `from` into `to`; *readFailed tells which side failed.
@@ -427,10 +433,7 @@ bool FileTransaction::writeJournal()
         err = errno;
     if (fd >= 0) {
         m_journalWritten = true;
-        if (!writeAll(fd, text.constData(), text.size(), &err))
-            ::close(fd);
-        else
-            finish(fd, &err);
+        err = writeOut(fd, text);
     }
     return err ? fail(m_journal, "geschrieben", systemText(err)) : syncFolders(0);
 }
@@ -564,14 +567,8 @@ bool FileTransaction::markDone()
 {
     if (!m_journalWritten || m_done)
         return true;
-    int err = 0;
     const int fd = ::open(native(m_journal).constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
-    if (fd < 0)
-        err = errno;
-    else if (!writeAll(fd, (kJournalDone + '\n').constData(), kJournalDone.size() + 1, &err))
-        ::close(fd);
-    else
-        finish(fd, &err);
+    const int err = fd < 0 ? errno : writeOut(fd, kJournalDone + '\n');
     m_done = err == 0;
     return m_done || fail(m_journal, "geschrieben", systemText(err));
 }
@@ -686,8 +683,7 @@ bool FileTransaction::writeFile(const QString &path, const QByteArray &bytes, QS
     // A file staged by a transaction is nobody's content yet: it is written in place, so that its
     // name does not grow by a second staging suffix.
     if (isStaged(path)) {
-        bool flushFailed = false;
-        const int err = fill(path, bytes, &flushFailed);
+        const int err = fill(path, bytes);
         if (err != 0 && reason)
             *reason = systemText(err);
         return err == 0;
