@@ -56,7 +56,6 @@ public:
 
     // The field-list procedures of the dialog.
     bool FillFieldList(frmFelder &dialog) override;
-    void CheckExistingFields(frmFelder &dialog, const InfoZoomAttributes &level);
     void BuildFieldArrays(frmFelder &dialog) override;
 
 protected:

@@ -61,11 +61,6 @@ bool clKontakte::FillFieldList(frmFelder &dialog)
     return true;
 }
 
-void clKontakte::CheckExistingFields(frmFelder &dialog, const InfoZoomAttributes &level)
-{
-    records::CheckExistingFields(dialog, level);
-}
-
 void clKontakte::BuildFieldArrays(frmFelder &dialog)
 {
     QStringList labels{m_fields ? m_fields->Label(kIdField) : QString()};
