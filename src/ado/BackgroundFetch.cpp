@@ -21,7 +21,7 @@ BackgroundFetch::BackgroundFetch(Connection &connection, std::unique_ptr<OdbcSta
 BackgroundFetch::~BackgroundFetch()
 {
     m_stopping = true;
-    end();
+    finish();
     if (m_connection) {
         std::vector<BackgroundFetch *> &fetches = m_connection->m_fetches;
         fetches.erase(std::remove(fetches.begin(), fetches.end(), this), fetches.end());
@@ -30,11 +30,6 @@ BackgroundFetch::~BackgroundFetch()
 
 void BackgroundFetch::finish()
 {
-    end();
-}
-
-void BackgroundFetch::end()
-{
     if (m_thread.joinable())
         m_thread.join();
     // The reader unbinds its buffers from the statement, so it goes first.
@@ -42,19 +37,25 @@ void BackgroundFetch::end()
     m_statement.reset();
 }
 
+void BackgroundFetch::readRows(OdbcResultReader &reader, FetchedRows &rows, qsizetype count,
+                               const std::atomic<bool> *stopping)
+{
+    for (qsizetype left = count; left > 0 && !(stopping && *stopping);) {
+        std::vector<ColumnData> block = reader.emptyColumns();
+        const bool more = reader.read(block, std::min(left, FetchedRows::kBlockRows));
+        const qsizetype read = block.front().size();
+        if (read > 0)
+            rows.add(std::move(block));
+        left -= read;
+        if (!more)
+            break;
+    }
+}
+
 void BackgroundFetch::read(qsizetype count)
 {
     try {
-        for (qsizetype left = count; left > 0 && !m_stopping;) {
-            std::vector<ColumnData> block = m_reader->emptyColumns();
-            const bool more = m_reader->read(block, std::min(left, FetchedRows::kBlockRows));
-            const qsizetype rows = block.front().size();
-            if (rows > 0)
-                m_rows.add(std::move(block));
-            left -= rows;
-            if (!more)
-                break;
-        }
+        readRows(*m_reader, m_rows, count, &m_stopping);
         m_rows.finish();
     } catch (...) {
         m_rows.finish(std::current_exception());

@@ -32,11 +32,15 @@ public:
     // Waits until every row is read, then frees the statement.
     void finish();
 
+    // Reads up to count rows through reader into rows, block by block, until the result ends or
+    // *stopping is set; rows is not finished here.
+    static void readRows(OdbcResultReader &reader, FetchedRows &rows, qsizetype count,
+                         const std::atomic<bool> *stopping = nullptr);
+
 private:
     friend class Connection;
 
     void read(qsizetype count);
-    void end();
 
     Connection *m_connection;
     std::unique_ptr<OdbcStatement> m_statement;

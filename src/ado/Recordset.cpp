@@ -10,6 +10,8 @@
 #include "ado/OdbcStatement.h"
 #include "ado/RecordsetData.h"
 
+#include <limits>
+
 namespace ado {
 namespace {
 
@@ -75,16 +77,6 @@ qsizetype countedRows(SQLHSTMT statement)
     return count >= 0 ? qsizetype(count) : -1;
 }
 
-void readAll(OdbcResultReader &reader, FetchedRows &rows)
-{
-    for (bool more = true; more;) {
-        std::vector<ColumnData> block = reader.emptyColumns();
-        more = reader.read(block, FetchedRows::kBlockRows);
-        if (block.front().size() > 0)
-            rows.add(std::move(block));
-    }
-}
-
 } // namespace
 
 Recordset::Recordset() = default;
@@ -130,7 +122,7 @@ void Recordset::open(const QString &source, Connection *activeConnection, bool f
             m_fetch = std::make_unique<BackgroundFetch>(*m_connection, std::move(statement), std::move(reader),
                                                         data->rows, counted);
         } else if (counted < 0) {
-            readAll(*reader, data->rows);
+            BackgroundFetch::readRows(*reader, data->rows, std::numeric_limits<qsizetype>::max());
             data->recordCount = data->rows.count();
         }
     } else {
