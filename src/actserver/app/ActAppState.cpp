@@ -7,12 +7,6 @@
 
 namespace actserver {
 
-namespace {
-
-constexpr int kIdLength = 12;
-
-} // namespace
-
 ActAppState::ActAppState(StoreFactory factory, QObject *parent) : QObject(parent), m_factory(std::move(factory)) {}
 
 ActAppState::~ActAppState() = default;
@@ -39,8 +33,7 @@ int ActAppState::openDatabase(const QString &path)
     m_activeView = ActViewType::Contact;
     m_contacts.ids = m_store->recordIds(ActRecordKind::Contact);
     for (QString &id : m_contacts.ids)
-        if (id.size() < kIdLength)
-            id = paddedId(id);
+        id = paddedId(id);
     m_contacts.current = m_contacts.ids.isEmpty() ? -1 : 0;
     m_contacts.activeTab = tabCaption(ActTab::Notes);
     m_groups.activeTab = tabCaption(ActTab::Notes);
@@ -130,11 +123,6 @@ void ActAppState::setCurrentFieldId(int fieldId)
         return;
     m_currentFieldId = fieldId;
     notifyChanged();
-}
-
-QString ActAppState::paddedId(const QString &id)
-{
-    return id.size() >= kIdLength ? id : id.leftJustified(kIdLength, QLatin1Char(' '));
 }
 
 } // namespace actserver

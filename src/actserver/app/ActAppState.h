@@ -62,9 +62,6 @@ public:
     int currentFieldId() const { return m_currentFieldId; }
     void setCurrentFieldId(int fieldId);
 
-    // An ID as the application hands it out: blanks appended up to 12 characters.
-    static QString paddedId(const QString &id);
-
     // Tells the window that something it shows has changed.
     void notifyChanged() { emit changed(); }
     void requestShow(bool show) { emit showRequested(show); }

@@ -2,35 +2,33 @@
 // large files answers them from its indexes instead.
 #include "ActAppStore.h"
 
+#include "actserver/ActSchema.h"
+
 #include <QSet>
 
 namespace actserver {
 
-namespace {
-
-QString padded(const QString &id)
+QString paddedId(const QString &id)
 {
-    return id.size() < 12 ? id.leftJustified(12, QLatin1Char(' ')) : id;
+    return id.size() >= ActSchema::kIdLength ? id : id.leftJustified(ActSchema::kIdLength, QLatin1Char(' '));
 }
-
-} // namespace
 
 bool ActAppStore::contains(ActRecordKind kind, const QString &id)
 {
-    const QString wanted = padded(id);
+    const QString wanted = paddedId(id);
     for (const QString &raw : recordIds(kind))
-        if (padded(raw) == wanted)
+        if (paddedId(raw) == wanted)
             return true;
     return false;
 }
 
 QStringList ActAppStore::linkedRecords(ActRecordKind kind, int fieldId, const QString &ownerId)
 {
-    const QString owner = padded(ownerId);
+    const QString owner = paddedId(ownerId);
     QStringList result;
     for (const QString &raw : recordIds(kind))
-        if (padded(field(kind, raw, fieldId)) == owner)
-            result.append(padded(raw));
+        if (paddedId(field(kind, raw, fieldId)) == owner)
+            result.append(paddedId(raw));
     return result;
 }
 
@@ -38,11 +36,11 @@ QStringList ActAppStore::inFileOrder(ActRecordKind kind, const QStringList &ids)
 {
     QSet<QString> wanted;
     for (const QString &id : ids)
-        wanted.insert(padded(id));
+        wanted.insert(paddedId(id));
     QStringList result;
     for (const QString &raw : recordIds(kind))
-        if (wanted.remove(padded(raw)))
-            result.append(padded(raw));
+        if (wanted.remove(paddedId(raw)))
+            result.append(paddedId(raw));
     return result;
 }
 
@@ -50,8 +48,8 @@ QList<QPair<QString, QString>> ActAppStore::relationsOf(char type, const QString
 {
     QList<QPair<QString, QString>> rows;
     for (const auto &row : relations(type))
-        if ((contactId.isEmpty() || padded(row.first) == padded(contactId)) &&
-            (otherId.isEmpty() || padded(row.second) == padded(otherId)))
+        if ((contactId.isEmpty() || paddedId(row.first) == paddedId(contactId)) &&
+            (otherId.isEmpty() || paddedId(row.second) == paddedId(otherId)))
             rows.append(row);
     return rows;
 }

@@ -12,6 +12,9 @@ namespace actserver {
 
 enum class ActRecordKind { Contact, Group, Notes, Sales, Activity };
 
+// An ID as the application hands it out and compares it: blanks appended up to 12 characters.
+QString paddedId(const QString &id);
+
 // Relation row types: a contact's membership in a group, an activity scheduled with a contact.
 constexpr char kRelationGroupMember = '0';
 constexpr char kRelationScheduledWith = '1';

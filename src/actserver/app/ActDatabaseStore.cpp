@@ -49,8 +49,6 @@ ActTableKind tableKind(ActRecordKind kind)
     return ActTableKind::Contact;
 }
 
-QString padded(const QString &id) { return id.size() < kIdLength ? id.leftJustified(kIdLength, QLatin1Char(' ')) : id; }
-
 // Width of the keys of a field: its column's, at least an ID's.
 int keyWidth(const dbf::DbfTable &file, const ActFieldReader::Binding *b)
 {
@@ -71,7 +69,7 @@ void appendKey(ActKeyIndex &keys, const dbf::DbfTable &file, const dbf::DbfRecor
     text.clear();
     if (b)
         ActFieldReader::read(file, record, *b, text);
-    keys.append(keys.keyOf(padded(text)));
+    keys.append(keys.keyOf(paddedId(text)));
 }
 
 // The window lists the notes, sales and activities of the contact it shows from the start: their
@@ -333,7 +331,7 @@ int ActDatabaseStore::bindingOf(const Table &t, int fieldId) const
 
 int ActDatabaseStore::rowOf(const Table &t, const QString &id) const
 {
-    const std::vector<quint32> rows = t.ids.rowsOf(t.ids.keyOf(padded(id)));
+    const std::vector<quint32> rows = t.ids.rowsOf(t.ids.keyOf(paddedId(id)));
     return rows.empty() ? -1 : int(rows.front());
 }
 
@@ -361,7 +359,7 @@ QStringList ActDatabaseStore::idsOfRows(const Table &t, std::vector<quint32> row
     QStringList ids;
     ids.reserve(qsizetype(rows.size()));
     for (quint32 row : rows)
-        ids.append(padded(idAt(t, row)));
+        ids.append(paddedId(idAt(t, row)));
     return ids;
 }
 
@@ -392,7 +390,7 @@ QStringList ActDatabaseStore::linkedRecords(ActRecordKind kind, int fieldId, con
     if (!t.exists || b < 0)
         return QStringList();
     const ActKeyIndex &keys = linkIndex(t, b);
-    return idsOfRows(t, keys.rowsOf(keys.keyOf(padded(ownerId))));
+    return idsOfRows(t, keys.rowsOf(keys.keyOf(paddedId(ownerId))));
 }
 
 QStringList ActDatabaseStore::inFileOrder(ActRecordKind kind, const QStringList &ids)
@@ -507,7 +505,7 @@ void ActDatabaseStore::deleteRecord(ActRecordKind kind, const QString &id)
 
 QByteArray ActDatabaseStore::relationKey(const ActKeyIndex &index, char type, const QString &id) const
 {
-    return index.keyOf(QString(QLatin1Char(type)) + padded(id));
+    return index.keyOf(QString(QLatin1Char(type)) + paddedId(id));
 }
 
 QPair<QString, QString> ActDatabaseStore::relationAt(qsizetype row) const
@@ -550,9 +548,9 @@ void ActDatabaseStore::addRelation(const QString &contactId, const QString &othe
         const dbf::DbfFieldList &fields = writer.fields();
         for (int i = 0; i < fields.size(); ++i) {
             if (fields.at(i).name.compare(QLatin1String("FIELD1"), Qt::CaseInsensitive) == 0)
-                values[i] = padded(contactId);
+                values[i] = paddedId(contactId);
             else if (fields.at(i).name.compare(QLatin1String("FIELD2"), Qt::CaseInsensitive) == 0)
-                values[i] = padded(otherId);
+                values[i] = paddedId(otherId);
             else if (fields.at(i).name.compare(QLatin1String("TYPE"), Qt::CaseInsensitive) == 0)
                 values[i] = QString(QLatin1Char(type));
         }

@@ -66,7 +66,7 @@ int ActLocalView::LookupALL()
         return result(ActError::DBNotOpen);
     QStringList ids;
     for (const QString &raw : m_state.store()->recordIds(kind()))
-        ids.append(ActAppState::paddedId(raw));
+        ids.append(paddedId(raw));
     setLookup(ids);
     return result(ActError::Success);
 }
@@ -97,7 +97,7 @@ QStringList ActLocalView::matching(int fieldId, const QString &value)
     ActAppStore *store = m_state.store();
     for (const QString &raw : store->recordIds(kind()))
         if (sameText(store->field(kind(), raw, fieldId), value))
-            ids.append(ActAppState::paddedId(raw));
+            ids.append(paddedId(raw));
     return ids;
 }
 
@@ -196,7 +196,7 @@ int ActLocalView::GoTo(const QString &uniqueId)
 {
     if (!m_state.isOpen())
         return result(ActError::DBNotOpen);
-    const int index = side().ids.indexOf(ActAppState::paddedId(uniqueId));
+    const int index = side().ids.indexOf(paddedId(uniqueId));
     if (index < 0)
         return result(ActError::InvalidId);
     setCurrent(index);
@@ -206,7 +206,7 @@ int ActLocalView::GoTo(const QString &uniqueId)
 
 int ActLocalView::addRecord(ActRecordKind recordKind)
 {
-    const QString id = ActAppState::paddedId(m_state.store()->addRecord(recordKind));
+    const QString id = paddedId(m_state.store()->addRecord(recordKind));
     ActAppState::Side &s = m_state.side(recordKind == ActRecordKind::Group ? ActViewType::Group : ActViewType::Contact);
     s.ids.append(id);
     s.selectedRows.clear();
@@ -248,7 +248,7 @@ int ActLocalView::AddContactToGroup(const QString &groupId)
     if (!m_state.isOpen())
         return result(ActError::DBNotOpen);
     const QString contact = m_state.currentId(ActViewType::Contact);
-    const QString group = ActAppState::paddedId(groupId);
+    const QString group = paddedId(groupId);
     if (contact.isEmpty())
         return result(ActError::NoData);
     if (!m_state.store()->contains(ActRecordKind::Group, group))
@@ -266,7 +266,7 @@ int ActLocalView::AddMemberToGroup(const QString &contactId)
     if (!m_state.isOpen())
         return result(ActError::DBNotOpen);
     const QString group = m_state.currentId(ActViewType::Group);
-    const QString contact = ActAppState::paddedId(contactId);
+    const QString contact = paddedId(contactId);
     if (group.isEmpty())
         return result(ActError::NoData);
     if (!m_state.store()->contains(ActRecordKind::Contact, contact))
@@ -293,7 +293,7 @@ int ActLocalView::DeleteGroupFast()
     store->removeRelations(group, kRelationGroupMember);
     // Subgroups would otherwise point at a parent that no longer exists.
     for (const QString &raw : store->recordIds(ActRecordKind::Group))
-        if (ActAppState::paddedId(store->field(ActRecordKind::Group, raw, kGroupParentField)) == group)
+        if (paddedId(store->field(ActRecordKind::Group, raw, kGroupParentField)) == group)
             store->setField(ActRecordKind::Group, raw, kGroupParentField, QString());
     store->deleteRecord(ActRecordKind::Group, group);
     s.ids.removeAt(s.current);

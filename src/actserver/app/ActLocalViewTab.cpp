@@ -14,7 +14,7 @@ int ActLocalViewTab::GetRowNumber(const QString &uniqueId)
 {
     if (!m_state.isOpen())
         return -1;
-    return int(m_state.tabRecordIds(m_viewType, m_tab).indexOf(ActAppState::paddedId(uniqueId)));
+    return int(m_state.tabRecordIds(m_viewType, m_tab).indexOf(paddedId(uniqueId)));
 }
 
 int ActLocalViewTab::GoTo(int row)
